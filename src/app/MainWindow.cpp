@@ -1,0 +1,349 @@
+#include "app/MainWindow.h"
+
+#include "app/Pictures.h"
+#include "app/Session.h"
+#include "app/TodayPanel.h"
+#include "app/TourTexts.h"
+#include "platform/Clock.h"
+#include "platform/HelpTour.h"
+#include "platform/HelpViewer.h"
+#include "platform/MessageBox.h"
+#include "platform/MonthCalendar.h"
+#include "platform/SeqFormat.h"
+#include "platform/TextFile.h"
+#include "records/GameItems.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace app {
+
+namespace {
+const QString kSettingsFile = QStringLiteral("設定.txt");
+const QString kPrivateFile = QStringLiteral("プライベート.txt");
+const QString kMemoFile = QStringLiteral("メモ.TXT");
+const QString kTourLabel = QStringLiteral("ヘルプツアー");
+
+constexpr int kWindowWidth = 1000;
+constexpr int kWindowHeight = 690;
+constexpr int kContentX = 122;
+constexpr QSize kContentSize{870, 674};
+
+struct ScreenButton {
+  const char* name;
+  const char* caption;
+  const char* tip;
+};
+constexpr ScreenButton kScreenButtons[] = {
+    {"cmdMain", "メイン", "メイン画面を表示します"},
+    {"cmdBunseki", "並び替え", "データを並び替えて表示できます"},
+    {"cmdSyuukei", "集計表示", "月別、日別の集計結果を表示します"},
+    {"cmdTaijyu", "範囲指定", "表示条件を指定できます"},
+    {"cmdRentai", "全グラフ", "現在までの全グラフを表示します"},
+    {"cmdCale", "カレンダー", "実施状況把握カレンダーを表示します"},
+    {"cmdMemo", "一言日記", "ちょっとした日記を記録、表示します"},
+    {"cmdSettei", "編集", "編集画面を表示します"},
+};
+
+struct GameButton {
+  const char* caption;
+  const char* window;
+};
+constexpr GameButton kGameButtons[] = {
+    {"ブロック", "frmG2"}, {"±ネオ", "frmG1"},   {"表計算", "frmG3"}, {"スピード", "frmG4"},
+    {"小銭計算", "frmG6"}, {"逆計算", "frmG5"}, {"時間計算", "frmG7"},
+};
+
+void showReadError(QWidget* parent, const QString& error) {
+  if (!error.isEmpty()) {
+    platform::showMessage(parent, error, QStringLiteral("読み込みエラー"), platform::MsgIcon::Exclamation);
+  }
+}
+}  // namespace
+
+QString MainWindow::captionFor(const QString& nickname) {
+  const QString title = QStringLiteral("アタマ日和プロジェクト４　～計算力");
+  if (nickname.isEmpty()) return QStringLiteral(" ") + title;
+  return QStringLiteral(" ") + nickname + QStringLiteral(" の ") + title;
+}
+
+MainWindow::MainWindow(GameLauncher games, QWidget* parent)
+    : QWidget(parent), m_games(std::move(games)) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("アタマ日和プロジェクト"));
+  setFixedSize(kWindowWidth, kWindowHeight);
+  m_content = new QWidget(this);
+  m_content->setGeometry(QRect(QPoint(kContentX, 8), kContentSize));
+  buildFrames();
+  buildButtons();
+  buildGameMenu();
+}
+
+void MainWindow::buildButtons() {
+  m_cmdGame = new QPushButton(QIcon(gamePicture(40)), QStringLiteral("ゲーム"), this);
+  m_cmdGame->setObjectName(QStringLiteral("cmdGame"));
+  m_cmdGame->setToolTip(QStringLiteral("メイン画面を表示します"));
+  m_cmdGame->setIconSize(QSize(40, 40));
+  m_cmdGame->setGeometry(8, 8, 106, 64);
+  connect(m_cmdGame, &QPushButton::clicked, this, &MainWindow::cmdGame_Click);
+
+  const std::function<void()> handlers[] = {
+      [this] { cmdMain_Click(); },   [this] { cmdBunseki_Click(); }, [this] { cmdSyuukei_Click(); },
+      [this] { cmdTaijyu_Click(); }, [this] { cmdRentai_Click(); },  [this] { cmdCale_Click(); },
+      [this] { cmdMemo_Click(); },   [this] { cmdSettei_Click(); },
+  };
+  int y = 84;
+  for (size_t i = 0; i < std::size(kScreenButtons); ++i) {
+    auto* button = new QPushButton(QString::fromUtf8(kScreenButtons[i].caption), this);
+    button->setObjectName(QString::fromUtf8(kScreenButtons[i].name));
+    button->setToolTip(QString::fromUtf8(kScreenButtons[i].tip));
+    button->setGeometry(8, y, 106, 40);
+    connect(button, &QPushButton::clicked, this, handlers[i]);
+    if (i == 0) m_cmdMain = button;
+    y += 46;
+  }
+
+  m_chkHelp = new QPushButton(QIcon(tourPicture(32)), QString(), this);
+  m_chkHelp->setObjectName(QStringLiteral("chkHelp"));
+  m_chkHelp->setToolTip(QStringLiteral("ヘルプツアーのＯｎ／Ｏｆｆです"));
+  m_chkHelp->setCheckable(true);
+  m_chkHelp->setIconSize(QSize(32, 32));
+  m_chkHelp->setGeometry(8, 468, 106, 48);
+  connect(m_chkHelp, &QPushButton::clicked, this, &MainWindow::chkHelp_Click);
+
+  auto* help = new QPushButton(QStringLiteral("ヘルプ"), this);
+  help->setObjectName(QStringLiteral("cmdHelp"));
+  help->setToolTip(QStringLiteral("ヘルプファイルを開きます"));
+  help->setGeometry(8, 524, 106, 40);
+  connect(help, &QPushButton::clicked, this, &MainWindow::cmdHelp_Click);
+
+  auto* owari = new QPushButton(QStringLiteral("終了"), this);
+  owari->setObjectName(QStringLiteral("cmdOwari"));
+  owari->setToolTip(QStringLiteral("プログラムを終了します"));
+  owari->setGeometry(8, 634, 106, 40);
+  connect(owari, &QPushButton::clicked, this, &MainWindow::cmdOwari_Click);
+}
+
+QFrame* MainWindow::makeScreen(const QString& name, const QString& title) {
+  auto* frame = new QFrame(m_content);
+  frame->setObjectName(name);
+  frame->setGeometry(QRect(QPoint(0, 0), kContentSize));
+  frame->setFrameShape(QFrame::StyledPanel);
+  auto* heading = new QLabel(title, frame);
+  heading->setGeometry(20, 16, 400, 30);
+  heading->setStyleSheet(QStringLiteral("QLabel { font-size: 14pt; font-weight: bold; }"));
+  auto* note = new QLabel(QStringLiteral("この画面は次の版で使えるようになります。"), frame);
+  note->setGeometry(20, 56, 600, 30);
+  return frame;
+}
+
+void MainWindow::buildFrames() {
+  m_today = new TodayPanel(m_content);
+  m_today->setGeometry(QRect(QPoint(0, 0), kContentSize));
+  m_today->setFrameShape(QFrame::StyledPanel);
+  connect(m_today, &TodayPanel::dayClicked, this, &MainWindow::mtvmain_DateClick);
+
+  m_fraBunseki = makeScreen(QStringLiteral("fraBunseki"), QStringLiteral("並び替え"));
+  m_fraTaijyu = makeScreen(QStringLiteral("fraTaijyu"), QStringLiteral("範囲指定"));
+  m_fraSyuukei = makeScreen(QStringLiteral("fraSyuukei"), QStringLiteral("集計表示"));
+  m_fraRenTai = makeScreen(QStringLiteral("fraRenTai"), QStringLiteral("全グラフ"));
+  m_fraCale = makeScreen(QStringLiteral("fraCale"), QStringLiteral("カレンダー"));
+  m_fraMemo = makeScreen(QStringLiteral("fraMemo"), QStringLiteral("一言日記"));
+  m_fraSettei = makeScreen(QStringLiteral("fraSettei"), QStringLiteral("編集"));
+
+  m_lstAct2 = new QListWidget(m_fraTaijyu);
+  m_lstAct2->setObjectName(QStringLiteral("lstAct2"));
+  m_lstAct2->setGeometry(20, 100, 200, 180);
+
+  auto* memoLabel = new QLabel(QStringLiteral("メモ"), m_fraMemo);
+  memoLabel->setGeometry(20, 100, 100, 24);
+  m_txtKizuki = new QPlainTextEdit(m_fraMemo);
+  m_txtKizuki->setObjectName(QStringLiteral("txtKizuki"));
+  m_txtKizuki->setGeometry(20, 128, 600, 300);
+
+  m_status = new QLabel(this);
+  m_status->setObjectName(QStringLiteral("lblStatus"));
+  m_status->setGeometry(kContentX, kWindowHeight - 4 - 0, kContentSize.width(), 0);
+  m_status->hide();
+}
+
+void MainWindow::buildGameMenu() {
+  m_fraGame = new QFrame(m_content);
+  m_fraGame->setObjectName(QStringLiteral("fraGame"));
+  m_fraGame->setFrameShape(QFrame::Box);
+  m_fraGame->setAutoFillBackground(true);
+  m_fraGame->setGeometry(190, 170, 470, 290);
+  auto* heading = new QLabel(QStringLiteral("ゲームを選んでください"), m_fraGame);
+  heading->setGeometry(20, 12, 430, 30);
+  heading->setStyleSheet(QStringLiteral("QLabel { font-size: 13pt; font-weight: bold; }"));
+  for (int i = 0; i < 7; ++i) {
+    auto* button = new QPushButton(QString::fromUtf8(kGameButtons[i].caption), m_fraGame);
+    button->setObjectName(QStringLiteral("cmdG%1").arg(i + 1));
+    button->setGeometry(20 + (i % 4) * 110, 52 + (i / 4) * 86, 100, 76);
+    const int number = i + 1;
+    connect(button, &QPushButton::clicked, this, [this, number] { cmdG_Click(number); });
+    button->setEnabled(m_games.available && m_games.available(number));
+    m_gameButtons[i] = button;
+  }
+  auto* back = new QPushButton(QStringLiteral("戻る"), m_fraGame);
+  back->setObjectName(QStringLiteral("cmdModori"));
+  back->setToolTip(QStringLiteral("キャンセルします"));
+  back->setGeometry(350, 226, 100, 44);
+  connect(back, &QPushButton::clicked, this, &MainWindow::cmdModori_Click);
+  m_fraGame->hide();
+}
+
+void MainWindow::Form_Load() {
+  m_helpFile = QStringLiteral("AtamaHelp.chm");
+  m_colWidthKoumoku = QStringLiteral("1180");
+  m_colWidthSyoukei = QStringLiteral("1250");
+  setWindowState(Qt::WindowNoState);
+  m_loading = true;
+  HIDE_ALL_FRAMES();
+  m_today->mtvmain()->setSelectedDate(platform::Clock::today());
+  READ_PRIVATE();
+  SET_GAME_ITEM();
+  m_today->INIT_DAYLIST();
+  m_today->DISP_TODAY();
+  READ_MEMO();
+  READ_SETTEI();
+  show();
+  m_today->show();
+  showStatus();
+  m_chkHelp->setChecked(platform::tourState().intHelpTour == 1);
+  if (!session().blnWelcomeShown) {
+    QCoreApplication::processEvents();
+    show();
+    QCoreApplication::processEvents();
+    session().blnWelcomeShown = true;
+    platform::tourState().strTourMsg = welcomeText();
+    platform::SHOW_TOUR_MSG(this);
+  }
+  m_loading = false;
+  m_cmdGame->setFocus();
+}
+
+void MainWindow::HIDE_ALL_FRAMES() {
+  for (QFrame* frame : {m_fraTaijyu, m_fraBunseki, m_fraRenTai, static_cast<QFrame*>(m_today),
+                        m_fraSettei, m_fraCale, m_fraMemo, m_fraSyuukei}) {
+    frame->hide();
+  }
+}
+
+void MainWindow::SET_GAME_ITEM() {
+  m_lstAct2->clear();
+  for (const QString& name : records::itemNames()) m_lstAct2->addItem(name);
+}
+
+void MainWindow::READ_PRIVATE() {
+  const platform::seq::FileRecords file = platform::seq::readFileRecords(kPrivateFile);
+  showReadError(this, file.error);
+  const bool hasName = !file.records.empty() && file.records.front().size() >= 2;
+  session().strNickname = hasName ? file.records.front()[1] : QString();
+  setWindowTitle(captionFor(session().strNickname));
+}
+
+void MainWindow::READ_SETTEI() {
+  const platform::seq::FileRecords file = platform::seq::readFileRecords(kSettingsFile);
+  showReadError(this, file.error);
+  const bool hasFlag = !file.records.empty() && file.records.front().size() >= 2;
+  platform::tourState().intHelpTour = hasFlag && file.records.front()[1].trimmed() == QLatin1String("1") ? 1 : 0;
+}
+
+void MainWindow::READ_MEMO() {
+  const platform::TextLines memo = platform::readTextLines(kMemoFile);
+  showReadError(this, memo.error);
+  m_txtKizuki->setPlainText(memo.lines.join(QLatin1Char('\n')));
+}
+
+void MainWindow::showStatus() {
+  const qsizetype unreadable = m_today->unreadableLines();
+  if (unreadable == 0) {
+    m_status->hide();
+    return;
+  }
+  m_status->setText(QStringLiteral("データ.txt の %1 行は読み取れないため表示していません（ファイルにはそのまま残っています）。")
+                        .arg(unreadable));
+  m_status->setStyleSheet(QStringLiteral("QLabel { color: #A00000; }"));
+  setFixedSize(kWindowWidth, kWindowHeight + 22);
+  m_status->setGeometry(kContentX, kWindowHeight - 2, kContentSize.width(), 22);
+  m_status->show();
+}
+
+void MainWindow::switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour) {
+  if (frame->isVisible()) return;
+  HIDE_ALL_FRAMES();
+  if (prepare) prepare();
+  frame->show();
+  m_fraGame->raise();
+  QCoreApplication::processEvents();
+  if (tour.isEmpty()) return;
+  platform::tourState().strTourMsg = tour;
+  platform::SHOW_TOUR_MSG(this);
+}
+
+void MainWindow::cmdMain_Click() { switchScreen(m_today, {}, {}); }
+void MainWindow::cmdBunseki_Click() { switchScreen(m_fraBunseki, {}, tourBunseki()); }
+void MainWindow::cmdTaijyu_Click() { switchScreen(m_fraTaijyu, {}, tourTaijyu()); }
+void MainWindow::cmdSyuukei_Click() { switchScreen(m_fraSyuukei, {}, tourSyuukei()); }
+void MainWindow::cmdRentai_Click() { switchScreen(m_fraRenTai, {}, tourRentai()); }
+void MainWindow::cmdCale_Click() { switchScreen(m_fraCale, {}, tourCale()); }
+void MainWindow::cmdMemo_Click() { switchScreen(m_fraMemo, {}, tourMemo()); }
+void MainWindow::cmdSettei_Click() { switchScreen(m_fraSettei, {}, tourSettei()); }
+
+void MainWindow::cmdGame_Click() {
+  const QDate today = platform::Clock::today();
+  if (!m_today->strFirstDay().isEmpty() && m_today->mtvmain()->selectedDate() != today) {
+    m_today->mtvmain()->setSelectedDate(today);
+    m_today->DISP_TODAY();
+  }
+  m_fraGame->show();
+  m_fraGame->raise();
+}
+
+void MainWindow::cmdModori_Click() { m_fraGame->hide(); }
+
+// The game window opens first, then this window goes, so the run never lacks a window.
+void MainWindow::cmdG_Click(int button) {
+  if (!m_games.available || !m_games.available(button)) return;
+  m_games.open(button);
+  close();
+}
+
+void MainWindow::cmdHelp_Click() { platform::HelpViewer::displayTopic(this, m_helpFile); }
+
+void MainWindow::cmdOwari_Click() {
+  platform::HelpViewer::closeAll();
+  close();
+  QCoreApplication::quit();
+}
+
+void MainWindow::chkHelp_Click() {
+  if (m_loading) return;
+  const bool on = m_chkHelp->isChecked();
+  if (on) {
+    platform::showMessage(this, QStringLiteral("ヘルプツアー機能をオンにします。"),
+                          QStringLiteral("ヘルプツアーＯＮ"), platform::MsgIcon::Information);
+  } else {
+    platform::showMessage(this, QStringLiteral("ヘルプツアー機能をオフにします。"),
+                          QStringLiteral("ヘルプツアーＯＦＦ"), platform::MsgIcon::Information);
+  }
+  platform::tourState().intHelpTour = on ? 1 : 0;
+  const QString line = platform::seq::LineBuilder().text(kTourLabel).number(on ? 1 : 0).line();
+  const QString error = platform::writeTextLines(kSettingsFile, {line});
+  if (!error.isEmpty()) {
+    platform::showMessage(this, error, QStringLiteral("保存エラー"), platform::MsgIcon::Exclamation);
+  }
+}
+
+void MainWindow::mtvmain_DateClick() {
+  m_today->DISP_TODAY();
+  showStatus();
+  m_cmdMain->setFocus();
+}
+
+}  // namespace app

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace app {
+
+class TodayPanel;
+
+// The main window: start-up, the screens and their buttons, the game menu and the exit.
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // The games of the menu by button number (1..7): whether one is there yet, and opening it.
+  struct GameLauncher {
+    std::function<bool(int button)> available;
+    std::function<void(int button)> open;
+  };
+
+  explicit MainWindow(GameLauncher games = {}, QWidget* parent = nullptr);
+
+  // The start-up sequence; shows the window.
+  void Form_Load();
+
+  void HIDE_ALL_FRAMES();
+  void SET_GAME_ITEM();
+  void READ_PRIVATE();
+  void READ_SETTEI();
+  void READ_MEMO();
+
+  void cmdMain_Click();
+  void cmdBunseki_Click();
+  void cmdTaijyu_Click();
+  void cmdSyuukei_Click();
+  void cmdRentai_Click();
+  void cmdCale_Click();
+  void cmdMemo_Click();
+  void cmdSettei_Click();
+  void cmdGame_Click();
+  void cmdModori_Click();
+  void cmdG_Click(int button);
+  void cmdHelp_Click();
+  void cmdOwari_Click();
+  void chkHelp_Click();
+  void mtvmain_DateClick();
+
+  TodayPanel* todayPanel() const { return m_today; }
+  const QString& strHelpFile() const { return m_helpFile; }
+  static QString captionFor(const QString& nickname);
+
+ private:
+  void buildButtons();
+  void buildFrames();
+  void buildGameMenu();
+  QFrame* makeScreen(const QString& name, const QString& title);
+  // The pattern every screen button follows.
+  void switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour);
+  void showStatus();
+
+  GameLauncher m_games;
+  QString m_helpFile;
+  QString m_colWidthKoumoku;
+  QString m_colWidthSyoukei;
+  bool m_loading = false;
+
+  QWidget* m_content = nullptr;
+  TodayPanel* m_today = nullptr;
+  QFrame* m_fraBunseki = nullptr;
+  QFrame* m_fraTaijyu = nullptr;
+  QFrame* m_fraSyuukei = nullptr;
+  QFrame* m_fraRenTai = nullptr;
+  QFrame* m_fraCale = nullptr;
+  QFrame* m_fraMemo = nullptr;
+  QFrame* m_fraSettei = nullptr;
+  QFrame* m_fraGame = nullptr;
+  QListWidget* m_lstAct2 = nullptr;
+  QPlainTextEdit* m_txtKizuki = nullptr;
+  QPushButton* m_cmdGame = nullptr;
+  QPushButton* m_cmdMain = nullptr;
+  QPushButton* m_chkHelp = nullptr;
+  QLabel* m_status = nullptr;
+  std::array<QPushButton*, 7> m_gameButtons{};
+};
+
+}  // namespace app

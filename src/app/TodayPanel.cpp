@@ -1,0 +1,217 @@
+#include "app/TodayPanel.h"
+
+#include "app/Pictures.h"
+#include "platform/ChartControl.h"
+#include "platform/ColorButton.h"
+#include "platform/DataGrid.h"
+#include "platform/MessageBox.h"
+#include "platform/MonthCalendar.h"
+#include "platform/Shape.h"
+#include "records/RecordFile.h"
+#include "records/TimeTotals.h"
+#include "views/DaySummary.h"
+#include "views/Graphs.h"
+
+#include <QLabel>
+
+namespace app {
+
+namespace {
+using platform::Align;
+
+constexpr int kFaceSize = 76;
+const QString kNoPlayCaption = QStringLiteral("今日の脳も健康元気");
+
+QLabel* pictureLabel(Face face, const QString& name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setPixmap(facePicture(face, kFaceSize));
+  label->setGeometry(12, 8, kFaceSize, kFaceSize);
+  label->hide();
+  return label;
+}
+
+void setLabelBackground(QLabel* label, const QColor& colour) {
+  label->setStyleSheet(QStringLiteral("QLabel { background-color: %1; border: 1px solid #909090; }")
+                           .arg(colour.name()));
+}
+}  // namespace
+
+const std::array<QColor, 7>& TodayPanel::lampColours() {
+  static const std::array<QColor, 7> colours{
+      QColor(0xFF, 0xC0, 0xC0), QColor(0xFF, 0xE0, 0xC0), QColor(0xFF, 0xFF, 0xC0),
+      QColor(0xC0, 0xFF, 0xC0), QColor(0xC0, 0xFF, 0xFF), QColor(0xC0, 0xC0, 0xFF),
+      QColor(0xFF, 0xC0, 0xFF)};
+  return colours;
+}
+
+TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("fraMain"));
+
+  m_noPlay = pictureLabel(Face::NoPlay, QStringLiteral("imgNashi"), this);
+  m_sulky = pictureLabel(Face::Sulky, QStringLiteral("imgkana"), this);
+  m_smiling = pictureLabel(Face::Smiling, QStringLiteral("imgniko"), this);
+  m_laughing = pictureLabel(Face::Laughing, QStringLiteral("imgwara"), this);
+  m_noPlay->show();
+
+  for (int i = 0; i < 7; ++i) {
+    auto* led = new platform::Shape(platform::Shape::Form::Circle, this);
+    led->setObjectName(QStringLiteral("shpLed(%1)").arg(i + 1));
+    led->setGeometry(100 + i * 31, 12, 25, 25);
+    m_leds[i] = led;
+  }
+  m_evaluation = new QLabel(kNoPlayCaption, this);
+  m_evaluation->setObjectName(QStringLiteral("lblMHyouka"));
+  m_evaluation->setAlignment(Qt::AlignCenter);
+  m_evaluation->setGeometry(100, 46, 211, 32);
+  setLabelBackground(m_evaluation, Qt::white);
+
+  m_calendar = new platform::MonthCalendar(this);
+  m_calendar->setObjectName(QStringLiteral("mtvmain"));
+  m_calendar->setGeometry(10, 92, 304, 220);
+  connect(m_calendar, &platform::MonthCalendar::dayClicked, this, &TodayPanel::dayClicked);
+
+  m_dayTotal = new platform::DataGrid(this);
+  m_dayTotal->setObjectName(QStringLiteral("msgDayTotal"));
+  m_dayTotal->setGeometry(10, 322, 304, 196);
+
+  auto* totalCaption = new QLabel(QStringLiteral("合計時間"), this);
+  totalCaption->setGeometry(10, 526, 90, 30);
+  m_dayTotalLabel = new QLabel(QStringLiteral("0:00:00"), this);
+  m_dayTotalLabel->setObjectName(QStringLiteral("lblDayTotal"));
+  m_dayTotalLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_dayTotalLabel->setGeometry(100, 526, 214, 30);
+  m_dayTotalLabel->setStyleSheet(QStringLiteral("QLabel { font-size: 16pt; font-weight: bold; }"));
+
+  m_dayList = new platform::DataGrid(this);
+  m_dayList->setObjectName(QStringLiteral("msgDayList"));
+  m_dayList->setGeometry(326, 10, 362, 302);
+
+  auto makeGraphButton = [this](const QString& name, const QString& caption, int y) {
+    auto* button = new platform::ColorButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(700, y, 110, 36);
+    return button;
+  };
+  m_cmdDay = makeGraphButton(QStringLiteral("cmdDay"), QStringLiteral("時系列"), 10);
+  m_cmdTotal = makeGraphButton(QStringLiteral("cmdTotal"), QStringLiteral("項目別"), 52);
+  m_cmdJikan = makeGraphButton(QStringLiteral("cmdJikan"), QStringLiteral("時間別"), 94);
+  connect(m_cmdDay, &QPushButton::clicked, this, &TodayPanel::cmdDay_Click);
+  connect(m_cmdTotal, &QPushButton::clicked, this, &TodayPanel::cmdTotal_Click);
+  connect(m_cmdJikan, &QPushButton::clicked, this, &TodayPanel::cmdJikan_Click);
+  m_cmdDay->setBackColor(selectedGraphColour());
+
+  m_chart = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
+  m_chart->setObjectName(QStringLiteral("mcrMain"));
+  m_chart->setGeometry(326, 322, 530, 300);
+
+  INIT_DAYLIST();
+}
+
+void TodayPanel::INIT_DAYLIST() {
+  m_dayList->setRows(1);
+  m_dayList->setHeader({QString(), QStringLiteral("時間"), QStringLiteral("項目"), QStringLiteral("秒")});
+  m_dayList->setFontSize(11);
+  const int listWidths[] = {500, 1040, 2400, 810};
+  const Align listAligns[] = {Align::Right, Align::Center, Align::Left, Align::Right};
+  for (int c = 0; c < 4; ++c) {
+    m_dayList->setColWidth(c, listWidths[c]);
+    m_dayList->setColAlignment(c, listAligns[c]);
+    m_dayList->setFixedAlignment(c, Align::Center);
+  }
+
+  m_dayTotal->setRows(1);
+  m_dayTotal->setHeader({QString(), QStringLiteral("項目"), QStringLiteral("回"), QStringLiteral("秒合計")});
+  m_dayTotal->setFontSize(10);
+  const int totalWidths[] = {350, 1840, 500, 750};
+  const Align totalAligns[] = {Align::Right, Align::Left, Align::Right, Align::Right};
+  for (int c = 0; c < 4; ++c) {
+    m_dayTotal->setColWidth(c, totalWidths[c]);
+    m_dayTotal->setColAlignment(c, totalAligns[c]);
+    m_dayTotal->setFixedAlignment(c, Align::Center);
+  }
+}
+
+void TodayPanel::DISP_TODAY() {
+  INIT_DAYLIST();
+  m_chart->setChartData(views::resetChart());
+
+  records::ReadResult read = records::readRecords();
+  if (!read.error.isEmpty()) {
+    platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
+  }
+  m_unreadable = read.table.unreadableLineCount();
+  const QString day = m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd"));
+  const views::DaySummary summary = views::summarizeDay(read.table, day);
+  m_noData = summary.noData;
+  m_firstDay = summary.firstDay;
+  m_lastDay = summary.lastDay;
+  if (summary.noData) {
+    showEvaluation(0);
+    return;
+  }
+
+  m_dayList->setDataRows(summary.listRows);
+  if (m_dayList->rows() > 10) m_dayList->setTopRow(m_dayList->rows() - 1);
+  m_chart->setAxisMaximum(summary.largestSeconds);
+  m_chart->setAxisMinimum(0);
+
+  m_dayTotal->setDataRows(summary.totalRows);
+  m_dayTotalLabel->setText(records::hmsText(summary.totalSeconds));
+
+  redrawSelectedGraph();
+  showEvaluation(summary.kinds);
+}
+
+void TodayPanel::showEvaluation(int kinds) {
+  for (platform::Shape* led : m_leds) led->setFillColor(Qt::white);
+  for (QLabel* face : {m_noPlay, m_sulky, m_smiling, m_laughing}) face->hide();
+  if (kinds <= 0) {
+    m_noPlay->show();
+    setLabelBackground(m_evaluation, Qt::white);
+    m_evaluation->setText(kNoPlayCaption);
+    return;
+  }
+  kinds = qMin(kinds, 7);
+  (kinds == 1 ? m_sulky : kinds == 2 ? m_smiling : m_laughing)->show();
+  for (int i = 0; i < kinds; ++i) m_leds[i]->setFillColor(lampColours()[i]);
+  setLabelBackground(m_evaluation, lampColours()[kinds - 1]);
+  m_evaluation->setText(QStringLiteral("%1 種類の脳刺激").arg(kinds));
+}
+
+void TodayPanel::markGraphButton(platform::ColorButton* selected) {
+  for (platform::ColorButton* button : {m_cmdDay, m_cmdTotal, m_cmdJikan}) {
+    if (button == selected) {
+      button->setBackColor(selectedGraphColour());
+    } else {
+      button->setButtonFace();
+    }
+  }
+}
+
+void TodayPanel::cmdDay_Click() {
+  markGraphButton(m_cmdDay);
+  m_chart->setChartData(views::listPlot(m_dayList->model(), 2, 3));
+}
+
+void TodayPanel::cmdTotal_Click() {
+  markGraphButton(m_cmdTotal);
+  m_chart->setChartData(views::listPlot(m_dayTotal->model(), 1, 3));
+}
+
+void TodayPanel::cmdJikan_Click() {
+  markGraphButton(m_cmdJikan);
+  m_chart->setChartData(views::hourPlot(m_dayList->model(), 1, 3));
+}
+
+void TodayPanel::redrawSelectedGraph() {
+  if (m_cmdDay->backColor() == selectedGraphColour()) {
+    cmdDay_Click();
+  } else if (m_cmdTotal->backColor() == selectedGraphColour()) {
+    cmdTotal_Click();
+  } else if (m_cmdJikan->backColor() == selectedGraphColour()) {
+    cmdJikan_Click();
+  }
+}
+
+}  // namespace app

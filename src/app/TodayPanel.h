@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+class QLabel;
+
+namespace platform {
+class ChartControl;
+class ColorButton;
+class DataGrid;
+class MonthCalendar;
+class Shape;
+}  // namespace platform
+
+namespace app {
+
+// The main screen: the selected day's plays, the per-game summary, the day's total time,
+// the lamps, the face and the evaluation, with the day's chart.
+class TodayPanel : public QFrame {
+  Q_OBJECT
+ public:
+  explicit TodayPanel(QWidget* parent = nullptr);
+
+  void INIT_DAYLIST();
+  // Rebuilds the panel for the day selected in the calendar.
+  void DISP_TODAY();
+
+  void cmdDay_Click();
+  void cmdTotal_Click();
+  void cmdJikan_Click();
+
+  const QString& strFirstDay() const { return m_firstDay; }
+  const QString& strLastDay() const { return m_lastDay; }
+  bool blnNoData() const { return m_noData; }
+  // Lines of the record file that could not be read and are not shown.
+  qsizetype unreadableLines() const { return m_unreadable; }
+
+  platform::MonthCalendar* mtvmain() const { return m_calendar; }
+
+  static const std::array<QColor, 7>& lampColours();
+  static QColor selectedGraphColour() { return QColor(255, 192, 192); }
+
+ Q_SIGNALS:
+  void dayClicked();
+
+ private:
+  void showEvaluation(int kinds);
+  void redrawSelectedGraph();
+  void markGraphButton(platform::ColorButton* selected);
+
+  platform::MonthCalendar* m_calendar;
+  platform::DataGrid* m_dayList;
+  platform::DataGrid* m_dayTotal;
+  QLabel* m_dayTotalLabel;
+  std::array<platform::Shape*, 7> m_leds{};
+  QLabel* m_noPlay;
+  QLabel* m_sulky;
+  QLabel* m_smiling;
+  QLabel* m_laughing;
+  QLabel* m_evaluation;
+  platform::ChartControl* m_chart;
+  platform::ColorButton* m_cmdDay;
+  platform::ColorButton* m_cmdTotal;
+  platform::ColorButton* m_cmdJikan;
+
+  QString m_firstDay;
+  QString m_lastDay;
+  bool m_noData = true;
+  qsizetype m_unreadable = 0;
+};
+
+}  // namespace app

@@ -1,0 +1,261 @@
+#include "platform/ChartControl.h"
+
+#include <QGraphicsLayout>
+#include <QMetaObject>
+#include <QSet>
+#include <QVBoxLayout>
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+// Above this many points bars take too long to lay out, so the data is drawn as a line.
+constexpr int kMaxBars = 1000;
+
+const QColor kSeriesColors[2] = {QColor(0x2f, 0x6e, 0xc8), QColor(0xd0, 0x3c, 0x3c)};
+
+std::optional<double> parseValue(const QString& text) {
+  bool ok = false;
+  const double value = text.toDouble(&ok);
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+// The category axis merges equal names, so repeated labels get a suffix of invisible
+// characters that keeps them apart while they look the same.
+QStringList uniqueCategories(const QStringList& labels) {
+  static const QChar kInvisible[] = {QChar(0x200B), QChar(0x200C), QChar(0x200D), QChar(0x2060)};
+  QSet<QString> used;
+  used.reserve(labels.size());
+  QStringList out;
+  out.reserve(labels.size());
+  for (const QString& label : labels) {
+    QString name = label;
+    for (int n = 1; used.contains(name); ++n) {
+      name = label;
+      // Bijective base 4, so every n gives a different suffix.
+      for (int k = n; k > 0; k = (k - 1) / 4) name.append(kInvisible[(k - 1) % 4]);
+    }
+    used.insert(name);
+    out.append(name);
+  }
+  return out;
+}
+
+void normalise(ChartData& data) {
+  data.seriesCount = std::clamp(data.seriesCount, 1, 2);
+  data.values.resize(size_t(data.seriesCount));
+  for (QStringList& series : data.values) series.resize(data.labels.size());
+}
+
+}  // namespace
+
+ChartControl::ChartControl(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
+  normalise(m_data);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  m_view = new QChartView(this);
+  m_view->setRenderHint(QPainter::Antialiasing);
+  layout->addWidget(m_view);
+
+  QChart* chart = m_view->chart();
+  chart->setTitle(QString());
+  chart->setBackgroundBrush(Qt::white);
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->legend()->hide();
+}
+
+ChartControl::~ChartControl() = default;
+
+void ChartControl::setRowCount(int count) {
+  m_data.labels.resize(std::max(count, 0));
+  normalise(m_data);
+  changed();
+}
+
+void ChartControl::setColumnCount(int count) {
+  m_data.seriesCount = count;
+  normalise(m_data);
+  changed();
+}
+
+void ChartControl::setRow(int row) { m_row = row; }
+
+void ChartControl::setColumn(int column) { m_column = column; }
+
+void ChartControl::setRowLabel(const QString& label) {
+  if (m_row < 1 || m_row > rowCount()) return;
+  m_data.labels[m_row - 1] = label;
+  changed();
+}
+
+void ChartControl::setValue(const QString& text) {
+  if (m_row < 1 || m_row > rowCount() || m_column < 1 || m_column > columnCount()) return;
+  m_data.values[size_t(m_column - 1)][m_row - 1] = text;
+  changed();
+}
+
+QString ChartControl::rowLabel(int row) const {
+  return row >= 1 && row <= rowCount() ? m_data.labels[row - 1] : QString();
+}
+
+QString ChartControl::value(int row, int column) const {
+  if (row < 1 || row > rowCount() || column < 1 || column > columnCount()) return {};
+  return m_data.values[size_t(column - 1)][row - 1];
+}
+
+void ChartControl::setChartData(ChartData data) {
+  normalise(data);
+  m_data = std::move(data);
+  changed();
+}
+
+void ChartControl::setAxisRange(double minimum, double maximum) {
+  if (minimum > maximum) std::swap(minimum, maximum);
+  m_axisMin = minimum;
+  m_axisMax = maximum;
+  changed();
+}
+
+void ChartControl::setAxisMinimum(double minimum) {
+  m_axisMin = minimum;
+  changed();
+}
+
+void ChartControl::setAxisMaximum(double maximum) {
+  m_axisMax = maximum;
+  changed();
+}
+
+void ChartControl::setSeriesNames(const QStringList& names) {
+  m_seriesNames = names;
+  changed();
+}
+
+void ChartControl::redrawNow() { rebuild(); }
+
+void ChartControl::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (m_dirty) rebuild();
+}
+
+void ChartControl::changed() {
+  m_dirty = true;
+  // Hidden charts are drawn by showEvent; a visible one redraws once after the caller is done.
+  if (!isVisible() || m_rebuildQueued) return;
+  m_rebuildQueued = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        m_rebuildQueued = false;
+        if (m_dirty && isVisible()) rebuild();
+      },
+      Qt::QueuedConnection);
+}
+
+void ChartControl::rebuild() {
+  m_dirty = false;
+  QChart* chart = m_view->chart();
+  chart->removeAllSeries();
+  for (QAbstractAxis* axis : chart->axes()) {
+    chart->removeAxis(axis);
+    delete axis;
+  }
+
+  const int points = rowCount();
+  const int seriesCount = columnCount();
+  const bool named = std::any_of(m_seriesNames.cbegin(), m_seriesNames.cend(),
+                                 [](const QString& name) { return !name.isEmpty(); });
+  const auto seriesName = [&](int k) { return k < m_seriesNames.size() ? m_seriesNames[k] : QString(); };
+
+  double lo = 0.0;
+  double hi = 0.0;
+  std::vector<std::vector<std::optional<double>>> parsed(static_cast<size_t>(seriesCount));
+  for (int k = 0; k < seriesCount; ++k) {
+    auto& out = parsed[size_t(k)];
+    out.reserve(size_t(points));
+    for (const QString& text : m_data.values[size_t(k)]) {
+      out.push_back(parseValue(text));
+      if (out.back()) {
+        lo = std::min(lo, *out.back());
+        hi = std::max(hi, *out.back());
+      }
+    }
+  }
+
+  auto* valueAxis = new QValueAxis(chart);
+  // Unless fixed, the axis runs from 0 (or the lowest negative value) to a little above the data.
+  const bool flat = hi <= lo;
+  if (flat) hi = lo + 1.0;
+  const double room = flat ? 0.0 : (hi - lo) * 0.05;
+  const double minimum = m_axisMin.value_or(lo < 0.0 ? lo - room : 0.0);
+  double maximum = m_axisMax.value_or(hi + room);
+  if (maximum <= minimum) maximum = minimum + 1.0;
+  valueAxis->setRange(minimum, maximum);
+  if (!m_axisMin && !m_axisMax) valueAxis->applyNiceNumbers();
+  chart->addAxis(valueAxis, Qt::AlignLeft);
+
+  if (m_kind == Kind::Bar && points <= kMaxBars) {
+    auto* series = new QBarSeries(chart);
+    for (int k = 0; k < seriesCount; ++k) {
+      auto* set = new QBarSet(seriesName(k), series);
+      QList<qreal> heights;
+      heights.reserve(points);
+      for (const auto& v : parsed[size_t(k)]) heights.append(v.value_or(0.0));
+      set->append(heights);
+      series->append(set);
+    }
+    chart->addSeries(series);
+    auto* categories = new QBarCategoryAxis(chart);
+    categories->append(uniqueCategories(m_data.labels));
+    chart->addAxis(categories, Qt::AlignBottom);
+    series->attachAxis(categories);
+    series->attachAxis(valueAxis);
+    // The theme recolours sets when the series is added.
+    for (int k = 0; k < seriesCount; ++k) {
+      series->barSets().at(k)->setColor(kSeriesColors[k]);
+      series->barSets().at(k)->setBorderColor(kSeriesColors[k]);
+    }
+  } else {
+    auto* pointAxis = new QValueAxis(chart);
+    pointAxis->setLabelFormat(QStringLiteral("%d"));
+    if (points > 1)
+      pointAxis->setRange(1, points);
+    else
+      pointAxis->setRange(0, 2);
+    chart->addAxis(pointAxis, Qt::AlignBottom);
+    for (int k = 0; k < seriesCount; ++k) {
+      auto* series = new QLineSeries(chart);
+      series->setName(seriesName(k));
+      series->setUseOpenGL(false);
+      QList<QPointF> line;
+      line.reserve(points);
+      const auto& values = parsed[size_t(k)];
+      for (int p = 0; p < points; ++p) {
+        if (values[size_t(p)]) line.append(QPointF(p + 1, *values[size_t(p)]));
+      }
+      series->replace(line);
+      chart->addSeries(series);
+      series->attachAxis(pointAxis);
+      series->attachAxis(valueAxis);
+      QPen pen(kSeriesColors[k]);
+      pen.setWidthF(1.5);
+      series->setPen(pen);
+    }
+  }
+  chart->legend()->setVisible(named);
+}
+
+}  // namespace platform

@@ -1,0 +1,169 @@
+#include "platform/DataGrid.h"
+
+#include "platform/Twips.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace platform {
+
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
+  setModel(&m_model);
+  verticalHeader()->hide();
+  horizontalHeader()->setSectionsClickable(false);
+  horizontalHeader()->setHighlightSections(false);
+  setVerticalScrollMode(ScrollPerItem);
+  setHorizontalScrollMode(ScrollPerPixel);
+  setSelectionMode(SingleSelection);
+  setSelectionBehavior(SelectItems);
+  setEditTriggers(NoEditTriggers);
+  setAlternatingRowColors(false);
+  setShowGrid(true);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  // Moving the current cell from code or on focus must not move the top row; keyboard
+  // navigation scrolls on its own in keyPressEvent.
+  setAutoScroll(false);
+
+  connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+    m_row = index.row() + 1;
+    m_col = index.column();
+    Q_EMIT cellClicked(m_row, m_col);
+  });
+  connect(this, &QAbstractItemView::doubleClicked, this,
+          [this](const QModelIndex& index) { Q_EMIT cellDoubleClicked(index.row() + 1, index.column()); });
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+    if (m_syncing || !current.isValid()) return;
+    m_row = current.row() + 1;
+    m_col = current.column();
+  });
+  // A reset makes the header forget its section sizes.
+  connect(&m_model, &QAbstractItemModel::modelReset, this, [this] {
+    applyColWidths();
+    clampCurrent();
+  });
+  connect(&m_model, &QAbstractItemModel::columnsInserted, this, [this] { applyColWidths(); });
+  connect(&m_model, &QAbstractItemModel::columnsRemoved, this, [this] { clampCurrent(); });
+  connect(&m_model, &QAbstractItemModel::rowsRemoved, this, [this] { clampCurrent(); });
+  connect(&m_model, &QAbstractItemModel::layoutChanged, this, [this] { syncCurrent(); });
+}
+
+void DataGrid::setCols(int count) { m_model.setCols(count); }
+
+void DataGrid::setDataRows(std::vector<QStringList> rows) { m_model.setDataRows(std::move(rows)); }
+
+void DataGrid::setHeader(const QStringList& texts) { m_model.setHeader(texts); }
+
+void DataGrid::setColWidth(int col, int twips) {
+  if (col < 0 || col >= cols()) return;
+  if (int(m_colTwips.size()) <= col) m_colTwips.resize(size_t(col) + 1, -1);
+  m_colTwips[size_t(col)] = std::max(twips, -1);
+  applyColWidth(col);
+}
+
+int DataGrid::colWidth(int col) const {
+  if (col < 0 || col >= cols()) return 0;
+  if (col < int(m_colTwips.size()) && m_colTwips[size_t(col)] >= 0) return m_colTwips[size_t(col)];
+  return columnWidth(col) * 15;
+}
+
+void DataGrid::applyColWidth(int col) {
+  const int twips = m_colTwips[size_t(col)];
+  if (twips < 0) {
+    setColumnHidden(col, false);
+    setColumnWidth(col, horizontalHeader()->defaultSectionSize());
+    return;
+  }
+  const int px = twipsToPx(twips);
+  // A zero-width column is hidden, so neither the grid line nor the keyboard stops there.
+  setColumnHidden(col, px == 0);
+  if (px > 0) setColumnWidth(col, px);
+}
+
+void DataGrid::applyColWidths() {
+  const int count = std::min(cols(), int(m_colTwips.size()));
+  for (int col = 0; col < count; ++col)
+    if (m_colTwips[size_t(col)] >= 0) applyColWidth(col);
+}
+
+void DataGrid::setFontSize(int points) {
+  if (points <= 0) return;
+  QFont f = font();
+  f.setPointSize(points);
+  setFont(f);
+  horizontalHeader()->setFont(f);
+  const int rowHeight = QFontMetrics(f).height() + 6;
+  verticalHeader()->setMinimumSectionSize(std::min(verticalHeader()->minimumSectionSize(), rowHeight));
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+}
+
+void DataGrid::setRow(int row) {
+  if (row < 0 || row >= rows()) return;
+  m_row = row;
+  syncCurrent();
+}
+
+void DataGrid::setCol(int col) {
+  if (col < 0 || col >= cols()) return;
+  m_col = col;
+  syncCurrent();
+}
+
+void DataGrid::syncCurrent() {
+  if (m_row < 1 || m_row >= rows() || m_col < 0 || m_col >= cols()) return;
+  const QModelIndex index = m_model.index(m_row - 1, m_col);
+  QScopedValueRollback guard(m_syncing, true);
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void DataGrid::clampCurrent() {
+  m_row = std::clamp(m_row, 0, rows() - 1);
+  m_col = std::clamp(m_col, 0, std::max(cols() - 1, 0));
+  syncCurrent();
+}
+
+void DataGrid::setTopRow(int row) {
+  if (row < 1 || row >= rows()) return;
+  // Before the first layout the scroll bar has no range yet.
+  updateGeometries();
+  verticalScrollBar()->setValue(row - 1);
+}
+
+int DataGrid::topRow() const {
+  if (rows() <= 1) return 0;
+  return std::min(verticalScrollBar()->value() + 1, rows() - 1);
+}
+
+void DataGrid::updateGeometries() {
+  QScrollBar* bar = verticalScrollBar();
+  const int top = bar->value();
+  QTableView::updateGeometries();
+  // Let the last row scroll up to the top instead of stopping when it reaches the bottom.
+  const int last = std::max(m_model.rowCount() - 1, 0);
+  bar->setRange(0, last);
+  bar->setValue(std::min(top, last));
+}
+
+void DataGrid::scrollContentsBy(int dx, int dy) {
+  QTableView::scrollContentsBy(dx, dy);
+  // At the scroll bar's maximum the view would put the last row at the bottom; here the
+  // scroll value is always the row shown at the top.
+  QHeaderView* rowHeader = verticalHeader();
+  const int before = rowHeader->offset();
+  rowHeader->setOffsetToSectionPosition(verticalScrollBar()->value());
+  if (rowHeader->offset() != before) viewport()->update();
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event) {
+  const QModelIndex before = currentIndex();
+  QTableView::keyPressEvent(event);
+  const QModelIndex after = currentIndex();
+  if (after.isValid() && after != before) scrollTo(after);
+}
+
+}  // namespace platform

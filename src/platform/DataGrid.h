@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/GridModel.h"
+
+#include <QTableView>
+
+namespace platform {
+
+// A data grid with one fixed header row, driven by row/column numbers as the callers
+// know them (row 0 = header). One model, no widget per cell.
+class DataGrid : public QTableView {
+  Q_OBJECT
+ public:
+  explicit DataGrid(QWidget* parent = nullptr);
+
+  GridModel& model() { return m_model; }
+  const GridModel& model() const { return m_model; }
+
+  int rows() const { return m_model.rows(); }
+  void setRows(int count) { m_model.setRows(count); }
+  int cols() const { return m_model.cols(); }
+  void setCols(int count);
+  QString textMatrix(int row, int col) const { return m_model.textMatrix(row, col); }
+  void setTextMatrix(int row, int col, const QString& text) { m_model.setTextMatrix(row, col, text); }
+  void setDataRows(std::vector<QStringList> rows);
+  void setHeader(const QStringList& texts);
+
+  // Widths in twips.
+  void setColWidth(int col, int twips);
+  int colWidth(int col) const;
+  void setColAlignment(int col, Align align) { m_model.setColAlignment(col, align); }
+  void setFixedAlignment(int col, Align align) { m_model.setFixedAlignment(col, align); }
+  void setFontSize(int points);
+
+  // The current cell; row counts from 1 for data rows.
+  int row() const { return m_row; }
+  int col() const { return m_col; }
+  void setRow(int row);
+  void setCol(int col);
+  QString text() const { return textMatrix(m_row, m_col); }
+  void setText(const QString& text) { setTextMatrix(m_row, m_col, text); }
+  void setCellBackColor(const QColor& color) { m_model.setCellBackColor(m_row, m_col, color); }
+  void setCellForeColor(const QColor& color) { m_model.setCellForeColor(m_row, m_col, color); }
+
+  // First visible data row. The last row may be scrolled to the top, as in the grids the
+  // record files were designed for.
+  void setTopRow(int row);
+  int topRow() const;
+
+  void clear() { m_model.clear(); }
+  void removeItem(int row) { m_model.removeItem(row); }
+  // Sorts the data rows by the current column.
+  void sort(SortOrder order) { m_model.sort(m_col, order); }
+
+ Q_SIGNALS:
+  void cellClicked(int row, int col);
+  void cellDoubleClicked(int row, int col);
+
+ protected:
+  void updateGeometries() override;
+
+ private:
+  void keyPressEvent(QKeyEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void applyColWidths();
+  void applyColWidth(int col);
+  // Moves the view's current cell to m_row/m_col without scrolling.
+  void syncCurrent();
+  // Keeps m_row/m_col inside the grid after rows or columns went away.
+  void clampCurrent();
+
+  GridModel m_model;
+  int m_row = 0;
+  int m_col = 0;
+  std::vector<int> m_colTwips;  // -1: default width
+  bool m_syncing = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,286 @@
+#include "platform/GridModel.h"
+
+#include <QBrush>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace platform {
+
+namespace {
+
+int toQtAlignment(Align align) {
+  switch (align) {
+    case Align::Center:
+      return int(Qt::AlignHCenter | Qt::AlignVCenter);
+    case Align::Right:
+      return int(Qt::AlignRight | Qt::AlignVCenter);
+    case Align::Left:
+      break;
+  }
+  return int(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+Align alignAt(const std::vector<Align>& aligns, int col) {
+  return col >= 0 && col < int(aligns.size()) ? aligns[size_t(col)] : Align::Left;
+}
+
+// Text that is not a number sorts as 0. NaN would break the ordering, so it counts as 0 too.
+double sortNumber(const QString& text) {
+  bool ok = false;
+  const double value = text.trimmed().toDouble(&ok);
+  return ok && !std::isnan(value) ? value : 0.0;
+}
+
+}  // namespace
+
+GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+QStringList GridModel::emptyRow() const {
+  QStringList row;
+  row.resize(m_cols);
+  return row;
+}
+
+template <typename MapRow, typename KeepCol>
+void GridModel::remapColors(MapRow mapRow, KeepCol keepCol) {
+  for (QHash<quint64, QColor>* table : {&m_back, &m_fore}) {
+    if (table->isEmpty()) continue;
+    QHash<quint64, QColor> moved;
+    moved.reserve(table->size());
+    for (auto it = table->cbegin(); it != table->cend(); ++it) {
+      const int row = mapRow(keyRow(it.key()));
+      const int col = keyCol(it.key());
+      if (row >= 0 && keepCol(col)) moved.insert(key(row, col), it.value());
+    }
+    table->swap(moved);
+  }
+}
+
+void GridModel::setRows(int count) {
+  count = std::max(count, 1);
+  const int old = rows();
+  if (count == old) return;
+  if (count < old) {
+    beginRemoveRows({}, count - 1, old - 2);
+    m_rows.resize(size_t(count));
+    remapColors([count](int row) { return row < count ? row : -1; }, [](int) { return true; });
+    endRemoveRows();
+  } else {
+    beginInsertRows({}, old - 1, count - 2);
+    // The copies share one empty row until written to.
+    m_rows.resize(size_t(count), emptyRow());
+    endInsertRows();
+  }
+}
+
+void GridModel::setCols(int count) {
+  count = std::max(count, 0);
+  const int old = m_cols;
+  if (count == old) return;
+  if (count < old)
+    beginRemoveColumns({}, count, old - 1);
+  else
+    beginInsertColumns({}, old, count - 1);
+  m_cols = count;
+  for (QStringList& row : m_rows) row.resize(count);
+  if (count < old) {
+    remapColors([](int row) { return row; }, [count](int col) { return col < count; });
+    endRemoveColumns();
+  } else {
+    endInsertColumns();
+  }
+}
+
+QString GridModel::textMatrix(int row, int col) const {
+  return inRange(row, col) ? m_rows[size_t(row)][col] : QString();
+}
+
+void GridModel::cellChanged(int row, int col, int role) {
+  if (row == 0) {
+    Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
+  } else {
+    const QModelIndex at = index(row - 1, col);
+    Q_EMIT dataChanged(at, at, {role});
+  }
+}
+
+void GridModel::setTextMatrix(int row, int col, const QString& text) {
+  if (!inRange(row, col)) return;
+  m_rows[size_t(row)][col] = text;
+  cellChanged(row, col, Qt::DisplayRole);
+}
+
+void GridModel::setDataRows(std::vector<QStringList> rows) {
+  beginResetModel();
+  QStringList header = std::move(m_rows.front());
+  m_rows.clear();
+  m_rows.reserve(rows.size() + 1);
+  m_rows.push_back(std::move(header));
+  for (QStringList& row : rows) {
+    if (row.size() != m_cols) row.resize(m_cols);
+    m_rows.push_back(std::move(row));
+  }
+  // Colours belong to cell positions, as with setTextMatrix; positions that are gone lose theirs.
+  const int count = GridModel::rows();
+  remapColors([count](int row) { return row < count ? row : -1; }, [](int) { return true; });
+  endResetModel();
+}
+
+void GridModel::setHeader(const QStringList& texts) {
+  setCols(int(texts.size()));
+  m_rows.front() = texts;
+  if (m_cols > 0) Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
+}
+
+void GridModel::setColAlignment(int col, Align align) {
+  if (col < 0 || col >= m_cols) return;
+  if (int(m_colAlign.size()) <= col) m_colAlign.resize(size_t(col) + 1, Align::Left);
+  m_colAlign[size_t(col)] = align;
+  if (rowCount() > 0)
+    Q_EMIT dataChanged(index(0, col), index(rowCount() - 1, col), {Qt::TextAlignmentRole});
+}
+
+void GridModel::setFixedAlignment(int col, Align align) {
+  if (col < 0 || col >= m_cols) return;
+  if (int(m_fixedAlign.size()) <= col) m_fixedAlign.resize(size_t(col) + 1, Align::Left);
+  m_fixedAlign[size_t(col)] = align;
+  Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
+}
+
+Align GridModel::colAlignment(int col) const { return alignAt(m_colAlign, col); }
+
+void GridModel::setCellBackColor(int row, int col, const QColor& color) {
+  if (!inRange(row, col)) return;
+  if (color.isValid())
+    m_back.insert(key(row, col), color);
+  else
+    m_back.remove(key(row, col));
+  cellChanged(row, col, Qt::BackgroundRole);
+}
+
+void GridModel::setCellForeColor(int row, int col, const QColor& color) {
+  if (!inRange(row, col)) return;
+  if (color.isValid())
+    m_fore.insert(key(row, col), color);
+  else
+    m_fore.remove(key(row, col));
+  cellChanged(row, col, Qt::ForegroundRole);
+}
+
+QColor GridModel::cellBackColor(int row, int col) const { return m_back.value(key(row, col)); }
+
+QColor GridModel::cellForeColor(int row, int col) const { return m_fore.value(key(row, col)); }
+
+void GridModel::clear() {
+  for (QStringList& row : m_rows) std::fill(row.begin(), row.end(), QString());
+  m_back.clear();
+  m_fore.clear();
+  if (m_cols == 0) return;
+  Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
+  if (rowCount() > 0) Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, m_cols - 1));
+}
+
+void GridModel::removeItem(int row) {
+  if (row < 1 || row >= rows()) return;
+  beginRemoveRows({}, row - 1, row - 1);
+  m_rows.erase(m_rows.begin() + row);
+  remapColors([row](int r) { return r < row ? r : r == row ? -1 : r - 1; }, [](int) { return true; });
+  endRemoveRows();
+}
+
+void GridModel::sort(int col, SortOrder order) {
+  const int count = rowCount();
+  if (col < 0 || col >= m_cols || count < 2) return;
+
+  // moved[i] is the data row (0-based) that ends up at position i.
+  std::vector<int> moved(static_cast<size_t>(count));
+  std::iota(moved.begin(), moved.end(), 0);
+  const auto cell = [&](int dataRow) -> const QString& { return m_rows[size_t(dataRow) + 1][col]; };
+  const bool numeric = order == SortOrder::NumericAscending || order == SortOrder::NumericDescending;
+  const bool descending = order == SortOrder::NumericDescending || order == SortOrder::TextDescending;
+  if (numeric) {
+    std::vector<double> keys(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) keys[size_t(i)] = sortNumber(cell(i));
+    if (descending)
+      std::stable_sort(moved.begin(), moved.end(), [&](int a, int b) { return keys[size_t(b)] < keys[size_t(a)]; });
+    else
+      std::stable_sort(moved.begin(), moved.end(), [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+  } else {
+    const auto less = [&](int a, int b) { return QString::compare(cell(a), cell(b), Qt::CaseSensitive) < 0; };
+    if (descending)
+      std::stable_sort(moved.begin(), moved.end(), [&](int a, int b) { return less(b, a); });
+    else
+      std::stable_sort(moved.begin(), moved.end(), less);
+  }
+
+  Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  std::vector<int> newPosition(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) newPosition[size_t(moved[size_t(i)])] = i;
+
+  std::vector<QStringList> sorted;
+  sorted.reserve(m_rows.size());
+  sorted.push_back(std::move(m_rows.front()));
+  for (int from : moved) sorted.push_back(std::move(m_rows[size_t(from) + 1]));
+  m_rows.swap(sorted);
+
+  // Colours travel with their rows.
+  remapColors([&](int row) { return row == 0 ? 0 : newPosition[size_t(row) - 1] + 1; }, [](int) { return true; });
+
+  const QModelIndexList from = persistentIndexList();
+  QModelIndexList to;
+  to.reserve(from.size());
+  for (const QModelIndex& idx : from) to.append(index(newPosition[size_t(idx.row())], idx.column()));
+  changePersistentIndexList(from, to);
+  Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows() - 1; }
+
+int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_cols; }
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= m_cols) return {};
+  const int row = index.row() + 1;
+  const int col = index.column();
+  switch (role) {
+    case Qt::DisplayRole:
+      return m_rows[size_t(row)][col];
+    case Qt::TextAlignmentRole:
+      return toQtAlignment(alignAt(m_colAlign, col));
+    case Qt::BackgroundRole: {
+      const auto it = m_back.constFind(key(row, col));
+      return it == m_back.cend() ? QVariant() : QVariant(QBrush(*it));
+    }
+    case Qt::ForegroundRole: {
+      const auto it = m_fore.constFind(key(row, col));
+      return it == m_fore.cend() ? QVariant() : QVariant(QBrush(*it));
+    }
+    default:
+      return {};
+  }
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
+  if (section < 0 || section >= m_cols) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      return m_rows.front()[section];
+    case Qt::TextAlignmentRole:
+      return toQtAlignment(alignAt(m_fixedAlign, section));
+    case Qt::BackgroundRole: {
+      const auto it = m_back.constFind(key(0, section));
+      return it == m_back.cend() ? QVariant() : QVariant(QBrush(*it));
+    }
+    case Qt::ForegroundRole: {
+      const auto it = m_fore.constFind(key(0, section));
+      return it == m_fore.cend() ? QVariant() : QVariant(QBrush(*it));
+    }
+    default:
+      return {};
+  }
+}
+
+}  // namespace platform

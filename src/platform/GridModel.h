@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QHash>
+#include <QStringList>
+#include <vector>
+
+namespace platform {
+
+enum class Align { Left, Center, Right };
+enum class SortOrder { NumericAscending, NumericDescending, TextAscending, TextDescending };
+
+// The cells of a data grid. Row 0 is the fixed header row and is offered to views as the
+// horizontal header; rows 1.. are the data rows. All cells are texts.
+class GridModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  explicit GridModel(QObject* parent = nullptr);
+
+  // Row count including the header row; never below 1.
+  int rows() const { return static_cast<int>(m_rows.size()); }
+  void setRows(int count);
+  int cols() const { return m_cols; }
+  void setCols(int count);
+
+  QString textMatrix(int row, int col) const;
+  void setTextMatrix(int row, int col, const QString& text);
+
+  // Replaces every data row in one pass; the header row stays. Short rows are padded.
+  void setDataRows(std::vector<QStringList> rows);
+  // Sets the header texts (row 0) and the column count to their number.
+  void setHeader(const QStringList& texts);
+
+  void setColAlignment(int col, Align align);
+  void setFixedAlignment(int col, Align align);
+  Align colAlignment(int col) const;
+
+  void setCellBackColor(int row, int col, const QColor& color);
+  void setCellForeColor(int row, int col, const QColor& color);
+  QColor cellBackColor(int row, int col) const;
+  QColor cellForeColor(int row, int col) const;
+
+  // Empties every cell text and colour; the row and column counts stay.
+  void clear();
+  // Removes one data row; the rows below move up.
+  void removeItem(int row);
+  // Reorders the data rows by one column, whole rows moving together.
+  void sort(int col, SortOrder order);
+
+  // QAbstractTableModel: the view sees the data rows only.
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  static quint64 key(int row, int col) { return (quint64(quint32(row)) << 32) | quint32(col); }
+  static int keyRow(quint64 k) { return int(quint32(k >> 32)); }
+  static int keyCol(quint64 k) { return int(quint32(k)); }
+  bool inRange(int row, int col) const { return row >= 0 && row < rows() && col >= 0 && col < m_cols; }
+  QStringList emptyRow() const;
+  void cellChanged(int row, int col, int role);
+  // Rebuilds the colour tables with every cell moved (or dropped when mapped to -1).
+  template <typename MapRow, typename KeepCol>
+  void remapColors(MapRow mapRow, KeepCol keepCol);
+
+  std::vector<QStringList> m_rows{QStringList{}};
+  int m_cols = 0;
+  std::vector<Align> m_colAlign;
+  std::vector<Align> m_fixedAlign;
+  QHash<quint64, QColor> m_back;
+  QHash<quint64, QColor> m_fore;
+};
+
+}  // namespace platform

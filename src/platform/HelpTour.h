@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+
+class QWidget;
+
+namespace platform {
+
+// The beginner's tour: while it is on, screens and game windows explain themselves in a
+// message box when they open. Shared by every window of the run.
+struct TourState {
+  int intHelpTour = 0;  // 1 = on
+  QString strTourMsg;
+};
+TourState& tourState();
+
+// Shows strTourMsg titled "ヘルプツアー" when the tour is on.
+void SHOW_TOUR_MSG(QWidget* parent);
+
+// Joins lines into a tour text, each line ended by CR LF.
+QString tourText(std::initializer_list<const char*> lines);
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+enum class MsgIcon { Information, Exclamation, Critical };
+enum class MsgButtons { Ok, OkCancel };
+enum class MsgResult { Ok, Cancel };
+
+struct MessageRequest {
+  QString text;
+  QString title;
+  MsgIcon icon = MsgIcon::Information;
+  MsgButtons buttons = MsgButtons::Ok;
+};
+
+// A modal message box. Tests install a handler that answers instead of a real dialog.
+MsgResult showMessage(QWidget* parent, const QString& text, const QString& title,
+                      MsgIcon icon = MsgIcon::Information, MsgButtons buttons = MsgButtons::Ok);
+
+using MessageHandler = std::function<MsgResult(const MessageRequest&)>;
+// Installs handler for every later message; an empty handler brings back real dialogs.
+void setMessageHandler(MessageHandler handler);
+
+}  // namespace platform

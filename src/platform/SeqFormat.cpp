@@ -1,0 +1,171 @@
+#include "platform/SeqFormat.h"
+
+#include "platform/Cp932.h"
+#include "platform/TextFile.h"
+
+#include <charconv>
+
+namespace platform::seq {
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView trimmed(QByteArrayView text) {
+  qsizetype begin = 0;
+  qsizetype end = text.size();
+  while (begin < end && isBlank(text[begin])) ++begin;
+  while (end > begin && isBlank(text[end - 1])) --end;
+  return text.sliced(begin, end - begin);
+}
+
+template <typename T>
+std::optional<T> parseNumber(QByteArrayView text) {
+  text = trimmed(text);
+  if (!text.isEmpty() && text[0] == '+') text = text.sliced(1);
+  if (text.isEmpty()) return std::nullopt;
+  T value{};
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+template <typename T>
+QString shortestText(T value) {
+  char buffer[400];  // room for the widest fixed-notation double
+  std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (result.ec != std::errc()) result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+}  // namespace
+
+bool splitLine(QByteArrayView line, Fields& fields) {
+  fields.clear();
+  qsizetype pos = 0;
+  const qsizetype size = line.size();
+  while (true) {
+    while (pos < size && isBlank(line[pos])) ++pos;
+    Field field;
+    if (pos < size && line[pos] == '"') {
+      const qsizetype close = line.indexOf('"', pos + 1);
+      if (close < 0) return false;
+      field.bytes = line.sliced(pos + 1, close - pos - 1);
+      field.quoted = true;
+      pos = close + 1;
+      while (pos < size && isBlank(line[pos])) ++pos;
+      if (pos < size && line[pos] != ',') return false;
+    } else {
+      qsizetype comma = line.indexOf(',', pos);
+      if (comma < 0) comma = size;
+      field.bytes = trimmed(line.sliced(pos, comma - pos));
+      if (field.bytes.contains('"')) return false;
+      pos = comma;
+    }
+    fields.append(field);
+    if (pos >= size) return true;
+    ++pos;  // the comma; another field follows, possibly empty
+  }
+}
+
+std::optional<float> parseFloat(QByteArrayView text) { return parseNumber<float>(text); }
+std::optional<double> parseDouble(QByteArrayView text) { return parseNumber<double>(text); }
+std::optional<qint64> parseInt(QByteArrayView text) { return parseNumber<qint64>(text); }
+
+QString floatText(float value) { return shortestText(value); }
+QString doubleText(double value) { return shortestText(value); }
+
+QString storableText(QStringView text) {
+  QString result = text.toString();
+  result.replace(QLatin1Char('"'), QChar(0xFF02));
+  return result;
+}
+
+void LineBuilder::separate() {
+  if (!m_first) m_line += QLatin1Char(',');
+  m_first = false;
+}
+
+LineBuilder& LineBuilder::text(QStringView value) {
+  separate();
+  m_line += QLatin1Char('"') + storableText(value) + QLatin1Char('"');
+  return *this;
+}
+
+LineBuilder& LineBuilder::number(qint64 value) {
+  separate();
+  m_line += QString::number(value);
+  return *this;
+}
+
+LineBuilder& LineBuilder::number(float value) {
+  separate();
+  m_line += floatText(value);
+  return *this;
+}
+
+LineBuilder& LineBuilder::numberText(QStringView digits) {
+  separate();
+  m_line += digits;
+  return *this;
+}
+
+LineBuilder& LineBuilder::trailingComma() {
+  m_line += QLatin1Char(',');
+  return *this;
+}
+
+}  // namespace platform::seq
+
+namespace platform {
+
+double leadingNumber(QStringView text) {
+  qsizetype i = 0;
+  while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t'))) ++i;
+  const qsizetype start = i;
+  if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) ++i;
+  bool digits = false;
+  while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80) { ++i; digits = true; }
+  if (i < text.size() && text[i] == QLatin1Char('.')) {
+    ++i;
+    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80) { ++i; digits = true; }
+  }
+  if (!digits) return 0;
+  return text.sliced(start, i - start).toString().toDouble();
+}
+
+}  // namespace platform
+
+namespace platform::seq {
+
+std::optional<QStringList> decodeFields(QByteArrayView line) {
+  Fields fields;
+  if (!splitLine(line, fields)) return std::nullopt;
+  QStringList texts;
+  for (const Field& field : fields) {
+    std::optional<QString> text = cp932::decode(field.bytes);
+    if (!text) return std::nullopt;
+    texts.append(*text);
+  }
+  return texts;
+}
+
+FileRecords readFileRecords(const QString& name) {
+  FileRecords result;
+  const FileBytes file = readFileBytes(name);
+  result.exists = file.exists;
+  result.error = file.error;
+  if (!result.error.isEmpty()) return result;
+  for (QByteArrayView line : splitLines(file.bytes)) {
+    if (line.isEmpty()) continue;
+    std::optional<QStringList> fields = decodeFields(line);
+    if (!fields) {
+      result.records.clear();
+      result.error = QStringLiteral("ファイル「%1」の内容を読み取れませんでした。").arg(name);
+      return result;
+    }
+    result.records.push_back(std::move(*fields));
+  }
+  return result;
+}
+
+}  // namespace platform::seq

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QVarLengthArray>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// The record syntax of every data file: comma-separated fields, text fields in double
+// quotes without any escape, numbers bare, one record per line.
+namespace platform::seq {
+
+struct Field {
+  QByteArrayView bytes;
+  bool quoted = false;
+};
+using Fields = QVarLengthArray<Field, 12>;
+
+// Splits one line (without its line end) into fields. A quoted field runs to the next
+// double quote; an unquoted one to the next comma; blanks around fields are skipped.
+// Returns false for a stray or unterminated quote.
+bool splitLine(QByteArrayView line, Fields& fields);
+
+// Number fields: any plain decimal notation (".5", "7", "-3.25", "1E+07").
+std::optional<float> parseFloat(QByteArrayView text);
+std::optional<double> parseDouble(QByteArrayView text);
+std::optional<qint64> parseInt(QByteArrayView text);
+
+// Shortest decimal text that reads back as the same number, without exponent ("23.4", "60").
+QString floatText(float value);
+QString doubleText(double value);
+
+// A text field can hold no double quote; a full-width one takes its place.
+QString storableText(QStringView text);
+
+// Builds one line of fields as written to a file (without its line end).
+class LineBuilder {
+ public:
+  LineBuilder& text(QStringView value);
+  LineBuilder& number(qint64 value);
+  LineBuilder& number(int value) { return number(qint64{value}); }
+  LineBuilder& number(float value);
+  LineBuilder& numberText(QStringView digits);
+  // Ends the line with a comma and nothing after it, as a record with an empty last field.
+  LineBuilder& trailingComma();
+  const QString& line() const { return m_line; }
+
+ private:
+  void separate();
+  QString m_line;
+  bool m_first = true;
+};
+
+}  // namespace platform::seq
+
+namespace platform {
+
+// The number at the start of a text, as a classic "value of a text" reads it: blanks
+// skipped, an optional sign, digits with an optional fraction; 0 when there is none.
+double leadingNumber(QStringView text);
+
+}  // namespace platform
+
+namespace platform::seq {
+
+// The fields of one line, text decoded from code page 932; nullopt when it cannot be read.
+std::optional<QStringList> decodeFields(QByteArrayView line);
+
+// Every record of a small data file (settings, history). A line that cannot be read makes
+// the whole read fail with an error for the user; a missing file has no records.
+struct FileRecords {
+  std::vector<QStringList> records;
+  bool exists = false;
+  QString error;
+};
+FileRecords readFileRecords(const QString& name);
+
+}  // namespace platform::seq

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Whole-file input and output in the working directory. Names are matched without regard
+// to letter case, so "データ.txt" finds "データ.TXT". Errors come back as texts for the user.
+namespace platform {
+
+// The entry of the working directory that matches name regardless of letter case, or name
+// itself when there is none.
+QString resolveFileName(const QString& name);
+
+struct FileBytes {
+  QByteArray bytes;
+  bool exists = false;
+  QString error;  // empty when the file was read in full or does not exist
+};
+FileBytes readFileBytes(const QString& name);
+
+// Replaces the file's content atomically: a crash leaves the old or the new file.
+QString writeFileAtomic(const QString& name, const QByteArray& bytes);
+
+// Appends one line and its CR LF; completes a last line that lacks its line end first.
+QString appendLine(const QString& name, const QByteArray& line);
+
+// Small text files: decoded from code page 932, split at line ends (CR LF or LF).
+struct TextLines {
+  QStringList lines;
+  bool exists = false;
+  QString error;
+};
+TextLines readTextLines(const QString& name);
+
+// Writes lines in code page 932, each ended by CR LF, atomically. Refuses a text that the
+// code page cannot hold and leaves the file untouched then.
+QString writeTextLines(const QString& name, const QStringList& lines);
+
+// Splits whole-file bytes into lines without their line ends; a missing final line end is
+// tolerated.
+QList<QByteArrayView> splitLines(QByteArrayView bytes);
+
+}  // namespace platform

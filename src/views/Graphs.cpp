@@ -1,0 +1,62 @@
+#include "views/Graphs.h"
+
+#include "platform/SeqFormat.h"
+#include "records/TimeTotals.h"
+
+#include <array>
+#include <cmath>
+
+namespace views {
+
+namespace {
+platform::ChartData emptyData(int points) {
+  platform::ChartData data;
+  data.labels = QStringList(points, QString());
+  data.values = {QStringList(points, QString())};
+  return data;
+}
+}  // namespace
+
+platform::ChartData listPlot(const platform::GridModel& list, int labelCol, int valueCol,
+                             Labels labels) {
+  const int points = list.rows() - 1;
+  platform::ChartData data = emptyData(points);
+  const int labelLength = list.rows() > 17 ? 1 : 2;
+  for (int i = 1; i <= points; ++i) {
+    if (labels == Labels::Short) data.labels[i - 1] = list.textMatrix(i, labelCol).left(labelLength);
+    data.values[0][i - 1] = list.textMatrix(i, valueCol);
+  }
+  return data;
+}
+
+platform::ChartData hourPlot(const platform::GridModel& list, int timeCol, int secondsCol) {
+  // Wider than the 16 bits once used, so an hour may sum beyond 32767 seconds.
+  std::array<qint64, 25> totals{};
+  for (int i = 1; i < list.rows(); ++i) {
+    const double hourValue = std::nearbyint(platform::leadingNumber(list.textMatrix(i, timeCol).left(2)));
+    if (hourValue < 0 || hourValue > 24) continue;
+    const int hour = static_cast<int>(hourValue);
+    totals[hour] = records::addSeconds(totals[hour], platform::leadingNumber(list.textMatrix(i, secondsCol)));
+  }
+  platform::ChartData data = emptyData(24);
+  for (int h = 0; h < 24; ++h) {
+    data.labels[h] = QStringLiteral(" %1").arg(h);
+    data.values[0][h] = QString::number(totals[h]);
+  }
+  return data;
+}
+
+platform::ChartData dayPlot(const platform::GridModel& list, int valueCol) {
+  const int points = list.rows() - 1;
+  platform::ChartData data = emptyData(points);
+  for (int i = 1; i <= points; ++i) data.values[0][i - 1] = list.textMatrix(i, valueCol);
+  return data;
+}
+
+platform::ChartData resetChart() {
+  platform::ChartData data = emptyData(1);
+  data.values[0][0] = QStringLiteral("0");
+  return data;
+}
+
+}  // namespace views

@@ -1,0 +1,307 @@
+#include "app/MainWindow.h"
+#include "app/Session.h"
+#include "app/TodayPanel.h"
+#include "platform/ChartControl.h"
+#include "platform/Clock.h"
+#include "platform/ColorButton.h"
+#include "platform/DataGrid.h"
+#include "platform/HelpTour.h"
+#include "platform/MessageBox.h"
+#include "platform/MonthCalendar.h"
+#include "platform/Shape.h"
+#include "records/GameItems.h"
+#include "records/RecordFile.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using testing::sjis;
+using testing::writeFile;
+
+namespace {
+const QDate kToday(2024, 5, 1);
+const QString kTitle = QStringLiteral("アタマ日和プロジェクト４　～計算力");
+
+void addPlay(const QString& date, const QString& time, int item, float seconds) {
+  records::appendRecord({date, time, records::itemNames()[item], seconds, QStringLiteral("答数 : 20"), {}});
+}
+void addPlayToday(int item, float seconds = 30, const QString& time = QStringLiteral("10:00:00")) {
+  addPlay(kToday.toString(QStringLiteral("yyyy/MM/dd")), time, item, seconds);
+}
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<testing::WorkingDir> m_dir;
+  std::unique_ptr<app::MainWindow> m_window;
+  QList<platform::MessageRequest> m_messages;
+
+  app::MainWindow& load() {
+    m_window = std::make_unique<app::MainWindow>();
+    m_window->Form_Load();
+    return *m_window;
+  }
+  template <typename T = QWidget>
+  T* child(const QString& name) const {
+    T* widget = m_window->findChild<T*>(name);
+    if (!widget) qFatal("no control %s", qPrintable(name));
+    return widget;
+  }
+  bool shown(const QString& name) const { return child(name)->isVisibleTo(m_window.get()); }
+  void click(const QString& name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+  QStringList visibleFrames() const {
+    QStringList names;
+    for (const char* frame : {"fraMain", "fraBunseki", "fraTaijyu", "fraSyuukei", "fraRenTai", "fraCale",
+                              "fraMemo", "fraSettei", "fraGame"}) {
+      if (shown(QString::fromLatin1(frame))) names << QString::fromLatin1(frame);
+    }
+    return names;
+  }
+  QStringList litLamps() const {
+    QStringList lit;
+    for (int i = 1; i <= 7; ++i) {
+      const QColor c = child<platform::Shape>(QStringLiteral("shpLed(%1)").arg(i))->fillColor();
+      if (c != Qt::white) lit << c.name();
+    }
+    return lit;
+  }
+  QString visibleFace() const {
+    QString face;
+    for (const char* name : {"imgNashi", "imgkana", "imgniko", "imgwara"}) {
+      if (shown(QString::fromLatin1(name))) face += QString::fromLatin1(name);
+    }
+    return face;
+  }
+
+ private Q_SLOTS:
+  void init() {
+    m_dir = std::make_unique<testing::WorkingDir>();
+    platform::Clock::setNow(QDateTime(kToday, QTime(12, 0, 0)));
+    app::session() = {};
+    platform::tourState() = {};
+    m_messages.clear();
+    platform::setMessageHandler([this](const platform::MessageRequest& r) {
+      m_messages.append(r);
+      return platform::MsgResult::Ok;
+    });
+  }
+  void cleanup() {
+    m_window.reset();
+    m_dir.reset();
+    platform::setMessageHandler({});
+  }
+
+  void startUp_withoutAnyFile_showsTheMainScreenForToday() {
+    load();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" ") + kTitle);
+    QCOMPARE(visibleFrames(), QStringList{QStringLiteral("fraMain")});
+    QCOMPARE(child<platform::MonthCalendar>(QStringLiteral("mtvmain"))->selectedDate(), kToday);
+    auto* items = child<QListWidget>(QStringLiteral("lstAct2"));
+    QCOMPARE(items->count(), 7);
+    QCOMPARE(items->item(0)->text(), QStringLiteral("ブロック計算"));
+    QCOMPARE(items->item(6)->text(), QStringLiteral("時間計算"));
+    QVERIFY(!child<QPushButton>(QStringLiteral("chkHelp"))->isChecked());
+    QVERIFY(m_messages.isEmpty());
+    QVERIFY(child(QStringLiteral("cmdGame"))->hasFocus() || !QApplication::focusWindow());
+  }
+
+  void caption_framesTheNickname() {
+    writeFile(QStringLiteral("プライベート.txt"), sjis("\"氏名\",\"はなこ\"\r\n"));
+    load();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" はなこ の ") + kTitle);
+    QCOMPARE(app::session().strNickname, QStringLiteral("はなこ"));
+  }
+
+  void welcome_isShownOncePerRun_andOnlyWithTheTourOn() {
+    writeFile(QStringLiteral("設定.txt"), sjis("\"ヘルプツアー\",1\r\n"));
+    load();
+    QVERIFY(child<QPushButton>(QStringLiteral("chkHelp"))->isChecked());
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].title, QStringLiteral("ヘルプツアー"));
+    QVERIFY(m_messages[0].text.startsWith(QStringLiteral("アタマ日和プロジェクトに興味をもっていただき")));
+    QVERIFY(m_messages[0].text.endsWith(QStringLiteral("その他、色の変化でも把握できます。\r\n")));
+    load();  // back from a game
+    QCOMPARE(m_messages.size(), 1);
+
+    app::session() = {};
+    writeFile(QStringLiteral("設定.txt"), sjis("\"ヘルプツアー\",0\r\n"));
+    load();
+    QCOMPARE(m_messages.size(), 1);
+  }
+
+  void tourSwitch_confirmsAndStoresTheFlag() {
+    load();
+    click(QStringLiteral("chkHelp"));
+    QCOMPARE(m_messages.last().title, QStringLiteral("ヘルプツアーＯＮ"));
+    QCOMPARE(testing::fileBytes(QStringLiteral("設定.txt")), sjis("\"ヘルプツアー\",1\r\n"));
+    click(QStringLiteral("chkHelp"));
+    QCOMPARE(m_messages.last().text, QStringLiteral("ヘルプツアー機能をオフにします。"));
+    QCOMPARE(testing::fileBytes(QStringLiteral("設定.txt")), sjis("\"ヘルプツアー\",0\r\n"));
+  }
+
+  void screenButtons_showOneScreen_andAVisibleScreenStaysAsItIs() {
+    writeFile(QStringLiteral("設定.txt"), sjis("\"ヘルプツアー\",1\r\n"));
+    app::session().blnWelcomeShown = true;
+    load();
+    const QList<QPair<QString, QString>> buttons = {
+        {"cmdBunseki", "fraBunseki"}, {"cmdTaijyu", "fraTaijyu"}, {"cmdSyuukei", "fraSyuukei"},
+        {"cmdRentai", "fraRenTai"},   {"cmdCale", "fraCale"},     {"cmdMemo", "fraMemo"},
+        {"cmdSettei", "fraSettei"},   {"cmdMain", "fraMain"}};
+    for (const auto& [button, frame] : buttons) {
+      const qsizetype before = m_messages.size();
+      click(button);
+      QCOMPARE(visibleFrames(), QStringList{frame});
+      QCOMPARE(m_messages.size(), before + (button == QLatin1String("cmdMain") ? 0 : 1));
+      click(button);
+      QCOMPARE(m_messages.size(), before + (button == QLatin1String("cmdMain") ? 0 : 1));
+    }
+    QCOMPARE(child<QPushButton>(QStringLiteral("cmdCale"))->toolTip(), QStringLiteral("実施状況把握カレンダーを表示します"));
+  }
+
+  void gameMenu_opensOverTheScreen_andBackLeavesItUnchanged() {
+    load();
+    click(QStringLiteral("cmdBunseki"));
+    click(QStringLiteral("cmdGame"));
+    QCOMPARE(visibleFrames(), (QStringList{QStringLiteral("fraBunseki"), QStringLiteral("fraGame")}));
+    QCOMPARE(child<QPushButton>(QStringLiteral("cmdG2"))->text(), QStringLiteral("±ネオ"));
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdG1"))->isEnabled());  // no game built yet
+    click(QStringLiteral("cmdModori"));
+    QCOMPARE(visibleFrames(), QStringList{QStringLiteral("fraBunseki")});
+  }
+
+  void gameButton_opensTheGameAndClosesTheMainWindow() {
+    int opened = 0;
+    m_window = std::make_unique<app::MainWindow>(
+        app::MainWindow::GameLauncher{[](int button) { return button == 1; }, [&](int button) { opened = button; }});
+    m_window->Form_Load();
+    click(QStringLiteral("cmdGame"));
+    QVERIFY(child<QPushButton>(QStringLiteral("cmdG1"))->isEnabled());
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdG3"))->isEnabled());
+    click(QStringLiteral("cmdG1"));
+    QCOMPARE(opened, 1);
+    QVERIFY(!m_window->isVisible());
+  }
+
+  void emptyRecordFile_showsNoPlay() {
+    writeFile(records::kRecordFileName, {});
+    load();
+    QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayList"))->rows(), 1);
+    QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayTotal"))->rows(), 1);
+    QVERIFY(litLamps().isEmpty());
+    QCOMPARE(visibleFace(), QStringLiteral("imgNashi"));
+    QCOMPARE(child<QLabel>(QStringLiteral("lblMHyouka"))->text(), QStringLiteral("今日の脳も健康元気"));
+    QVERIFY(m_window->todayPanel()->blnNoData());
+    QVERIFY(m_window->todayPanel()->strFirstDay().isEmpty());
+  }
+
+  void fivePlaysOfOneGame_lightOneLamp_andSulk() {
+    for (int i = 0; i < 5; ++i) addPlayToday(3, 12.5f, QStringLiteral("09:1%1:00").arg(i));
+    load();
+    auto* totals = child<platform::DataGrid>(QStringLiteral("msgDayTotal"));
+    QCOMPARE(totals->rows(), 2);
+    QCOMPARE(totals->textMatrix(1, 1), QStringLiteral("スピード計算"));
+    QCOMPARE(totals->textMatrix(1, 2), QStringLiteral("5"));
+    QCOMPARE(totals->textMatrix(1, 3), QStringLiteral("60"));  // each 12.5 sum ends in .5 and goes to the even neighbour
+    QCOMPARE(litLamps(), QStringList{QStringLiteral("#ffc0c0")});
+    QCOMPARE(visibleFace(), QStringLiteral("imgkana"));
+    QCOMPARE(child<QLabel>(QStringLiteral("lblMHyouka"))->text(), QStringLiteral("1 種類の脳刺激"));
+    QCOMPARE(child<QLabel>(QStringLiteral("lblDayTotal"))->text(), QStringLiteral("0:01:00"));
+  }
+
+  void allSevenGames_lightTheRainbow_andLaugh() {
+    for (int item = 0; item < 7; ++item) addPlayToday(item, 600);
+    addPlay(QStringLiteral("2024/04/30"), QStringLiteral("10:00:00"), 0, 5);
+    load();
+    QCOMPARE(litLamps(), (QStringList{"#ffc0c0", "#ffe0c0", "#ffffc0", "#c0ffc0", "#c0ffff", "#c0c0ff", "#ffc0ff"}));
+    QCOMPARE(visibleFace(), QStringLiteral("imgwara"));
+    auto* label = child<QLabel>(QStringLiteral("lblMHyouka"));
+    QCOMPARE(label->text(), QStringLiteral("7 種類の脳刺激"));
+    QVERIFY(label->styleSheet().contains(QStringLiteral("#ffc0ff")));
+    QCOMPARE(child<QLabel>(QStringLiteral("lblDayTotal"))->text(), QStringLiteral("1:10:00"));
+    QCOMPARE(m_window->todayPanel()->strFirstDay(), QStringLiteral("2024/05/01"));
+    QCOMPARE(m_window->todayPanel()->strLastDay(), QStringLiteral("2024/04/30"));
+  }
+
+  void twoGames_smile() {
+    addPlayToday(0);
+    addPlayToday(1);
+    load();
+    QCOMPARE(visibleFace(), QStringLiteral("imgniko"));
+    QCOMPARE(litLamps().size(), 2);
+  }
+
+  void calendarDayWithoutRecords_showsNoPlay_andTheGameMenuReturnsToToday() {
+    addPlayToday(0);
+    addPlayToday(2);
+    load();
+    auto* calendar = child<platform::MonthCalendar>(QStringLiteral("mtvmain"));
+    calendar->setSelectedDate(kToday.addDays(-3));
+    m_window->mtvmain_DateClick();
+    QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayList"))->rows(), 1);
+    QCOMPARE(child<QLabel>(QStringLiteral("lblDayTotal"))->text(), QStringLiteral("0:00:00"));
+    QCOMPARE(visibleFace(), QStringLiteral("imgNashi"));
+    QVERIFY(child(QStringLiteral("cmdMain"))->hasFocus() || !QApplication::focusWindow());
+
+    click(QStringLiteral("cmdGame"));
+    QCOMPARE(calendar->selectedDate(), kToday);
+    QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayList"))->rows(), 3);
+  }
+
+  void elevenPlays_scrollTheNewestToTheTop() {
+    for (int i = 0; i < 11; ++i) addPlayToday(0, 10, QStringLiteral("10:%1:00").arg(i, 2, 10, QLatin1Char('0')));
+    load();
+    auto* list = child<platform::DataGrid>(QStringLiteral("msgDayList"));
+    QCOMPARE(list->rows(), 12);
+    QCOMPARE(list->textMatrix(11, 1), QStringLiteral("10:10:00"));
+    QCOMPARE(list->topRow(), 11);
+  }
+
+  void chart_followsTheSelectedGraphButton() {
+    addPlayToday(0, 20, QStringLiteral("07:59:59"));
+    addPlayToday(4, 45.5f, QStringLiteral("23:30:00"));
+    load();
+    auto* chart = child<platform::ChartControl>(QStringLiteral("mcrMain"));
+    auto* day = child<platform::ColorButton>(QStringLiteral("cmdDay"));
+    auto* hours = child<platform::ColorButton>(QStringLiteral("cmdJikan"));
+    QCOMPARE(day->backColor(), QColor(255, 192, 192));
+    QCOMPARE(chart->rowCount(), 2);
+    QCOMPARE(chart->rowLabel(2), QStringLiteral("逆計"));
+    QCOMPARE(chart->value(2), QStringLiteral("45.5"));
+    QCOMPARE(chart->axisMaximum(), std::optional<double>(45.5));
+    QCOMPARE(chart->axisMinimum(), std::optional<double>(0));
+
+    click(QStringLiteral("cmdJikan"));
+    QVERIFY(day->isButtonFace());
+    QCOMPARE(hours->backColor(), QColor(255, 192, 192));
+    QCOMPARE(chart->rowCount(), 24);
+    QCOMPARE(chart->value(8), QStringLiteral("20"));   // " 7"
+    QCOMPARE(chart->value(24), QStringLiteral("46"));  // " 23", 45.5 to the even 46
+
+    m_window->mtvmain_DateClick();  // a rebuild keeps the hour graph
+    QCOMPARE(chart->rowCount(), 24);
+
+    click(QStringLiteral("cmdTotal"));
+    QCOMPARE(chart->rowCount(), 2);
+    QCOMPARE(chart->rowLabel(1), QStringLiteral("ブロ"));
+    QCOMPARE(chart->value(1), QStringLiteral("20"));
+  }
+
+  void unreadableLines_areNotShown_butSaidSo() {
+    addPlayToday(0);
+    QFile file(records::kRecordFileName);
+    file.open(QIODevice::Append);
+    file.write("garbage\r\n");
+    file.close();
+    addPlayToday(1);
+    load();
+    QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayList"))->rows(), 3);
+    QVERIFY(shown(QStringLiteral("lblStatus")));
+    QVERIFY(child<QLabel>(QStringLiteral("lblStatus"))->text().contains(QStringLiteral("1 行")));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_app.moc"

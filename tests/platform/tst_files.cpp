@@ -1,0 +1,118 @@
+#include "platform/Clock.h"
+#include "platform/Cp932.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+#include "platform/SeqFormat.h"
+#include "platform/TextFile.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+using namespace platform;
+using testing::fileBytes;
+using testing::sjis;
+using testing::writeFile;
+
+Q_DECLARE_METATYPE(QList<QByteArray>)
+
+class FilesTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void codePage_refusesWhatItCannotHold_insteadOfReplacingIt() {
+    QCOMPARE(cp932::encode(QStringLiteral("＂ア～①")), QByteArray("\xFA\x57\x83\x41\x81\x60\x87\x40"));
+    QVERIFY(!cp932::encode(QStringLiteral("a€b")));
+    QCOMPARE(cp932::firstUnencodable(QStringLiteral("ok😀€")), QStringLiteral("😀"));
+    QVERIFY(!cp932::decode(QByteArray("\x82")));
+    QCOMPARE(cp932::decode(QByteArray("\x83\x41")), QStringLiteral("ア"));
+  }
+
+  void splitLine_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QList<QByteArray>>("fields");
+    using L = QList<QByteArray>;
+    QTest::newRow("game line ends with a comma") << QByteArray("\"a\",1,\"b\",") << true << L{"a", "1", "b", ""};
+    QTest::newRow("comma inside quotes") << QByteArray("\"a,b\",2") << true << L{"a,b", "2"};
+    QTest::newRow("blanks around fields") << QByteArray("  \"a\" , 3 ") << true << L{"a", "3"};
+    QTest::newRow("empty quoted") << QByteArray("\"\",\"\"") << true << L{"", ""};
+    QTest::newRow("unterminated quote") << QByteArray("\"abc,1") << false << L{};
+    QTest::newRow("text after closing quote") << QByteArray("\"a\"b,1") << false << L{};
+    QTest::newRow("quote inside bare field") << QByteArray("a\"b,1") << false << L{};
+  }
+  void splitLine() {
+    QFETCH(QByteArray, line);
+    QFETCH(bool, readable);
+    QFETCH(QList<QByteArray>, fields);
+    seq::Fields out;
+    QCOMPARE(seq::splitLine(line, out), readable);
+    if (!readable) return;
+    QList<QByteArray> texts;
+    for (const seq::Field& f : out) texts.append(f.bytes.toByteArray());
+    QCOMPARE(texts, fields);
+  }
+
+  void numberTexts_areShortestAndPlain() {
+    QCOMPARE(seq::floatText(23.4f), QStringLiteral("23.4"));
+    QCOMPARE(seq::floatText(60.0f), QStringLiteral("60"));
+    QCOMPARE(seq::floatText(0.1f), QStringLiteral("0.1"));
+    QCOMPARE(seq::floatText(12345678.0f), QStringLiteral("12345678"));
+    QCOMPARE(seq::doubleText(45.3), QStringLiteral("45.3"));
+    QCOMPARE(seq::parseFloat(".5"), std::optional<float>(0.5f));
+    QCOMPARE(seq::parseFloat("12秒"), std::optional<float>());
+    QCOMPARE(seq::parseInt("+20"), std::optional<qint64>(20));
+  }
+
+  void leadingNumber_readsTheNumberAtTheStart() {
+    QCOMPARE(leadingNumber(u"07"), 7.0);
+    QCOMPARE(leadingNumber(u" 10.5秒"), 10.5);
+    QCOMPARE(leadingNumber(u"90.0%"), 90.0);
+    QCOMPARE(leadingNumber(u"-3"), -3.0);
+    QCOMPARE(leadingNumber(u"ab"), 0.0);
+    QCOMPARE(leadingNumber(u""), 0.0);
+  }
+
+  void files_areFoundWithoutRegardToCase_andReplacedAtomically() {
+    testing::WorkingDir dir;
+    writeFile(QStringLiteral("設定.TXT"), "old");
+    QCOMPARE(resolveFileName(QStringLiteral("設定.txt")), QStringLiteral("設定.TXT"));
+    QCOMPARE(writeTextLines(QStringLiteral("設定.txt"), {QStringLiteral("\"ヘルプツアー\",1")}), QString());
+    QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{QStringLiteral("設定.TXT")});
+    QCOMPARE(fileBytes(QStringLiteral("設定.TXT")), sjis("\"ヘルプツアー\",1\r\n"));
+
+    QVERIFY(!writeTextLines(QStringLiteral("設定.txt"), {QStringLiteral("€")}).isEmpty());
+    QCOMPARE(fileBytes(QStringLiteral("設定.TXT")), sjis("\"ヘルプツアー\",1\r\n"));
+
+    const TextLines lines = readTextLines(QStringLiteral("設定.txt"));
+    QVERIFY(lines.exists);
+    QCOMPARE(lines.lines, QStringList{QStringLiteral("\"ヘルプツアー\",1")});
+    QVERIFY(!readTextLines(QStringLiteral("ない.txt")).exists);
+  }
+
+  void smallDataFile_withUndecodableBytes_reportsAnError() {
+    testing::WorkingDir dir;
+    writeFile(QStringLiteral("x.txt"), "20,60,\"\x82\"\r\n");
+    const seq::FileRecords read = seq::readFileRecords(QStringLiteral("x.txt"));
+    QVERIFY(!read.error.isEmpty());
+    QVERIFY(read.records.empty());
+  }
+
+  void clock_canBeFrozenAndAdvanced_andRandomRepeatsWithASeed() {
+    Clock::setNow(QDateTime(QDate(2024, 5, 1), QTime(23, 59, 59)));
+    Clock::setMonotonicMs(1000);
+    Clock::advance(2000);
+    QCOMPARE(Clock::today(), QDate(2024, 5, 2));
+    QCOMPARE(Clock::monotonicMs(), 3000);
+    Clock::useRealClocks();
+    QVERIFY(Clock::today().isValid());
+
+    Random::seed(7);
+    const double a = Random::uniform();
+    Random::seed(7);
+    QCOMPARE(Random::uniform(), a);
+    QVERIFY(a >= 0 && a < 1);
+  }
+};
+
+QTEST_GUILESS_MAIN(FilesTest)
+#include "tst_files.moc"

@@ -1,0 +1,128 @@
+#include "records/GameItems.h"
+#include "views/DaySummary.h"
+#include "views/Graphs.h"
+
+#include <QTest>
+
+using records::PlayRecord;
+using records::RecordTable;
+
+namespace {
+const QString kDay = QStringLiteral("2024/05/01");
+
+// Builds a table the way the file would hold it.
+RecordTable tableOf(const std::vector<PlayRecord>& plays) {
+  QByteArray bytes;
+  for (const PlayRecord& play : plays) bytes += records::encodeRecord(play, records::LineShape::Game).bytes + "\r\n";
+  return RecordTable::parse(bytes);
+}
+
+PlayRecord play(const QString& date, const QString& time, int item, float seconds) {
+  return {date, time, records::itemNames()[item], seconds, {}, {}};
+}
+
+std::unique_ptr<platform::GridModel> listOf(const std::vector<QStringList>& rows) {
+  auto grid = std::make_unique<platform::GridModel>();
+  grid->setHeader({QString(), QStringLiteral("時間"), QStringLiteral("項目"), QStringLiteral("秒")});
+  grid->setDataRows(rows);
+  return grid;
+}
+}  // namespace
+
+class ViewsTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void emptyFile_hasNoDataAndNoRows() {
+    const views::DaySummary day = views::summarizeDay(tableOf({}), kDay);
+    QVERIFY(day.noData);
+    QVERIFY(day.listRows.empty());
+    QVERIFY(day.totalRows.empty());
+    QCOMPARE(day.kinds, 0);
+    QVERIFY(day.firstDay.isEmpty());
+  }
+
+  void fivePlaysOfOneGame_giveOneSummaryRow() {
+    std::vector<PlayRecord> plays;
+    for (int i = 0; i < 5; ++i) plays.push_back(play(kDay, QStringLiteral("10:0%1:00").arg(i), 0, 20));
+    const views::DaySummary day = views::summarizeDay(tableOf(plays), kDay);
+    QCOMPARE(day.listRows.size(), size_t(5));
+    QCOMPARE(day.listRows[4], (QStringList{"5", "10:04:00", "ブロック計算", "20"}));
+    QCOMPARE(day.totalRows.size(), size_t(1));
+    QCOMPARE(day.totalRows[0], (QStringList{"1", "ブロック計算", "5", "100"}));
+    QCOMPARE(day.kinds, 1);
+    QCOMPARE(day.totalSeconds, 100);
+  }
+
+  void allSevenGames_inItemTableOrder_whateverTheOrderPlayed() {
+    std::vector<PlayRecord> plays;
+    for (int item = 6; item >= 0; --item) plays.push_back(play(kDay, QStringLiteral("12:00:00"), item, 1.5f));
+    const views::DaySummary day = views::summarizeDay(tableOf(plays), kDay);
+    QCOMPARE(day.kinds, 7);
+    for (int i = 0; i < 7; ++i) QCOMPARE(day.totalRows[size_t(i)][1], records::itemNames()[i]);
+    QCOMPARE(day.totalRows[0][3], QStringLiteral("2"));  // 1.5 rounds to the even 2
+  }
+
+  void dayWithoutRecords_isEmpty_butKnowsTheFirstAndLastDay() {
+    const RecordTable table = tableOf({play(QStringLiteral("2024/04/01"), "09:00:00", 0, 10),
+                                       play(QStringLiteral("2024/06/01"), "09:00:00", 1, 10)});
+    const views::DaySummary day = views::summarizeDay(table, kDay);
+    QVERIFY(!day.noData);
+    QVERIFY(day.listRows.empty());
+    QCOMPARE(day.totalSeconds, 0);
+    QCOMPARE(day.firstDay, QStringLiteral("2024/04/01"));
+    QCOMPARE(day.lastDay, QStringLiteral("2024/06/01"));
+  }
+
+  void threePlaysOf10point5_make30_andDayTotalsGoBeyond16Bits() {
+    const views::DaySummary halves = views::summarizeDay(
+        tableOf({play(kDay, "07:00:00", 2, 10.5f), play(kDay, "07:10:00", 2, 10.5f), play(kDay, "07:20:00", 2, 10.5f)}),
+        kDay);
+    QCOMPARE(halves.totalRows[0][3], QStringLiteral("30"));
+    QCOMPARE(halves.largestSeconds, 10.5f);
+
+    const views::DaySummary longDay = views::summarizeDay(
+        tableOf({play(kDay, "08:00:00", 0, 20000), play(kDay, "09:00:00", 1, 20000)}), kDay);
+    QCOMPARE(longDay.totalSeconds, 40000);
+  }
+
+  void listPlot_labelsShortenWithMoreThan16Plays() {
+    std::vector<QStringList> rows;
+    for (int i = 1; i <= 16; ++i) rows.push_back({QString::number(i), "10:00:00", "ブロック計算", "12.5"});
+    platform::ChartData sixteen = views::listPlot(*listOf(rows), 2, 3);
+    QCOMPARE(sixteen.rowCount(), 16);
+    QCOMPARE(sixteen.labels[0], QStringLiteral("ブロ"));
+    QCOMPARE(sixteen.values[0][15], QStringLiteral("12.5"));
+
+    rows.push_back({"17", "10:00:00", "表計算", "3"});
+    platform::ChartData seventeen = views::listPlot(*listOf(rows), 2, 3);
+    QCOMPARE(seventeen.labels[16], QStringLiteral("表"));
+    QCOMPARE(views::listPlot(*listOf(rows), 2, 3, views::Labels::None).labels[0], QString());
+  }
+
+  void hourPlot_putsPlaysInTheirHour_withHalvesToEven() {
+    const platform::ChartData hours = views::hourPlot(
+        *listOf({{"1", "07:59:59", "表計算", "10.5"},
+                {"2", "07:10:00", "表計算", "10.5"},
+                {"3", "07:20:00", "表計算", "10.5"},
+                {"4", "23:30:00", "逆計算", "40000"},
+                {"5", "bad", "逆計算", "5"}}),
+        1, 3);
+    QCOMPARE(hours.rowCount(), 24);
+    QCOMPARE(hours.labels[0], QStringLiteral(" 0"));
+    QCOMPARE(hours.labels[23], QStringLiteral(" 23"));
+    QCOMPARE(hours.values[0][7], QStringLiteral("30"));
+    QCOMPARE(hours.values[0][23], QStringLiteral("40000"));
+    QCOMPARE(hours.values[0][0], QStringLiteral("5"));  // a time that is no number counts as hour 0
+  }
+
+  void emptyList_givesNoPoints_orTwentyFourZeroHours() {
+    QCOMPARE(views::listPlot(*listOf({}), 2, 3).rowCount(), 0);
+    const platform::ChartData hours = views::hourPlot(*listOf({}), 1, 3);
+    QCOMPARE(hours.rowCount(), 24);
+    QCOMPARE(hours.values[0].count(QStringLiteral("0")), 24);
+  }
+};
+
+QTEST_GUILESS_MAIN(ViewsTest)
+#include "tst_views.moc"

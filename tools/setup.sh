@@ -1,0 +1,20 @@
+# Shared by run.sh and test.sh: installs missing Debian packages and builds into build/.
+# Sourced, not run.
+
+packages=(g++ cmake make qt6-base-dev qt6-charts-dev libgl-dev fonts-noto-cjk ${EXTRA_PACKAGES:-})
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$top/build" -j"$(nproc)"
