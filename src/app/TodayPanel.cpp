@@ -136,13 +136,13 @@ void TodayPanel::DISP_TODAY() {
   INIT_DAYLIST();
   m_chart->setChartData(views::resetChart());
 
-  records::ReadResult read = records::readRecords();
-  if (!read.error.isEmpty()) {
-    platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
+  views::DaySummaryBuilder builder(m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd")));
+  const records::ScanResult scan = records::scanRecords([&builder](const records::PlayRecord& r) { builder.add(r); });
+  if (!scan.error.isEmpty()) {
+    platform::showMessage(this, scan.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
   }
-  m_unreadable = read.table.unreadableLineCount();
-  const QString day = m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd"));
-  const views::DaySummary summary = views::summarizeDay(read.table, day);
+  m_unreadable = scan.unreadable;
+  const views::DaySummary summary = builder.finish();
   m_noData = summary.noData;
   m_firstDay = summary.firstDay;
   m_lastDay = summary.lastDay;

@@ -52,6 +52,33 @@ QStringList uniqueCategories(const QStringList& labels) {
   return out;
 }
 
+// Digits after the point needed to print multiples of step exactly.
+int decimalsFor(double step) {
+  int decimals = 0;
+  for (double scaled = step; decimals < 6 && std::abs(scaled - std::round(scaled)) > 1e-9 * std::max(1.0, scaled);
+       scaled *= 10.0)
+    ++decimals;
+  return decimals;
+}
+
+// Widens [lo, hi] to multiples of a round step (1, 2, 2.5 or 5 times a power of ten), about five steps.
+void setRoundRange(QValueAxis* axis, double lo, double hi) {
+  const double raw = (hi - lo) / 5.0;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+  double step = 10.0 * magnitude;
+  for (double factor : {1.0, 2.0, 2.5, 5.0}) {
+    if (factor * magnitude >= raw * (1.0 - 1e-9)) {
+      step = factor * magnitude;
+      break;
+    }
+  }
+  const double minimum = std::floor(lo / step + 1e-9) * step;
+  const double maximum = std::ceil(hi / step - 1e-9) * step;
+  axis->setRange(minimum, maximum);
+  axis->setTickCount(int(std::lround((maximum - minimum) / step)) + 1);
+  axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(step)));
+}
+
 void normalise(ChartData& data) {
   data.seriesCount = std::clamp(data.seriesCount, 1, 2);
   data.values.resize(size_t(data.seriesCount));
@@ -203,8 +230,12 @@ void ChartControl::rebuild() {
   const double minimum = m_axisMin.value_or(lo < 0.0 ? lo - room : 0.0);
   double maximum = m_axisMax.value_or(hi + room);
   if (maximum <= minimum) maximum = minimum + 1.0;
-  valueAxis->setRange(minimum, maximum);
-  if (!m_axisMin && !m_axisMax) valueAxis->applyNiceNumbers();
+  if (m_axisMin || m_axisMax) {
+    valueAxis->setRange(minimum, maximum);
+    valueAxis->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor((maximum - minimum) / 4.0)));
+  } else {
+    setRoundRange(valueAxis, minimum, maximum);
+  }
   chart->addAxis(valueAxis, Qt::AlignLeft);
 
   if (m_kind == Kind::Bar && points <= kMaxBars) {

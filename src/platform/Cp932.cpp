@@ -23,19 +23,31 @@ bool isAscii(QByteArrayView bytes) {
 }
 }  // namespace
 
+// Opening a converter costs far more than converting a field, so one of each is kept
+// (the program converts on its one user-interface thread only). A converter keeps its
+// error flag, and resetting one of this backend leaves it unusable, so after an error it
+// is replaced by a fresh one, built in place (a moved converter stops reporting errors).
 std::optional<QByteArray> encode(QStringView text) {
   if (isAscii(text)) return text.toLatin1();
-  QStringEncoder encoder(kCodec, QStringConverter::Flag::Stateless);
-  QByteArray bytes = encoder.encode(text);
-  if (encoder.hasError()) return std::nullopt;
+  static std::optional<QStringEncoder> encoder;
+  if (!encoder) encoder.emplace(kCodec, QStringConverter::Flag::Stateless);
+  QByteArray bytes = encoder->encode(text);
+  if (encoder->hasError()) {
+    encoder.reset();
+    return std::nullopt;
+  }
   return bytes;
 }
 
 std::optional<QString> decode(QByteArrayView bytes) {
   if (isAscii(bytes)) return QString::fromLatin1(bytes);
-  QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
-  QString text = decoder.decode(bytes);
-  if (decoder.hasError()) return std::nullopt;
+  static std::optional<QStringDecoder> decoder;
+  if (!decoder) decoder.emplace(kCodec, QStringConverter::Flag::Stateless);
+  QString text = decoder->decode(bytes);
+  if (decoder->hasError()) {
+    decoder.reset();
+    return std::nullopt;
+  }
   return text;
 }
 

@@ -42,13 +42,15 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
     m_row = current.row() + 1;
     m_col = current.column();
   });
-  // A reset makes the header forget its section sizes.
-  connect(&m_model, &QAbstractItemModel::modelReset, this, [this] {
-    applyColWidths();
+  connect(&m_model, &QAbstractItemModel::modelReset, this, [this] { clampCurrent(); });
+  connect(&m_model, &QAbstractItemModel::columnsRemoved, this, [this] {
+    if (int(m_colTwips.size()) > cols()) m_colTwips.resize(size_t(cols()));
     clampCurrent();
   });
-  connect(&m_model, &QAbstractItemModel::columnsInserted, this, [this] { applyColWidths(); });
-  connect(&m_model, &QAbstractItemModel::columnsRemoved, this, [this] { clampCurrent(); });
+  // Once the user drags a column, its width is whatever the header now says.
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col) {
+    if (!m_settingWidth && col < int(m_colTwips.size())) m_colTwips[size_t(col)] = -1;
+  });
   connect(&m_model, &QAbstractItemModel::rowsRemoved, this, [this] { clampCurrent(); });
   connect(&m_model, &QAbstractItemModel::layoutChanged, this, [this] { syncCurrent(); });
 }
@@ -62,33 +64,24 @@ void DataGrid::setHeader(const QStringList& texts) { m_model.setHeader(texts); }
 void DataGrid::setColWidth(int col, int twips) {
   if (col < 0 || col >= cols()) return;
   if (int(m_colTwips.size()) <= col) m_colTwips.resize(size_t(col) + 1, -1);
-  m_colTwips[size_t(col)] = std::max(twips, -1);
-  applyColWidth(col);
-}
-
-int DataGrid::colWidth(int col) const {
-  if (col < 0 || col >= cols()) return 0;
-  if (col < int(m_colTwips.size()) && m_colTwips[size_t(col)] >= 0) return m_colTwips[size_t(col)];
-  return columnWidth(col) * 15;
-}
-
-void DataGrid::applyColWidth(int col) {
-  const int twips = m_colTwips[size_t(col)];
+  QScopedValueRollback guard(m_settingWidth, true);
   if (twips < 0) {
+    m_colTwips[size_t(col)] = -1;
     setColumnHidden(col, false);
     setColumnWidth(col, horizontalHeader()->defaultSectionSize());
     return;
   }
+  m_colTwips[size_t(col)] = twips;
   const int px = twipsToPx(twips);
   // A zero-width column is hidden, so neither the grid line nor the keyboard stops there.
   setColumnHidden(col, px == 0);
   if (px > 0) setColumnWidth(col, px);
 }
 
-void DataGrid::applyColWidths() {
-  const int count = std::min(cols(), int(m_colTwips.size()));
-  for (int col = 0; col < count; ++col)
-    if (m_colTwips[size_t(col)] >= 0) applyColWidth(col);
+int DataGrid::colWidth(int col) const {
+  if (col < 0 || col >= cols()) return 0;
+  if (col < int(m_colTwips.size()) && m_colTwips[size_t(col)] >= 0) return m_colTwips[size_t(col)];
+  return columnWidth(col) * 15;
 }
 
 void DataGrid::setFontSize(int points) {

@@ -62,8 +62,6 @@ class DataGrid : public QTableView {
  private:
   void keyPressEvent(QKeyEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
-  void applyColWidths();
-  void applyColWidth(int col);
   // Moves the view's current cell to m_row/m_col without scrolling.
   void syncCurrent();
   // Keeps m_row/m_col inside the grid after rows or columns went away.
@@ -72,8 +70,9 @@ class DataGrid : public QTableView {
   GridModel m_model;
   int m_row = 0;
   int m_col = 0;
-  std::vector<int> m_colTwips;  // -1: default width
+  std::vector<int> m_colTwips;  // as set; -1: take the header's width
   bool m_syncing = false;
+  bool m_settingWidth = false;
 };
 
 }  // namespace platform

@@ -70,16 +70,7 @@ QString appendLine(const QString& name, const QByteArray& line) {
 
 QList<QByteArrayView> splitLines(QByteArrayView bytes) {
   QList<QByteArrayView> lines;
-  qsizetype start = 0;
-  while (start < bytes.size()) {
-    qsizetype end = bytes.indexOf('\n', start);
-    const qsizetype next = end < 0 ? bytes.size() : end + 1;
-    if (end < 0) end = bytes.size();
-    qsizetype stop = end;
-    if (stop > start && bytes[stop - 1] == '\r') --stop;
-    lines.append(bytes.sliced(start, stop - start));
-    start = next;
-  }
+  forEachLine(bytes, [&lines](QByteArrayView line) { lines.append(line); });
   return lines;
 }
 

@@ -41,4 +41,19 @@ QString writeTextLines(const QString& name, const QStringList& lines);
 // tolerated.
 QList<QByteArrayView> splitLines(QByteArrayView bytes);
 
+// Calls f for each line of bytes, as splitLines would give them.
+template <typename F>
+void forEachLine(QByteArrayView bytes, F&& f) {
+  qsizetype start = 0;
+  while (start < bytes.size()) {
+    qsizetype end = bytes.indexOf('\n', start);
+    const qsizetype next = end < 0 ? bytes.size() : end + 1;
+    if (end < 0) end = bytes.size();
+    qsizetype stop = end;
+    if (stop > start && bytes[stop - 1] == '\r') --stop;
+    f(bytes.sliced(start, stop - start));
+    start = next;
+  }
+}
+
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -47,6 +48,15 @@ struct ReadResult {
 
 // A missing file is an empty table.
 ReadResult readRecords(const QString& fileName = kRecordFileName);
+
+// Reads the file one record at a time without keeping the records, for views that need
+// only a summary; a missing file has none.
+struct ScanResult {
+  qsizetype unreadable = 0;  // lines that could not be read
+  QString error;             // the file exists but could not be read
+};
+ScanResult scanRecords(const std::function<void(const PlayRecord&)>& onRecord,
+                       const QString& fileName = kRecordFileName);
 
 // Appends one record as a game writes it: "<date>","<time>","<item>",<seconds>,"<diary>",
 QString appendRecord(const PlayRecord& record, const QString& fileName = kRecordFileName);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "records/GameItems.h"
 #include "records/RecordFile.h"
 
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace views {
@@ -19,7 +21,21 @@ struct DaySummary {
   QString lastDay;
 };
 
-// day is "yyyy/mm/dd" and compares as text with the records' dates.
+// Gathers the summary one record at a time, in file order. day is "yyyy/mm/dd" and
+// compares as text with the records' dates.
+class DaySummaryBuilder {
+ public:
+  explicit DaySummaryBuilder(QString day) : m_day(std::move(day)) {}
+  void add(const records::PlayRecord& record);
+  DaySummary finish();
+
+ private:
+  QString m_day;
+  DaySummary m_summary;
+  std::array<qint64, records::kItemCount> m_plays{};
+  std::array<qint64, records::kItemCount> m_seconds{};
+};
+
 DaySummary summarizeDay(const records::RecordTable& table, const QString& day);
 
 }  // namespace views

@@ -22,6 +22,8 @@ class FilesTest : public QObject {
   void codePage_refusesWhatItCannotHold_insteadOfReplacingIt() {
     QCOMPARE(cp932::encode(QStringLiteral("＂ア～①")), QByteArray("\xFA\x57\x83\x41\x81\x60\x87\x40"));
     QVERIFY(!cp932::encode(QStringLiteral("a€b")));
+    QVERIFY(!cp932::encode(QStringLiteral("€")));  // still refused right after a refusal
+    QCOMPARE(cp932::encode(QStringLiteral("ア")), QByteArray("\x83\x41"));
     QCOMPARE(cp932::firstUnencodable(QStringLiteral("ok😀€")), QStringLiteral("😀"));
     QVERIFY(!cp932::decode(QByteArray("\x82")));
     QCOMPARE(cp932::decode(QByteArray("\x83\x41")), QStringLiteral("ア"));

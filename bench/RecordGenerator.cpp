@@ -1,0 +1,38 @@
+#include "RecordGenerator.h"
+
+#include "records/GameItems.h"
+#include "records/RecordFile.h"
+
+#include <random>
+
+namespace bench {
+
+QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed) {
+  std::mt19937 random(seed);
+  auto below = [&](int n) { return int(random() % quint32(n)); };
+  const QStringList details = {QStringLiteral("答数 : 20"), QStringLiteral("秒数 : 60"),
+                               QStringLiteral("秒数 : 60  (＋) モード"), QStringLiteral("答数 : 30  (×) モード")};
+  const QStringList comments = {QStringLiteral("眠かったけど頑張った"), QStringLiteral("今日は調子がいい！"),
+                                QStringLiteral("計算ミスが多い、集中"), QStringLiteral("朝の一回目")};
+  constexpr int kPerDay = 5;
+  QDate day = lastDay.addDays(-(records / kPerDay));
+  QByteArray bytes;
+  bytes.reserve(qsizetype(records) * 64);
+  for (int i = 0; i < records; ++i) {
+    if (i > 0 && i % kPerDay == 0) day = day.addDays(1);
+    const int second = 8 * 3600 + (i % kPerDay) * 2400 + below(2000);
+    QString diary = details[below(details.size())];
+    if (below(5) == 0) diary = comments[below(comments.size())] + QString::number(i);
+    const records::PlayRecord play{day.toString(QStringLiteral("yyyy/MM/dd")),
+                                   QTime(0, 0).addSecs(second).toString(QStringLiteral("HH:mm:ss")),
+                                   records::itemNames()[size_t(below(records::kItemCount))],
+                                   float(below(1200)) / 10.0f + 10.0f,
+                                   diary,
+                                   {}};
+    bytes += records::encodeRecord(play, records::LineShape::Game).bytes;
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+}  // namespace bench

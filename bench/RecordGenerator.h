@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+
+namespace bench {
+
+// A play record file as years of practice would leave it: a few plays a day across the
+// seven games, detail texts from the games and now and then a diary comment of the player.
+// The last day of the file is `lastDay`, so the today panel has something to show.
+QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed = 1);
+
+}  // namespace bench

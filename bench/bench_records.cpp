@@ -1,0 +1,79 @@
+// Start-up of the main window and the reading of the play record file, with a floor: the
+// time of reading the file and decoding it once, which no view can beat.
+#include "RecordGenerator.h"
+#include "app/MainWindow.h"
+#include "app/Session.h"
+#include "platform/Clock.h"
+#include "platform/TextFile.h"
+#include "records/RecordFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+// One working directory per record count, made once.
+QString workingDirFor(int records) {
+  static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
+  auto& dir = dirs[records];
+  if (!dir) {
+    dir = std::make_unique<QTemporaryDir>();
+    QFile file(dir->filePath(records::kRecordFileName));
+    file.open(QIODevice::WriteOnly);
+    file.write(bench::generateRecordFile(records, kToday));
+  }
+  return dir->path();
+}
+
+void BM_ReadAndDecodeFloor(benchmark::State& state) {
+  QDir::setCurrent(workingDirFor(int(state.range(0))));
+  for (auto _ : state) {
+    const platform::FileBytes file = platform::readFileBytes(records::kRecordFileName);
+    QStringDecoder decoder("windows-31j");
+    QString text = decoder.decode(file.bytes);
+    benchmark::DoNotOptimize(text);
+  }
+}
+
+void BM_ReadRecords(benchmark::State& state) {
+  QDir::setCurrent(workingDirFor(int(state.range(0))));
+  for (auto _ : state) {
+    records::ReadResult read = records::readRecords();
+    benchmark::DoNotOptimize(read);
+  }
+  state.counters["records"] = double(records::readRecords().table.size());
+}
+
+void BM_MainWindowStartUp(benchmark::State& state) {
+  QDir::setCurrent(workingDirFor(int(state.range(0))));
+  platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
+  app::session().blnWelcomeShown = true;
+  for (auto _ : state) {
+    app::MainWindow window;
+    window.Form_Load();
+    benchmark::DoNotOptimize(window);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(BM_ReadAndDecodeFloor)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRecords)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MainWindowStartUp)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
