@@ -1,8 +1,23 @@
 #include "app/WindowSwitcher.h"
 
+#include "games/block/BlockGame.h"
+
+#include <functional>
+
 namespace app {
 
+namespace {
+// The game windows by menu button; a button without a game stays disabled.
+std::function<games::GameWindow*()> gameFor(int button) {
+  switch (button) {
+    case 1: return [] { return new games::block::BlockGame; };
+    default: return {};
+  }
+}
+}  // namespace
+
 MainWindow* showMainWindow() {
+  games::GameWindow::setReturnToMain([] { showMainWindow(); });
   auto* window = new MainWindow(gameLauncher());
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->Form_Load();
@@ -10,8 +25,10 @@ MainWindow* showMainWindow() {
 }
 
 MainWindow::GameLauncher gameLauncher() {
-  // Games join the menu as they are built.
-  return {[](int) { return false; }, [](int) {}};
+  return {[](int button) { return bool(gameFor(button)); },
+          [](int button) {
+            if (auto make = gameFor(button)) make()->Form_Load();
+          }};
 }
 
 }  // namespace app

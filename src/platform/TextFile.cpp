@@ -68,6 +68,12 @@ QString appendLine(const QString& name, const QByteArray& line) {
   return {};
 }
 
+QString appendTextLine(const QString& name, const QString& line) {
+  const std::optional<QByteArray> bytes = cp932::encode(line);
+  if (!bytes) return cp932::unencodableMessage(line);
+  return appendLine(name, *bytes);
+}
+
 QList<QByteArrayView> splitLines(QByteArrayView bytes) {
   QList<QByteArrayView> lines;
   forEachLine(bytes, [&lines](QByteArrayView line) { lines.append(line); });

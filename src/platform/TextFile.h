@@ -25,6 +25,9 @@ QString writeFileAtomic(const QString& name, const QByteArray& bytes);
 // Appends one line and its CR LF; completes a last line that lacks its line end first.
 QString appendLine(const QString& name, const QByteArray& line);
 
+// Appends one line of text in code page 932; refuses a text the code page cannot hold.
+QString appendTextLine(const QString& name, const QString& line);
+
 // Small text files: decoded from code page 932, split at line ends (CR LF or LF).
 struct TextLines {
   QStringList lines;

@@ -1,0 +1,165 @@
+#include "games/block/BlockGame.h"
+
+#include "platform/ColorButton.h"
+#include "platform/Shape.h"
+#include "platform/Twips.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace games::block {
+
+namespace {
+using platform::twipsToPx;
+
+const QColor kColumnColours[kMaxColumns] = {
+    QColor(0xFF, 0x99, 0x99), QColor(0xFF, 0xCC, 0x88), QColor(0xEE, 0xEE, 0x77), QColor(0x99, 0xDD, 0x99),
+    QColor(0x88, 0xDD, 0xEE), QColor(0x99, 0xAA, 0xFF), QColor(0xDD, 0x99, 0xEE), QColor(0xCC, 0xBB, 0x99)};
+
+int blockTop(int block) { return 3075 - 375 * (block - 1); }  // twips; block 1 is the bottom one
+}  // namespace
+
+GameProfile BlockGame::profile() {
+  GameProfile p;
+  p.windowName = QStringLiteral("frmG2");
+  p.caption = QStringLiteral("ブロック計算ドリル");
+  p.itemName = QStringLiteral("ブロック計算");
+  p.rules = {PlayEngine::SpeedBy::Keystrokes, true, true};
+  p.playIntervalMs = 50;
+  p.hintCaption = QStringLiteral("数値ナビ");
+  p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan, SettingField::ExtraNumber,
+                      SettingField::Mode,  SettingField::AutoSave, SettingField::Hint};
+  p.defaults.extras = {QStringLiteral("3")};
+  p.history = {
+      {HistoryField::Date, QStringLiteral("日付"), 1400},     {HistoryField::Time, QStringLiteral("時間"), 1000},
+      {HistoryField::Answers, QStringLiteral("答数"), 600},   {HistoryField::Ok, QStringLiteral("ＯＫ"), 600},
+      {HistoryField::Ng, QStringLiteral("ＮＧ"), 600},        {HistoryField::Keystrokes, QStringLiteral("文字数"), 755},
+      {HistoryField::Accuracy, QStringLiteral("正解率"), 880}, {HistoryField::Speed, QStringLiteral("秒当たり"), 980},
+      {HistoryField::Seconds, QStringLiteral("秒数"), 1025},
+  };
+  p.graphButtons = {
+      {QStringLiteral("cmdByou"), QStringLiteral("秒当たり"), {HistoryField::Speed}},
+      {QStringLiteral("cmdRitu"), QStringLiteral("正解率"), {HistoryField::Accuracy}},
+      {QStringLiteral("cmdKaitou"), QStringLiteral("答数"), {HistoryField::Ok, HistoryField::Ng}},
+      {QStringLiteral("cmdPByou"), QStringLiteral("秒数"), {HistoryField::Seconds}},
+      {QStringLiteral("cmdMoji"), QStringLiteral("文字数"), {HistoryField::Keystrokes}},
+      {QStringLiteral("cmdJisyo"), QStringLiteral("予備"), {HistoryField::Answers}},
+  };
+  p.playAreaSize = QSize(510, 290);
+  return p;
+}
+
+BlockGame::BlockGame(QWidget* parent) : GameWindow(profile(), parent) {
+  for (int k = 1; k <= kMaxColumns; ++k) {
+    const int left = twipsToPx(150 + 900 * (k - 1));
+    for (int i = 1; i <= kMaxBlocks; ++i) {
+      auto* block = new platform::Shape(platform::Shape::Form::Rectangle, playArea());
+      block->setObjectName(QStringLiteral("shp%1(%2)").arg(k).arg(i));
+      block->setGeometry(left, twipsToPx(blockTop(i)), twipsToPx(840), twipsToPx(315));
+      block->setFillColor(kColumnColours[k - 1]);
+      block->hide();
+      m_blocks[size_t(k - 1)][size_t(i - 1)] = block;
+    }
+    auto* count = new QLabel(playArea());
+    count->setObjectName(QStringLiteral("lblKei(%1)").arg(k));
+    count->setAlignment(Qt::AlignCenter);
+    count->setStyleSheet(QStringLiteral("QLabel { font-size: 12pt; font-weight: bold; color: #203060; }"));
+    count->resize(twipsToPx(840), twipsToPx(270));
+    count->hide();
+    m_lblKei[size_t(k - 1)] = count;
+  }
+
+  auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
+  answerCaption->setGeometry(10, 244, 50, 36);
+  m_txtKaitou = new QLineEdit(playArea());
+  m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
+  m_txtKaitou->setGeometry(62, 240, 120, 42);
+  m_txtKaitou->setAlignment(Qt::AlignRight);
+  m_txtKaitou->setStyleSheet(QStringLiteral("QLineEdit { font-size: 20pt; }"));
+  connect(m_txtKaitou, &QLineEdit::textChanged, this, &BlockGame::txtKaitou_Change);
+
+  auto* columnsCaption = new QLabel(QStringLiteral("列数"), settingsExtra());
+  columnsCaption->setGeometry(40, 12, 50, 28);
+  m_cboMode = new QComboBox(settingsExtra());
+  m_cboMode->setObjectName(QStringLiteral("cboMode"));
+  m_cboMode->setGeometry(92, 12, 72, 28);
+  for (int k = 1; k <= kMaxColumns; ++k) m_cboMode->addItem(QString::number(k));
+  connect(m_cboMode, &QComboBox::activated, this, &BlockGame::cboMode_Click);
+}
+
+void BlockGame::applyGameSettings() {
+  m_intRetsu = qBound(1, settings().extras.value(0).toInt(), kMaxColumns);
+  m_cboMode->setCurrentText(QString::number(m_intRetsu));
+  cboMode_Click();
+}
+
+void BlockGame::cboMode_Click() {
+  m_intRetsu = m_cboMode->currentText().toInt();
+  settings().extras = {QString::number(m_intRetsu)};
+  SAVE_SETTEI();
+  MAKE_MONDAI();
+}
+
+void BlockGame::MAKE_MONDAI() {
+  for (auto& column : m_blocks) {
+    for (platform::Shape* block : column) block->hide();
+  }
+  for (QLabel* label : m_lblKei) label->hide();
+  m_board = makeBoard(m_intRetsu);
+  for (int k = 0; k < m_board.columns; ++k) {
+    const int n = m_board.counts[size_t(k)];
+    QLabel* label = m_lblKei[size_t(k)];
+    label->setText(QString::number(n));
+    for (int i = 0; i < n; ++i) m_blocks[size_t(k)][size_t(i)]->show();
+    const QWidget* top = m_blocks[size_t(k)][size_t(n - 1)];
+    label->move(top->x(), top->y() - twipsToPx(280));
+    if (hintOn()) label->show();
+  }
+}
+
+void BlockGame::onHintChanged(bool on) {
+  for (int k = 0; k < m_board.columns; ++k) m_lblKei[size_t(k)]->setVisible(on);
+}
+
+void BlockGame::clearAnswers() {
+  const QSignalBlocker quiet(m_txtKaitou);
+  m_txtKaitou->clear();
+}
+
+void BlockGame::onPlayBegins() {
+  MAKE_MONDAI();
+  m_txtKaitou->setFocus();
+}
+
+void BlockGame::txtKaitou_Change() {
+  const QString text = m_txtKaitou->text();
+  if (text.isEmpty() || m_judging) return;
+  if (startButton()->isEnabled()) {
+    clearAnswers();
+    startButton()->setFocus();
+    return;
+  }
+  const Judgement judgement = judge(text, expectedSum(m_board, m_cboMode->currentText().toInt()));
+  if (!judgement.complete) return;
+
+  // Typing on during the flash must not judge the same answer twice.
+  m_judging = true;
+  recordAnswer(judgement.right, judgement.keystrokes);
+  if (!judgement.right) {
+    setPlayAreaColour(QColor(255, 0, 0));
+    if (!waitResponsive(150)) return;
+    setPlayAreaColour(platform::ColorButton::buttonFace());
+  }
+  MAKE_MONDAI();
+  clearAnswers();
+  m_judging = false;
+}
+
+QString BlockGame::detailText(const QString& settingText, const PlayOutcome&) const {
+  return block::detailText(settings().mode, settingText);
+}
+
+}  // namespace games::block

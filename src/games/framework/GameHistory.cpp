@@ -1,0 +1,114 @@
+#include "games/framework/GameHistory.h"
+
+#include "games/framework/GameText.h"
+#include "platform/SeqFormat.h"
+#include "platform/TextFile.h"
+
+namespace games {
+
+namespace {
+bool isNumber(HistoryField field) {
+  return field == HistoryField::Answers || field == HistoryField::Ok || field == HistoryField::Ng ||
+         field == HistoryField::Keystrokes;
+}
+
+QString fieldText(HistoryField field, const PlayOutcome& play) {
+  switch (field) {
+    case HistoryField::Date: return play.savedAt.toString(QStringLiteral("yyyy/MM/dd"));
+    case HistoryField::Time: return play.savedAt.toString(QStringLiteral("HH:mm:ss"));
+    case HistoryField::Answers: return QString::number(play.answers);
+    case HistoryField::Ok: return QString::number(play.ok);
+    case HistoryField::Ng: return QString::number(play.ng);
+    case HistoryField::Keystrokes: return QString::number(play.keystrokes);
+    case HistoryField::Accuracy:
+      return percentText(play.answers > 0 ? double(play.ok) / play.answers : 0.0);
+    case HistoryField::Speed:
+      return speedText(play.seconds > 0 ? play.speedNumerator / double(play.seconds) : 0.0);
+    case HistoryField::Seconds: return platform::seq::floatText(play.seconds) + QStringLiteral("秒");
+    case HistoryField::Operation: return play.operation;
+  }
+  return {};
+}
+}  // namespace
+
+QStringList historyFields(const HistoryLayout& layout, const PlayOutcome& play) {
+  QStringList fields;
+  for (const HistoryColumn& column : layout) fields.append(fieldText(column.field, play));
+  return fields;
+}
+
+QString historyLine(const HistoryLayout& layout, const PlayOutcome& play) {
+  platform::seq::LineBuilder line;
+  const QStringList fields = historyFields(layout, play);
+  for (size_t i = 0; i < layout.size(); ++i) {
+    if (isNumber(layout[i].field)) {
+      line.numberText(fields[qsizetype(i)]);
+    } else {
+      line.text(fields[qsizetype(i)]);
+    }
+  }
+  return line.line();
+}
+
+HistoryRead readHistory(const QString& fileName, const HistoryLayout& layout) {
+  HistoryRead read;
+  const platform::FileBytes file = platform::readFileBytes(fileName);
+  read.error = file.error;
+  platform::forEachLine(file.bytes, [&](QByteArrayView line) {
+    if (line.trimmed().isEmpty()) return;
+    std::optional<QStringList> fields = platform::seq::decodeFields(line);
+    if (!fields || fields->size() != qsizetype(layout.size())) {
+      ++read.unreadable;
+      return;
+    }
+    read.records.push_back(std::move(*fields));
+  });
+  return read;
+}
+
+int historyColumn(const HistoryLayout& layout, HistoryField field) {
+  for (size_t i = 0; i < layout.size(); ++i) {
+    if (layout[i].field == field) return int(i) + 1;
+  }
+  return 0;
+}
+
+std::vector<QStringList> filterHistory(const std::vector<QStringList>& records, const HistoryLayout& layout,
+                                       const HistoryFilter& filter) {
+  const int seconds = historyColumn(layout, HistoryField::Seconds) - 1;
+  const int ok = historyColumn(layout, HistoryField::Ok) - 1;
+  const int ng = historyColumn(layout, HistoryField::Ng) - 1;
+  const int operation = historyColumn(layout, HistoryField::Operation) - 1;
+  std::vector<QStringList> shown;
+  for (const QStringList& record : records) {
+    if (filter.seconds && record.value(seconds) != *filter.seconds + QStringLiteral("秒")) continue;
+    if (filter.answers && record.value(ok).toInt() + record.value(ng).toInt() != *filter.answers) continue;
+    if (filter.operation && operation >= 0 && record.value(operation) != *filter.operation) continue;
+    shown.push_back(record);
+  }
+  return shown;
+}
+
+std::vector<QStringList> numberedRows(const std::vector<QStringList>& records) {
+  std::vector<QStringList> rows;
+  rows.reserve(records.size());
+  for (size_t i = 0; i < records.size(); ++i) rows.push_back(QStringList{QString::number(i + 1)} + records[i]);
+  return rows;
+}
+
+platform::ChartData historyChart(const platform::GridModel& grid, const std::vector<int>& columns) {
+  platform::ChartData data;
+  const int points = grid.rows() - 1;
+  data.seriesCount = int(columns.size());
+  data.labels = QStringList(points, QString());
+  for (int column : columns) {
+    QStringList values;
+    for (int row = 1; row <= points; ++row) {
+      values.append(QString::number(platform::leadingNumber(grid.textMatrix(row, column))));
+    }
+    data.values.push_back(values);
+  }
+  return data;
+}
+
+}  // namespace games

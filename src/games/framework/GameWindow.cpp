@@ -1,0 +1,556 @@
+#include "games/framework/GameWindow.h"
+
+#include "games/framework/GamePictures.h"
+#include "platform/ChartControl.h"
+#include "platform/Clock.h"
+#include "platform/ColorButton.h"
+#include "platform/DataGrid.h"
+#include "platform/HelpTour.h"
+#include "platform/MessageBox.h"
+#include "platform/SeqFormat.h"
+#include "platform/Shape.h"
+#include "platform/TextFile.h"
+#include "records/RecordFile.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace games {
+
+namespace {
+const QColor kAllShown(255, 255, 192);    // "全部表示" while every row shows
+const QColor kGraphShown(192, 255, 255);  // the graph button whose graph shows
+constexpr int kPlayX = 10;
+constexpr int kSideX = 530;
+
+std::function<void()>& returnToMain() {
+  static std::function<void()> show;
+  return show;
+}
+
+QString& setumei() {
+  static QString text;
+  return text;
+}
+
+QLabel* figureLabel(QWidget* parent, const QString& name, int x, int y, int width) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setGeometry(x, y, width, 30);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setFrameShape(QFrame::Panel);
+  label->setFrameShadow(QFrame::Sunken);
+  label->setStyleSheet(QStringLiteral("QLabel { background: white; font-size: 13pt; padding-right: 4px; }"));
+  return label;
+}
+
+QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(x, y, width, 30);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return label;
+}
+}  // namespace
+
+void GameWindow::setReturnToMain(std::function<void()> show) { returnToMain() = std::move(show); }
+
+const QString& GameWindow::gstrSetumei() { return setumei(); }
+
+GameWindow::GameWindow(GameProfile profile, QWidget* parent)
+    : QWidget(parent), m_profile(std::move(profile)), m_engine(m_profile.rules) {
+  setObjectName(m_profile.windowName);
+  setWindowTitle(m_profile.caption);
+  setFixedSize(1000, 700);
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  m_playArea = new QFrame(this);
+  m_playArea->setObjectName(m_profile.windowName + QStringLiteral("(0)"));
+  m_playArea->setGeometry(QRect(QPoint(kPlayX, 10), m_profile.playAreaSize));
+  m_playArea->setFrameShape(QFrame::StyledPanel);
+  m_playArea->setAutoFillBackground(true);
+  setPlayAreaColour(platform::ColorButton::buttonFace());
+
+  buildSettingsFrame();
+  buildPlayPanel();
+  buildHistoryPanel();
+  connectEngine();
+
+  m_tmrStart.setInterval(1000);
+  m_tmrBp.setInterval(1000);
+  m_tmrPlay.setInterval(m_profile.playIntervalMs);
+  connect(&m_tmrStart, &QTimer::timeout, this, &GameWindow::tmrStart_Timer);
+  connect(&m_tmrBp, &QTimer::timeout, this, &GameWindow::tmrBp_Timer);
+  connect(&m_tmrPlay, &QTimer::timeout, this, &GameWindow::tmrPlay_Timer);
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::buildSettingsFrame() {
+  auto* frame = new QGroupBox(QStringLiteral("ゲーム設定"), this);
+  frame->setGeometry(kSideX, 6, 460, 156);
+
+  m_optMode[0] = new QRadioButton(QStringLiteral("答数"), frame);
+  m_optMode[1] = new QRadioButton(QStringLiteral("秒数"), frame);
+  m_cboKaisu = new QComboBox(frame);
+  m_cboJikan = new QComboBox(frame);
+  m_cboKaisu->setObjectName(QStringLiteral("cboKaisu"));
+  m_cboJikan->setObjectName(QStringLiteral("cboJikan"));
+  for (int i = 0; i < 2; ++i) {
+    m_optMode[i]->setObjectName(QStringLiteral("optMode(%1)").arg(i));
+    m_optMode[i]->setGeometry(14, 26 + i * 34, 70, 28);
+    connect(m_optMode[i], &QRadioButton::clicked, this, [this, i] { optMode_Click(i); });
+  }
+  m_cboKaisu->setGeometry(86, 26, 72, 28);
+  m_cboJikan->setGeometry(86, 60, 72, 28);
+  connect(m_cboKaisu, &QComboBox::activated, this, [this] {
+    m_settings.kaisu = answersPerPlay();
+    m_engine.setAnswersPerPlay(m_settings.kaisu);
+    SAVE_SETTEI();
+  });
+  connect(m_cboJikan, &QComboBox::activated, this, [this] {
+    m_settings.jikan = m_cboJikan->currentText().toDouble();
+    m_engine.setSeconds(m_settings.jikan);
+    SAVE_SETTEI();
+  });
+  caption(frame, QStringLiteral("回"), 156, 26, 24)->setAlignment(Qt::AlignCenter);
+  caption(frame, QStringLiteral("秒"), 156, 60, 24)->setAlignment(Qt::AlignCenter);
+
+  m_chkAs = new QPushButton(QIcon(autoSavePicture(36)), QString(), frame);
+  m_chkAs->setObjectName(QStringLiteral("chkAs"));
+  m_chkAs->setToolTip(QStringLiteral("履歴の自動保存を制御します"));
+  m_chkAs->setCheckable(true);
+  m_chkAs->setIconSize(QSize(36, 36));
+  m_chkAs->setGeometry(196, 22, 160, 62);
+  connect(m_chkAs, &QPushButton::clicked, this, &GameWindow::chkAs_Click);
+
+  if (!m_profile.hintCaption.isEmpty()) {
+    m_chkHint = new QCheckBox(m_profile.hintCaption, frame);
+    m_chkHint->setObjectName(QStringLiteral("chkHint"));
+    m_chkHint->setGeometry(14, 104, 150, 28);
+    connect(m_chkHint, &QCheckBox::clicked, this, &GameWindow::chkHint_Click);
+  }
+  m_settingsExtra = new QWidget(frame);
+  m_settingsExtra->setGeometry(180, 94, 270, 56);
+}
+
+void GameWindow::buildPlayPanel() {
+  for (int i = 0; i < 3; ++i) {
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("imgStart(%1)").arg(i + 1));
+    picture->setPixmap(countdownPicture(i + 1, 92));
+    picture->setGeometry(kSideX, 168, 92, 92);
+    picture->hide();
+    m_imgStart[size_t(i)] = picture;
+  }
+  m_lblJikan = new QLabel(this);
+  m_lblJikan->setObjectName(QStringLiteral("lblJikan"));
+  m_lblJikan->setGeometry(kSideX + 110, 170, 200, 50);
+  m_lblJikan->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_lblJikan->setStyleSheet(QStringLiteral("QLabel { font-size: 26pt; font-weight: bold; }"));
+  caption(this, QStringLiteral("秒"), kSideX + 312, 184, 30)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  m_shpJikanK = new platform::Shape(platform::Shape::Form::Rectangle, this);
+  m_shpJikanK->setObjectName(QStringLiteral("shpJikanK"));
+  m_shpJikanK->setFillColor(QColor(0x40, 0x90, 0xE0));
+  m_shpJikanK->setGeometry(kSideX + 110, 228, 340, 22);
+
+  auto button = [this](const QString& name, const QString& text, int x, const QString& tip) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(name);
+    b->setGeometry(x, 264, 106, 40);
+    if (!tip.isEmpty()) b->setToolTip(tip);
+    return b;
+  };
+  m_cmdStart = button(QStringLiteral("cmdStart"), QStringLiteral("スタート"), kSideX, QStringLiteral("ゲームをスタートします"));
+  m_cmdHozon = button(QStringLiteral("cmdHozon"), QStringLiteral("保存"), kSideX + 118, QStringLiteral("データを保存します"));
+  m_cmdClear = button(QStringLiteral("cmdClear"), QStringLiteral("クリア"), kSideX + 236, QStringLiteral("履歴データをクリアします"));
+  m_cmdEnd = button(QStringLiteral("cmdEnd"), QStringLiteral("戻り"), kSideX + 354, QStringLiteral("メイン画面に戻ります"));
+  connect(m_cmdStart, &QPushButton::clicked, this, &GameWindow::cmdStart_Click);
+  connect(m_cmdHozon, &QPushButton::clicked, this, &GameWindow::cmdHozon_Click);
+  connect(m_cmdClear, &QPushButton::clicked, this, &GameWindow::cmdClear_Click);
+  connect(m_cmdEnd, &QPushButton::clicked, this, &GameWindow::cmdEnd_Click);
+
+  const int y = 312;
+  caption(this, QStringLiteral("正解"), 10, y, 50);
+  m_lblOk = figureLabel(this, QStringLiteral("lblOk"), 64, y, 70);
+  caption(this, QStringLiteral("不正解"), 140, y, 60);
+  m_lblNg = figureLabel(this, QStringLiteral("lblNg"), 204, y, 70);
+  caption(this, QStringLiteral("解答数"), 280, y, 60);
+  m_lblMojiT = figureLabel(this, QStringLiteral("lblMoji_T"), 344, y, 70);
+  caption(this, QStringLiteral("正解率"), 430, y, 60);
+  m_lblRitu = figureLabel(this, QStringLiteral("lblRitu"), 494, y, 100);
+  caption(this, m_profile.speedCaption, 610, y, 110);
+  m_lblByou = figureLabel(this, QStringLiteral("lblByou"), 724, y, 130);
+}
+
+void GameWindow::buildHistoryPanel() {
+  m_msgRireki = new platform::DataGrid(this);
+  m_msgRireki->setObjectName(QStringLiteral("msgRireki"));
+  m_msgRireki->setGeometry(10, 356, 600, 334);
+
+  const int x = 620;
+  caption(this, QStringLiteral("秒数"), x, 356, 40);
+  m_cboJikan2 = new QComboBox(this);
+  m_cboJikan2->setObjectName(QStringLiteral("cboJikan2"));
+  m_cboJikan2->setGeometry(x + 44, 356, 66, 30);
+  caption(this, QStringLiteral("答数"), x + 112, 356, 40);
+  m_cboKaisu2 = new QComboBox(this);
+  m_cboKaisu2->setObjectName(QStringLiteral("cboKaisu2"));
+  m_cboKaisu2->setGeometry(x + 156, 356, 66, 30);
+  connect(m_cboJikan2, &QComboBox::activated, this, &GameWindow::cboJikan2_Click);
+  connect(m_cboKaisu2, &QComboBox::activated, this, &GameWindow::cboKaisu2_Click);
+  m_cmdAllDsp = new platform::ColorButton(QStringLiteral("全部表示"), this);
+  m_cmdAllDsp->setObjectName(QStringLiteral("cmdAllDsp"));
+  m_cmdAllDsp->setGeometry(x + 234, 356, 136, 30);
+  connect(m_cmdAllDsp, &QPushButton::clicked, this, &GameWindow::cmdAllDsp_Click);
+
+  const int count = int(m_profile.graphButtons.size());
+  const int width = count > 0 ? (370 - 4 * (count - 1)) / count : 0;
+  for (int i = 0; i < count; ++i) {
+    const GraphButton& g = m_profile.graphButtons[size_t(i)];
+    auto* b = new platform::ColorButton(g.caption, this);
+    b->setObjectName(g.name);
+    b->setGeometry(x + i * (width + 4), 392, width, 30);
+    connect(b, &QPushButton::clicked, this, [this, i] { graphButton_Click(i); });
+    m_graphButtons.push_back(b);
+  }
+  m_mcrRireki = new platform::ChartControl(platform::ChartControl::Kind::Line, this);
+  m_mcrRireki->setObjectName(QStringLiteral("mcrRireki"));
+  m_mcrRireki2 = new platform::ChartControl(platform::ChartControl::Kind::Line, this);
+  m_mcrRireki2->setObjectName(QStringLiteral("mcrRireki2"));
+  m_mcrRireki2->setColumnCount(2);
+  m_mcrRireki2->setSeriesNames({QStringLiteral("正解"), QStringLiteral("不正解")});
+  for (platform::ChartControl* chart : {m_mcrRireki, m_mcrRireki2}) chart->setGeometry(x, 428, 370, 262);
+  m_mcrRireki2->hide();
+}
+
+void GameWindow::connectEngine() {
+  connect(&m_engine, &PlayEngine::figuresReset, this, [this] {
+    clearAnswers();
+    m_shpJikanK->resize(m_intHaba, m_shpJikanK->height());
+    m_lblRitu->clear();
+    m_lblByou->clear();
+    showFigures();
+    onFiguresReset();
+  });
+  connect(&m_engine, &PlayEngine::countdownPicture, this, [this](int number) {
+    for (QLabel* picture : m_imgStart) picture->hide();
+    if (number >= 1 && number <= 3) m_imgStart[size_t(number - 1)]->show();
+  });
+  connect(&m_engine, &PlayEngine::playBegan, this, [this] { onPlayBegins(); });
+  connect(&m_engine, &PlayEngine::clockChanged, this, [this] {
+    m_lblJikan->setText(m_engine.clockText());
+    if (m_engine.mode() == PlayEngine::Mode::Seconds && m_engine.playing()) {
+      m_shpJikanK->resize(m_engine.barWidth(m_intHaba), m_shpJikanK->height());
+    }
+  });
+  connect(&m_engine, &PlayEngine::playClockRunning, this, [this](bool running) {
+    if (running) {
+      m_tmrPlay.start();
+    } else {
+      m_tmrPlay.stop();
+    }
+  });
+  connect(&m_engine, &PlayEngine::figuresChanged, this, &GameWindow::showFigures);
+  connect(&m_engine, &PlayEngine::playEnded, this, [this] {
+    m_cmdStart->setEnabled(true);
+    m_lblRitu->setText(m_engine.accuracyText());
+    m_lblByou->setText(m_engine.speedText());
+    if (m_settings.autoSave == 1) cmdHozon_Click();
+    m_msgRireki->setFocus();
+  });
+}
+
+void GameWindow::showFigures() {
+  m_lblOk->setText(QString::number(m_engine.intOk()));
+  m_lblNg->setText(QString::number(m_engine.intNg()));
+  m_lblMojiT->setText(QString::number(m_engine.answersGiven()));
+}
+
+void GameWindow::Form_Load() {
+  m_loading = true;
+  cmdAllDsp_Click();
+
+  const QString file = m_profile.itemName + QStringLiteral("設定.txt");
+  const SettingsRead read = readSettings(file, m_profile.settingsLayout, m_profile.defaults);
+  m_settings = read.settings;
+  if (!read.error.isEmpty()) {
+    // Keep the unreadable file until the player changes a setting.
+    m_settingsWritable = false;
+    platform::showMessage(this, read.error + QStringLiteral("\r\n初期設定で始めます。"), m_profile.caption,
+                          platform::MsgIcon::Exclamation);
+  }
+  if (m_chkHint) m_chkHint->setChecked(m_settings.hint == 1);
+  m_chkAs->setChecked(m_settings.autoSave == 1);
+  chkAs_Click();
+  applyGameSettings();
+
+  fillLists();
+  m_cboJikan->setCurrentText(QString::number(m_settings.jikan));
+  m_cboKaisu->setCurrentText(QString::number(m_settings.kaisu));
+  m_engine.setSeconds(m_settings.jikan);
+  m_engine.setAnswersPerPlay(m_settings.kaisu);
+  if (m_optMode[1]->text() == m_settings.mode) {
+    m_optMode[1]->setChecked(true);
+    optMode_Click(1);
+  } else {
+    m_optMode[0]->setChecked(true);
+    optMode_Click(0);
+  }
+
+  showFirstBoard();
+  m_intHaba = m_shpJikanK->width();
+  clearAnswers();
+  for (QLabel* label : {m_lblOk, m_lblNg, m_lblMojiT, m_lblByou, m_lblRitu, m_lblJikan}) label->clear();
+
+  show();
+  QCoreApplication::processEvents();
+  m_loading = false;
+  if (m_settingsWritable) SAVE_SETTEI();
+  m_tmrStart.start();
+  m_tmrBp.start();
+
+  setumei() = explanation();
+  platform::tourState().strTourMsg = setumei();
+  platform::SHOW_TOUR_MSG(this);
+}
+
+void GameWindow::fillLists() {
+  for (QComboBox* box : {m_cboJikan, m_cboJikan2}) {
+    box->clear();
+    for (int s = m_profile.jikanFrom; s <= m_profile.jikanTo; s += m_profile.jikanStep) box->addItem(QString::number(s));
+  }
+  for (QComboBox* box : {m_cboKaisu, m_cboKaisu2}) {
+    box->clear();
+    for (int n = m_profile.kaisuFrom; n <= m_profile.kaisuTo; ++n) box->addItem(QString::number(n));
+  }
+  m_cboJikan2->setCurrentIndex(-1);
+  m_cboKaisu2->setCurrentIndex(-1);
+}
+
+void GameWindow::SAVE_SETTEI() {
+  if (m_loading) return;
+  m_settingsWritable = true;
+  const QString error = writeSettings(m_profile.itemName + QStringLiteral("設定.txt"), m_profile.settingsLayout, m_settings);
+  if (!error.isEmpty()) platform::showMessage(this, error, m_profile.caption, platform::MsgIcon::Exclamation);
+}
+
+int GameWindow::answersPerPlay() const { return m_cboKaisu->currentText().toInt(); }
+
+bool GameWindow::hintOn() const { return m_chkHint && m_chkHint->isChecked(); }
+
+void GameWindow::optMode_Click(int index) {
+  m_cboJikan->setEnabled(index == 1);
+  m_cboKaisu->setEnabled(index == 0);
+  m_engine.setMode(index == 1 ? PlayEngine::Mode::Seconds : PlayEngine::Mode::Answers);
+  m_settings.mode = m_optMode[size_t(index)]->text();
+  SAVE_SETTEI();
+}
+
+void GameWindow::chkAs_Click() {
+  m_settings.autoSave = m_chkAs->isChecked() ? 1 : 0;
+  SAVE_SETTEI();
+  m_cmdHozon->setEnabled(!m_chkAs->isChecked());
+  m_chkAs->setText(m_chkAs->isChecked() ? QString() : QStringLiteral("手動保存モード"));
+}
+
+void GameWindow::chkHint_Click() {
+  m_settings.hint = hintOn() ? 1 : 0;
+  SAVE_SETTEI();
+  onHintChanged(hintOn());
+}
+
+void GameWindow::cmdStart_Click() {
+  if (!m_cmdStart->isEnabled()) return;
+  m_engine.cmdStart_Click();
+  m_cmdStart->setEnabled(false);
+}
+
+void GameWindow::recordAnswer(bool right, int keystrokes) { m_engine.answer(right, keystrokes); }
+
+void GameWindow::cmdHozon_Click() {
+  if (m_engine.answersGiven() == 0 || m_engine.playing() || m_engine.countdownRunning()) return;
+  const bool bySeconds = m_engine.mode() == PlayEngine::Mode::Seconds;
+  PlayOutcome play;
+  play.savedAt = platform::Clock::now();
+  play.ok = m_engine.intOk();
+  play.ng = m_engine.intNg();
+  play.keystrokes = m_engine.intMoji();
+  play.answers = m_engine.answersGiven();
+  play.speedNumerator =
+      m_profile.rules.speedBy == PlayEngine::SpeedBy::Keystrokes ? m_engine.intMoji() : m_engine.answersGiven();
+  play.seconds = bySeconds ? float(m_settings.jikan) : float(m_engine.shownSeconds());
+  play.operation = operationText();
+  const QString settingText = bySeconds ? m_cboJikan->currentText() : m_cboKaisu->currentText();
+
+  const QStringList fields = historyFields(m_profile.history, play);
+  m_historyRecords.push_back(fields);
+  const int row = m_msgRireki->rows();
+  m_msgRireki->setRows(row + 1);
+  m_msgRireki->setTextMatrix(row, 0, QString::number(row));
+  for (int c = 0; c < fields.size(); ++c) m_msgRireki->setTextMatrix(row, c + 1, fields[c]);
+  if (m_msgRireki->rows() > 7) m_msgRireki->setTopRow(m_msgRireki->rows() - 1);
+
+  QString error = platform::appendTextLine(m_profile.itemName + QStringLiteral("履歴.txt"),
+                                           historyLine(m_profile.history, play));
+  const records::PlayRecord record{play.savedAt.toString(QStringLiteral("yyyy/MM/dd")),
+                                   play.savedAt.toString(QStringLiteral("HH:mm:ss")), m_profile.itemName,
+                                   play.seconds, detailText(settingText, play), {}};
+  if (error.isEmpty()) error = records::appendRecord(record);
+  if (!error.isEmpty()) platform::showMessage(this, error, QStringLiteral("保存エラー"), platform::MsgIcon::Exclamation);
+  REDRAW_GRAPH();
+}
+
+void GameWindow::cmdClear_Click() {
+  const platform::MsgResult answer =
+      platform::showMessage(this, QStringLiteral("履歴データをクリアします。よろしいですか？"), QStringLiteral("クリア確認"),
+                            platform::MsgIcon::Exclamation, platform::MsgButtons::OkCancel);
+  if (answer != platform::MsgResult::Ok) return;
+  const QString error = platform::writeFileAtomic(m_profile.itemName + QStringLiteral("履歴.txt"), {});
+  if (!error.isEmpty()) {
+    platform::showMessage(this, error, QStringLiteral("クリア"), platform::MsgIcon::Exclamation);
+    return;
+  }
+  m_historyRecords.clear();
+  m_msgRireki->setRows(1);
+  platform::showMessage(this, QStringLiteral("履歴データをクリアしました"), QStringLiteral("クリア終了"),
+                        platform::MsgIcon::Information);
+}
+
+void GameWindow::showHistory(const HistoryFilter& filter, bool all) {
+  m_msgRireki->hide();
+  m_msgRireki->setRows(1);
+  QStringList headers{QStringLiteral("回")};
+  m_msgRireki->setHeader(headers + [this] {
+    QStringList h;
+    for (const HistoryColumn& c : m_profile.history) h.append(c.header);
+    return h;
+  }());
+  m_msgRireki->setColWidth(0, 600);
+  m_msgRireki->setFixedAlignment(0, platform::Align::Center);
+  m_msgRireki->setColAlignment(0, platform::Align::Right);
+  for (size_t i = 0; i < m_profile.history.size(); ++i) {
+    const int col = int(i) + 1;
+    const HistoryField field = m_profile.history[i].field;
+    const bool centred = field == HistoryField::Date || field == HistoryField::Time || field == HistoryField::Operation;
+    m_msgRireki->setColWidth(col, m_profile.history[i].widthTwips);
+    m_msgRireki->setFixedAlignment(col, platform::Align::Center);
+    m_msgRireki->setColAlignment(col, centred ? platform::Align::Center : platform::Align::Right);
+  }
+  m_msgRireki->setDataRows(numberedRows(all ? m_historyRecords : filterHistory(m_historyRecords, m_profile.history, filter)));
+  if (m_msgRireki->rows() > 7) m_msgRireki->setTopRow(m_msgRireki->rows() - 1);
+  m_msgRireki->show();
+  if (all) {
+    m_cmdAllDsp->setBackColor(kAllShown);
+  } else {
+    m_cmdAllDsp->setButtonFace();
+  }
+  REDRAW_GRAPH();
+}
+
+void GameWindow::cmdAllDsp_Click() {
+  const HistoryRead read = readHistory(m_profile.itemName + QStringLiteral("履歴.txt"), m_profile.history);
+  m_historyRecords = read.records;
+  if (!read.error.isEmpty()) {
+    platform::showMessage(this, read.error, m_profile.caption, platform::MsgIcon::Exclamation);
+  } else if (read.unreadable > 0) {
+    platform::showMessage(this,
+                          QStringLiteral("履歴ファイルの %1 行は読み取れないため表示しません（ファイルにはそのまま残っています）。")
+                              .arg(read.unreadable),
+                          m_profile.caption, platform::MsgIcon::Exclamation);
+  }
+  m_cboJikan2->setCurrentIndex(-1);
+  m_cboKaisu2->setCurrentIndex(-1);
+  showHistory({}, true);
+}
+
+void GameWindow::cboJikan2_Click() {
+  m_cboKaisu2->setCurrentIndex(-1);
+  showHistory({m_cboJikan2->currentText(), std::nullopt, std::nullopt}, false);
+}
+
+void GameWindow::cboKaisu2_Click() {
+  m_cboJikan2->setCurrentIndex(-1);
+  showHistory({std::nullopt, m_cboKaisu2->currentText().toInt(), std::nullopt}, false);
+}
+
+void GameWindow::CLEAR_GRAPH_BUTTONS() {
+  for (platform::ColorButton* b : m_graphButtons) b->setButtonFace();
+}
+
+void GameWindow::graphButton_Click(int index) {
+  const GraphButton& g = m_profile.graphButtons[size_t(index)];
+  if (g.fields.empty()) return;
+  CLEAR_GRAPH_BUTTONS();
+  std::vector<int> columns;
+  for (HistoryField field : g.fields) columns.push_back(historyColumn(m_profile.history, field));
+  platform::ChartControl* shown = columns.size() == 2 ? m_mcrRireki2 : m_mcrRireki;
+  platform::ChartControl* hidden = shown == m_mcrRireki ? m_mcrRireki2 : m_mcrRireki;
+  shown->show();
+  hidden->hide();
+  shown->setChartData(historyChart(m_msgRireki->model(), columns));
+  m_graphButtons[size_t(index)]->setBackColor(kGraphShown);
+}
+
+void GameWindow::REDRAW_GRAPH() {
+  for (size_t i = 0; i < m_graphButtons.size(); ++i) {
+    if (!m_graphButtons[i]->isButtonFace()) graphButton_Click(int(i));
+  }
+}
+
+void GameWindow::setPlayAreaColour(const QColor& colour) {
+  QPalette pal = m_playArea->palette();
+  pal.setColor(QPalette::Window, colour);
+  m_playArea->setPalette(pal);
+}
+
+bool GameWindow::waitResponsive(int ms) {
+  QEventLoop loop;
+  m_waitLoop = &loop;
+  ++m_waitDepth;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+  --m_waitDepth;
+  if (!m_leaveRequested) return true;
+  if (m_waitDepth == 0) QMetaObject::invokeMethod(this, &GameWindow::leave, Qt::QueuedConnection);
+  return false;
+}
+
+void GameWindow::cmdEnd_Click() {
+  if (m_waitDepth > 0) {
+    // Leave once the wait has unwound, never from inside it.
+    m_leaveRequested = true;
+    if (m_waitLoop) m_waitLoop->quit();
+    return;
+  }
+  leave();
+}
+
+void GameWindow::leave() {
+  if (m_leaving) return;
+  m_leaving = true;
+  m_tmrStart.stop();
+  m_tmrBp.stop();
+  m_tmrPlay.stop();
+  if (returnToMain()) returnToMain()();
+  close();
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+  if (m_leaving) {
+    event->accept();
+    return;
+  }
+  // Closing the window is the way back too.
+  event->ignore();
+  cmdEnd_Click();
+}
+
+}  // namespace games

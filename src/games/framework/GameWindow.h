@@ -1,0 +1,187 @@
+#pragma once
+
+#include "games/framework/GameHistory.h"
+#include "games/framework/GameSettings.h"
+#include "games/framework/PlayEngine.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QEventLoop;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace platform {
+class ChartControl;
+class ColorButton;
+class DataGrid;
+class Shape;
+}  // namespace platform
+
+namespace games {
+
+// A history graph button: the grid columns it draws (two give the right/wrong chart), or
+// none for a button without an action.
+struct GraphButton {
+  QString name;
+  QString caption;
+  std::vector<HistoryField> fields;
+};
+
+// How a game differs from the others: names, clock, lists, files and history.
+struct GameProfile {
+  QString windowName;  // "frmG2"
+  QString caption;     // window caption
+  QString itemName;    // item name in the record file and the game's file names
+  PlayEngine::Rules rules;
+  int playIntervalMs = 50;
+  int jikanFrom = 10, jikanTo = 180, jikanStep = 5;
+  int kaisuFrom = 1, kaisuTo = 100;
+  QString hintCaption;  // empty: the game has no hint
+  QString speedCaption = QStringLiteral("タイプ数／秒");
+  SettingsLayout settingsLayout;
+  GameSettings defaults;
+  HistoryLayout history;
+  std::vector<GraphButton> graphButtons;
+  QSize playAreaSize{500, 290};
+};
+
+// What every game window shares: the settings panel, the start button and countdown, the
+// two kinds of play with their clocks and time bar, the figures, saving, the history grid
+// with its filters and graphs, and the way back to the main window. A game adds its play
+// area, its question and its judging through the hooks below.
+class GameWindow : public QWidget {
+  Q_OBJECT
+ public:
+  ~GameWindow() override;
+
+  // Loads the window: history, settings, controls, first board; then shows it.
+  void Form_Load();
+
+  // Going back to the main window; installed by the application.
+  static void setReturnToMain(std::function<void()> show);
+  // The explanation of the open game, which the help tour shows.
+  static const QString& gstrSetumei();
+
+  // Handlers, public so that tests can drive a play without real time passing.
+  void cmdStart_Click();
+  void tmrStart_Timer() { m_engine.tmrStart_Timer(); }
+  void tmrPlay_Timer() { m_engine.tmrPlay_Timer(); }
+  void tmrBp_Timer() { m_engine.tmrBp_Timer(); }
+  void cmdHozon_Click();
+  void cmdClear_Click();
+  void cmdEnd_Click();
+  void cmdAllDsp_Click();
+  void cboJikan2_Click();
+  void cboKaisu2_Click();
+  void optMode_Click(int index);
+  void chkAs_Click();
+  void chkHint_Click();
+  void graphButton_Click(int index);
+  void REDRAW_GRAPH();
+
+  const PlayEngine& engine() const { return m_engine; }
+  const GameSettings& settings() const { return m_settings; }
+  bool isWaiting() const { return m_waitDepth > 0; }
+
+ protected:
+  GameWindow(GameProfile profile, QWidget* parent = nullptr);
+
+  // The area the game draws its puzzle in, and the room in the settings frame for the
+  // game's own settings.
+  QFrame* playArea() const { return m_playArea; }
+  QWidget* settingsExtra() const { return m_settingsExtra; }
+
+  // Hooks of the game.
+  virtual void applyGameSettings() {}            // put the extras into the game's controls
+  virtual void showFirstBoard() = 0;             // at load
+  virtual void clearAnswers() = 0;               // at load and at start
+  virtual void onFiguresReset() {}               // the start button's extra work
+  virtual void onPlayBegins() = 0;               // the first question and the focus
+  virtual void onHintChanged(bool /*on*/) {}
+  virtual QString operationText() const { return {}; }
+  virtual QString detailText(const QString& settingText, const PlayOutcome& play) const = 0;
+  virtual QString explanation() const = 0;
+
+  // For the game's judging and its own settings.
+  PlayEngine& playEngine() { return m_engine; }
+  GameSettings& settings() { return m_settings; }
+  void SAVE_SETTEI();
+  // A judged answer: counts it and may end the play.
+  void recordAnswer(bool right, int keystrokes);
+  int answersPerPlay() const;  // the number shown in cboKaisu
+  bool hintOn() const;
+  QPushButton* startButton() const { return m_cmdStart; }
+  // Waits without blocking the window or spinning; false when the window is going away,
+  // in which case the caller returns at once.
+  bool waitResponsive(int ms);
+  void setPlayAreaColour(const QColor& colour);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildSettingsFrame();
+  void buildPlayPanel();
+  void buildHistoryPanel();
+  void connectEngine();
+  void fillLists();
+  void showFigures();
+  void showHistory(const HistoryFilter& filter, bool all);
+  void CLEAR_GRAPH_BUTTONS();
+  void leave();
+
+  GameProfile m_profile;
+  PlayEngine m_engine;
+  GameSettings m_settings;
+  bool m_loading = false;
+  bool m_settingsWritable = true;
+  std::vector<QStringList> m_historyRecords;
+
+  QFrame* m_playArea = nullptr;
+  QWidget* m_settingsExtra = nullptr;
+  QComboBox* m_cboJikan = nullptr;
+  QComboBox* m_cboKaisu = nullptr;
+  std::array<QRadioButton*, 2> m_optMode{};
+  QPushButton* m_chkAs = nullptr;
+  QCheckBox* m_chkHint = nullptr;
+  QPushButton* m_cmdStart = nullptr;
+  QPushButton* m_cmdClear = nullptr;
+  QPushButton* m_cmdHozon = nullptr;
+  QPushButton* m_cmdEnd = nullptr;
+  std::array<QLabel*, 3> m_imgStart{};
+  QLabel* m_lblJikan = nullptr;
+  platform::Shape* m_shpJikanK = nullptr;
+  int m_intHaba = 0;
+  QLabel* m_lblOk = nullptr;
+  QLabel* m_lblNg = nullptr;
+  QLabel* m_lblMojiT = nullptr;
+  QLabel* m_lblRitu = nullptr;
+  QLabel* m_lblByou = nullptr;
+
+  platform::DataGrid* m_msgRireki = nullptr;
+  platform::ChartControl* m_mcrRireki = nullptr;
+  platform::ChartControl* m_mcrRireki2 = nullptr;
+  QComboBox* m_cboJikan2 = nullptr;
+  QComboBox* m_cboKaisu2 = nullptr;
+  platform::ColorButton* m_cmdAllDsp = nullptr;
+  std::vector<platform::ColorButton*> m_graphButtons;
+
+  QTimer m_tmrStart;
+  QTimer m_tmrBp;
+  QTimer m_tmrPlay;
+
+  int m_waitDepth = 0;
+  QPointer<QEventLoop> m_waitLoop;
+  bool m_leaveRequested = false;
+  bool m_leaving = false;
+};
+
+}  // namespace games
