@@ -6,6 +6,7 @@
 #include "platform/DataGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/MonthCalendar.h"
+#include "platform/SeqFormat.h"
 #include "platform/Shape.h"
 #include "records/RecordFile.h"
 #include "records/TimeTotals.h"
@@ -153,7 +154,8 @@ void TodayPanel::DISP_TODAY() {
 
   m_dayList->setDataRows(summary.listRows);
   if (m_dayList->rows() > 10) m_dayList->setTopRow(m_dayList->rows() - 1);
-  m_chart->setAxisMaximum(summary.largestSeconds);
+  // The seconds as the list shows them, not the float's binary neighbour (49.400002).
+  m_chart->setAxisMaximum(platform::seq::floatText(summary.largestSeconds).toDouble());
   m_chart->setAxisMinimum(0);
 
   m_dayTotal->setDataRows(summary.totalRows);
