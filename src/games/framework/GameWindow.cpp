@@ -196,19 +196,30 @@ void GameWindow::buildHistoryPanel() {
   m_msgRireki->setGeometry(10, 356, 600, 334);
 
   const int x = 620;
-  caption(this, QStringLiteral("秒数"), x, 356, 40);
+  // The filter row: the operation (for games that have one) first, then seconds and answers.
+  int fx = x;
+  if (!m_profile.operationFilterName.isEmpty()) {
+    m_operationFilter = new QComboBox(this);
+    m_operationFilter->setObjectName(m_profile.operationFilterName);
+    m_operationFilter->addItems(m_profile.operations);
+    m_operationFilter->setCurrentIndex(-1);
+    m_operationFilter->setGeometry(fx, 356, 50, 30);
+    connect(m_operationFilter, &QComboBox::activated, this, &GameWindow::operationFilter_Click);
+    fx += 54;
+  }
+  caption(this, QStringLiteral("秒数"), fx, 356, 40);
   m_cboJikan2 = new QComboBox(this);
   m_cboJikan2->setObjectName(QStringLiteral("cboJikan2"));
-  m_cboJikan2->setGeometry(x + 44, 356, 66, 30);
-  caption(this, QStringLiteral("答数"), x + 112, 356, 40);
+  m_cboJikan2->setGeometry(fx + 44, 356, 66, 30);
+  caption(this, QStringLiteral("答数"), fx + 112, 356, 40);
   m_cboKaisu2 = new QComboBox(this);
   m_cboKaisu2->setObjectName(QStringLiteral("cboKaisu2"));
-  m_cboKaisu2->setGeometry(x + 156, 356, 66, 30);
+  m_cboKaisu2->setGeometry(fx + 156, 356, 66, 30);
   connect(m_cboJikan2, &QComboBox::activated, this, &GameWindow::cboJikan2_Click);
   connect(m_cboKaisu2, &QComboBox::activated, this, &GameWindow::cboKaisu2_Click);
   m_cmdAllDsp = new platform::ColorButton(QStringLiteral("全部表示"), this);
   m_cmdAllDsp->setObjectName(QStringLiteral("cmdAllDsp"));
-  m_cmdAllDsp->setGeometry(x + 234, 356, 136, 30);
+  m_cmdAllDsp->setGeometry(fx + 234, 356, x + 370 - (fx + 234), 30);
   connect(m_cmdAllDsp, &QPushButton::clicked, this, &GameWindow::cmdAllDsp_Click);
 
   const int count = int(m_profile.graphButtons.size());
@@ -245,6 +256,7 @@ void GameWindow::connectEngine() {
     if (number >= 1 && number <= 3) m_imgStart[size_t(number - 1)]->show();
   });
   connect(&m_engine, &PlayEngine::playBegan, this, [this] { onPlayBegins(); });
+  connect(&m_engine, &PlayEngine::timeUp, this, [this] { onTimeUp(); });
   connect(&m_engine, &PlayEngine::clockChanged, this, [this] {
     m_lblJikan->setText(m_engine.clockText());
     if (m_engine.mode() == PlayEngine::Mode::Seconds && m_engine.playing()) {
@@ -468,18 +480,42 @@ void GameWindow::cmdAllDsp_Click() {
   }
   m_cboJikan2->setCurrentIndex(-1);
   m_cboKaisu2->setCurrentIndex(-1);
+  if (m_operationFilter) m_operationFilter->setCurrentIndex(-1);
   showHistory({}, true);
 }
 
+bool GameWindow::operationChosen(QComboBox* changed) {
+  if (!m_operationFilter || m_operationFilter->currentIndex() >= 0) return true;
+  changed->setCurrentIndex(-1);
+  platform::showMessage(this, QStringLiteral("先にモードを選んでください"), QStringLiteral("モード選択"),
+                        platform::MsgIcon::Exclamation);
+  return false;
+}
+
+std::optional<QString> GameWindow::chosenOperation() const {
+  if (!m_operationFilter) return std::nullopt;
+  return m_operationFilter->currentText();
+}
+
 void GameWindow::cboJikan2_Click() {
+  if (!operationChosen(m_cboJikan2)) return;
   m_cboKaisu2->setCurrentIndex(-1);
-  showHistory({m_cboJikan2->currentText(), std::nullopt, std::nullopt}, false);
+  showHistory({m_cboJikan2->currentText(), std::nullopt, chosenOperation()}, false);
 }
 
 void GameWindow::cboKaisu2_Click() {
+  if (!operationChosen(m_cboKaisu2)) return;
   m_cboJikan2->setCurrentIndex(-1);
-  showHistory({std::nullopt, m_cboKaisu2->currentText().toInt(), std::nullopt}, false);
+  showHistory({std::nullopt, m_cboKaisu2->currentText().toInt(), chosenOperation()}, false);
 }
+
+void GameWindow::operationFilter_Click() {
+  m_cboJikan2->setCurrentIndex(-1);
+  m_cboKaisu2->setCurrentIndex(-1);
+  showHistory({std::nullopt, std::nullopt, chosenOperation()}, false);
+}
+
+void GameWindow::showAccuracy(const QString& text) { m_lblRitu->setText(text); }
 
 void GameWindow::CLEAR_GRAPH_BUTTONS() {
   for (platform::ColorButton* b : m_graphButtons) b->setButtonFace();

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -50,6 +51,9 @@ struct GameProfile {
   GameSettings defaults;
   HistoryLayout history;
   std::vector<GraphButton> graphButtons;
+  // Games with an operation filter their history by it first ("cboMode2", "cboKeisan2").
+  QString operationFilterName;
+  QStringList operations;
   QSize playAreaSize{500, 290};
 };
 
@@ -81,6 +85,7 @@ class GameWindow : public QWidget {
   void cmdAllDsp_Click();
   void cboJikan2_Click();
   void cboKaisu2_Click();
+  void operationFilter_Click();
   void optMode_Click(int index);
   void chkAs_Click();
   void chkHint_Click();
@@ -106,6 +111,7 @@ class GameWindow : public QWidget {
   virtual void onFiguresReset() {}               // the start button's extra work
   virtual void onPlayBegins() = 0;               // the first question and the focus
   virtual void onHintChanged(bool /*on*/) {}
+  virtual void onTimeUp() {}  // a seconds-bounded play is over, before its results
   virtual QString operationText() const { return {}; }
   virtual QString detailText(const QString& settingText, const PlayOutcome& play) const = 0;
   virtual QString explanation() const = 0;
@@ -119,6 +125,10 @@ class GameWindow : public QWidget {
   int answersPerPlay() const;  // the number shown in cboKaisu
   bool hintOn() const;
   QPushButton* startButton() const { return m_cmdStart; }
+  QPushButton* clearButton() const { return m_cmdClear; }
+  platform::DataGrid* historyGrid() const { return m_msgRireki; }
+  // For games that show their accuracy at every answer.
+  void showAccuracy(const QString& text);
   // Waits without blocking the window or spinning; false when the window is going away,
   // in which case the caller returns at once.
   bool waitResponsive(int ms);
@@ -135,6 +145,9 @@ class GameWindow : public QWidget {
   void fillLists();
   void showFigures();
   void showHistory(const HistoryFilter& filter, bool all);
+  // The operation a history filter needs first; false (with a message) when none is chosen.
+  bool operationChosen(QComboBox* changed);
+  std::optional<QString> chosenOperation() const;
   void CLEAR_GRAPH_BUTTONS();
   void leave();
 
@@ -171,6 +184,7 @@ class GameWindow : public QWidget {
   platform::ChartControl* m_mcrRireki2 = nullptr;
   QComboBox* m_cboJikan2 = nullptr;
   QComboBox* m_cboKaisu2 = nullptr;
+  QComboBox* m_operationFilter = nullptr;
   platform::ColorButton* m_cmdAllDsp = nullptr;
   std::vector<platform::ColorButton*> m_graphButtons;
 
