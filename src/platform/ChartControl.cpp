@@ -1,5 +1,8 @@
 #include "platform/ChartControl.h"
 
+#include "platform/SeqFormat.h"
+
+#include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QMetaObject>
 #include <QSet>
@@ -25,9 +28,8 @@ constexpr int kMaxBars = 1000;
 const QColor kSeriesColors[2] = {QColor(0x2f, 0x6e, 0xc8), QColor(0xd0, 0x3c, 0x3c)};
 
 std::optional<double> parseValue(const QString& text) {
-  bool ok = false;
-  const double value = text.toDouble(&ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
+  const std::optional<double> value = textToDouble(text);
+  if (!value || !std::isfinite(*value)) return std::nullopt;
   return value;
 }
 
@@ -77,6 +79,32 @@ void setRoundRange(QValueAxis* axis, double lo, double hi) {
   axis->setRange(minimum, maximum);
   axis->setTickCount(int(std::lround((maximum - minimum) / step)) + 1);
   axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(step)));
+}
+
+// With far more points than pixel columns, each column keeps its lowest and highest point:
+// the line drawn covers the same pixels, at a fraction of the cost.
+QList<QPointF> thinnedLine(const QList<QPointF>& line, int columns) {
+  if (line.size() <= 2 * columns) return line;
+  const double first = line.front().x();
+  const double span = std::max(line.back().x() - first, 1.0);
+  QList<QPointF> out;
+  out.reserve(2 * columns + 2);
+  qsizetype begin = 0;
+  while (begin < line.size()) {
+    const int column = int((line[begin].x() - first) / span * (columns - 1));
+    qsizetype end = begin + 1;
+    qsizetype low = begin;
+    qsizetype high = begin;
+    while (end < line.size() && int((line[end].x() - first) / span * (columns - 1)) == column) {
+      if (line[end].y() < line[low].y()) low = end;
+      if (line[end].y() > line[high].y()) high = end;
+      ++end;
+    }
+    out.append(line[std::min(low, high)]);
+    if (low != high) out.append(line[std::max(low, high)]);
+    begin = end;
+  }
+  return out;
 }
 
 void normalise(ChartData& data) {
@@ -251,6 +279,17 @@ void ChartControl::rebuild() {
     chart->addSeries(series);
     auto* categories = new QBarCategoryAxis(chart);
     categories->append(uniqueCategories(m_data.labels));
+    // Labels wider than their bar would be cut to "...", so they get a smaller font.
+    const double slot = double(std::max(width() - 60, 1)) / std::max(points, 1);
+    QFont font = categories->labelsFont();
+    const auto widest = [&] {
+      const QFontMetrics metrics(font);
+      int w = 0;
+      for (const QString& label : m_data.labels) w = std::max(w, metrics.horizontalAdvance(label));
+      return w;
+    };
+    while (font.pointSizeF() > 6.0 && widest() + 8 > slot) font.setPointSizeF(font.pointSizeF() - 0.5);
+    categories->setLabelsFont(font);
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     series->attachAxis(valueAxis);
@@ -277,12 +316,15 @@ void ChartControl::rebuild() {
       for (int p = 0; p < points; ++p) {
         if (values[size_t(p)]) line.append(QPointF(p + 1, *values[size_t(p)]));
       }
-      series->replace(line);
+      const QList<QPointF> drawn = thinnedLine(line, std::max(width(), 100));
+      const bool dense = drawn.size() < line.size();
+      series->replace(drawn);
       chart->addSeries(series);
       series->attachAxis(pointAxis);
       series->attachAxis(valueAxis);
       QPen pen(kSeriesColors[k]);
-      pen.setWidthF(1.5);
+      // A thin pen keeps a dense line readable and fast to draw.
+      pen.setWidthF(dense ? 1.0 : 1.5);
       series->setPen(pen);
     }
   }

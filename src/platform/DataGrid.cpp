@@ -51,7 +51,11 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
   connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col) {
     if (!m_settingWidth && col < int(m_colTwips.size())) m_colTwips[size_t(col)] = -1;
   });
-  connect(&m_model, &QAbstractItemModel::rowsRemoved, this, [this] { clampCurrent(); });
+  connect(&m_model, &QAbstractItemModel::rowsRemoved, this, [this] {
+    // A grid emptied for a refill starts again at its first row.
+    if (rows() <= 1) verticalScrollBar()->setValue(0);
+    clampCurrent();
+  });
   connect(&m_model, &QAbstractItemModel::layoutChanged, this, [this] { syncCurrent(); });
 }
 
@@ -73,6 +77,8 @@ void DataGrid::setColWidth(int col, int twips) {
   }
   m_colTwips[size_t(col)] = twips;
   const int px = twipsToPx(twips);
+  // The header would otherwise widen narrow columns to the style's minimum.
+  if (px > 0 && px < horizontalHeader()->minimumSectionSize()) horizontalHeader()->setMinimumSectionSize(px);
   // A zero-width column is hidden, so neither the grid line nor the keyboard stops there.
   setColumnHidden(col, px == 0);
   if (px > 0) setColumnWidth(col, px);

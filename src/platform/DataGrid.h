@@ -23,6 +23,7 @@ class DataGrid : public QTableView {
   QString textMatrix(int row, int col) const { return m_model.textMatrix(row, col); }
   void setTextMatrix(int row, int col, const QString& text) { m_model.setTextMatrix(row, col, text); }
   void setDataRows(std::vector<QStringList> rows);
+  void setDataColumns(std::vector<QStringList> columns) { m_model.setDataColumns(std::move(columns)); }
   void setHeader(const QStringList& texts);
 
   // Widths in twips.

@@ -1,5 +1,7 @@
 #include "platform/GridModel.h"
 
+#include "platform/SeqFormat.h"
+
 #include <QBrush>
 
 #include <algorithm>
@@ -28,20 +30,13 @@ Align alignAt(const std::vector<Align>& aligns, int col) {
 
 // Text that is not a number sorts as 0. NaN would break the ordering, so it counts as 0 too.
 double sortNumber(const QString& text) {
-  bool ok = false;
-  const double value = text.trimmed().toDouble(&ok);
-  return ok && !std::isnan(value) ? value : 0.0;
+  const std::optional<double> value = textToDouble(text);
+  return value && !std::isnan(*value) ? *value : 0.0;
 }
 
 }  // namespace
 
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-QStringList GridModel::emptyRow() const {
-  QStringList row;
-  row.resize(m_cols);
-  return row;
-}
 
 template <typename MapRow, typename KeepCol>
 void GridModel::remapColors(MapRow mapRow, KeepCol keepCol) {
@@ -64,13 +59,14 @@ void GridModel::setRows(int count) {
   if (count == old) return;
   if (count < old) {
     beginRemoveRows({}, count - 1, old - 2);
-    m_rows.resize(size_t(count));
+    m_dataRows = count - 1;
+    for (QStringList& column : m_columns) column.resize(m_dataRows);
     remapColors([count](int row) { return row < count ? row : -1; }, [](int) { return true; });
     endRemoveRows();
   } else {
     beginInsertRows({}, old - 1, count - 2);
-    // The copies share one empty row until written to.
-    m_rows.resize(size_t(count), emptyRow());
+    m_dataRows = count - 1;
+    for (QStringList& column : m_columns) column.resize(m_dataRows);
     endInsertRows();
   }
 }
@@ -84,7 +80,9 @@ void GridModel::setCols(int count) {
   else
     beginInsertColumns({}, old, count - 1);
   m_cols = count;
-  for (QStringList& row : m_rows) row.resize(count);
+  m_header.resize(count);
+  m_columns.resize(size_t(count));
+  for (QStringList& column : m_columns) column.resize(m_dataRows);
   if (count < old) {
     remapColors([](int row) { return row; }, [count](int col) { return col < count; });
     endRemoveColumns();
@@ -94,7 +92,7 @@ void GridModel::setCols(int count) {
 }
 
 QString GridModel::textMatrix(int row, int col) const {
-  return inRange(row, col) ? m_rows[size_t(row)][col] : QString();
+  return inRange(row, col) ? cell(row, col) : QString();
 }
 
 void GridModel::cellChanged(int row, int col, int role) {
@@ -108,29 +106,42 @@ void GridModel::cellChanged(int row, int col, int role) {
 
 void GridModel::setTextMatrix(int row, int col, const QString& text) {
   if (!inRange(row, col)) return;
-  m_rows[size_t(row)][col] = text;
+  cell(row, col) = text;
   cellChanged(row, col, Qt::DisplayRole);
 }
 
 void GridModel::setDataRows(std::vector<QStringList> rows) {
-  beginResetModel();
-  QStringList header = std::move(m_rows.front());
-  m_rows.clear();
-  m_rows.reserve(rows.size() + 1);
-  m_rows.push_back(std::move(header));
-  for (QStringList& row : rows) {
-    if (row.size() != m_cols) row.resize(m_cols);
-    m_rows.push_back(std::move(row));
+  std::vector<QStringList> columns(static_cast<size_t>(m_cols));
+  for (QStringList& column : columns) column.reserve(qsizetype(rows.size()));
+  for (const QStringList& row : rows) {
+    for (int c = 0; c < m_cols; ++c) columns[size_t(c)].append(c < row.size() ? row[c] : QString());
   }
+  const int count = int(rows.size());
+  rows = {};
+  replaceData(std::move(columns), count);
+}
+
+void GridModel::setDataColumns(std::vector<QStringList> columns) {
+  columns.resize(size_t(m_cols));
+  qsizetype count = 0;
+  for (const QStringList& column : columns) count = std::max(count, column.size());
+  for (QStringList& column : columns) column.resize(count);
+  replaceData(std::move(columns), int(count));
+}
+
+void GridModel::replaceData(std::vector<QStringList> columns, int dataRows) {
+  beginResetModel();
+  m_columns.swap(columns);
+  m_dataRows = dataRows;
   // Colours belong to cell positions, as with setTextMatrix; positions that are gone lose theirs.
-  const int count = GridModel::rows();
+  const int count = rows();
   remapColors([count](int row) { return row < count ? row : -1; }, [](int) { return true; });
   endResetModel();
 }
 
 void GridModel::setHeader(const QStringList& texts) {
   setCols(int(texts.size()));
-  m_rows.front() = texts;
+  m_header = texts;
   if (m_cols > 0) Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
 }
 
@@ -174,7 +185,8 @@ QColor GridModel::cellBackColor(int row, int col) const { return m_back.value(ke
 QColor GridModel::cellForeColor(int row, int col) const { return m_fore.value(key(row, col)); }
 
 void GridModel::clear() {
-  for (QStringList& row : m_rows) std::fill(row.begin(), row.end(), QString());
+  std::fill(m_header.begin(), m_header.end(), QString());
+  for (QStringList& column : m_columns) std::fill(column.begin(), column.end(), QString());
   m_back.clear();
   m_fore.clear();
   if (m_cols == 0) return;
@@ -185,7 +197,8 @@ void GridModel::clear() {
 void GridModel::removeItem(int row) {
   if (row < 1 || row >= rows()) return;
   beginRemoveRows({}, row - 1, row - 1);
-  m_rows.erase(m_rows.begin() + row);
+  for (QStringList& column : m_columns) column.removeAt(row - 1);
+  --m_dataRows;
   remapColors([row](int r) { return r < row ? r : r == row ? -1 : r - 1; }, [](int) { return true; });
   endRemoveRows();
 }
@@ -197,7 +210,8 @@ void GridModel::sort(int col, SortOrder order) {
   // moved[i] is the data row (0-based) that ends up at position i.
   std::vector<int> moved(static_cast<size_t>(count));
   std::iota(moved.begin(), moved.end(), 0);
-  const auto cell = [&](int dataRow) -> const QString& { return m_rows[size_t(dataRow) + 1][col]; };
+  const QStringList& keyColumn = m_columns[size_t(col)];
+  const auto cell = [&](int dataRow) -> const QString& { return keyColumn[dataRow]; };
   const bool numeric = order == SortOrder::NumericAscending || order == SortOrder::NumericDescending;
   const bool descending = order == SortOrder::NumericDescending || order == SortOrder::TextDescending;
   if (numeric) {
@@ -219,11 +233,12 @@ void GridModel::sort(int col, SortOrder order) {
   std::vector<int> newPosition(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) newPosition[size_t(moved[size_t(i)])] = i;
 
-  std::vector<QStringList> sorted;
-  sorted.reserve(m_rows.size());
-  sorted.push_back(std::move(m_rows.front()));
-  for (int from : moved) sorted.push_back(std::move(m_rows[size_t(from) + 1]));
-  m_rows.swap(sorted);
+  for (QStringList& column : m_columns) {
+    QStringList sorted;
+    sorted.reserve(count);
+    for (int from : moved) sorted.append(std::move(column[from]));
+    column.swap(sorted);
+  }
 
   // Colours travel with their rows.
   remapColors([&](int row) { return row == 0 ? 0 : newPosition[size_t(row) - 1] + 1; }, [](int) { return true; });
@@ -246,7 +261,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   const int col = index.column();
   switch (role) {
     case Qt::DisplayRole:
-      return m_rows[size_t(row)][col];
+      return cell(row, col);
     case Qt::TextAlignmentRole:
       return toQtAlignment(alignAt(m_colAlign, col));
     case Qt::BackgroundRole: {
@@ -267,7 +282,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
   if (section < 0 || section >= m_cols) return {};
   switch (role) {
     case Qt::DisplayRole:
-      return m_rows.front()[section];
+      return m_header[section];
     case Qt::TextAlignmentRole:
       return toQtAlignment(alignAt(m_fixedAlign, section));
     case Qt::BackgroundRole: {

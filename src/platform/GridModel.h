@@ -19,7 +19,7 @@ class GridModel : public QAbstractTableModel {
   explicit GridModel(QObject* parent = nullptr);
 
   // Row count including the header row; never below 1.
-  int rows() const { return static_cast<int>(m_rows.size()); }
+  int rows() const { return m_dataRows + 1; }
   void setRows(int count);
   int cols() const { return m_cols; }
   void setCols(int count);
@@ -29,6 +29,9 @@ class GridModel : public QAbstractTableModel {
 
   // Replaces every data row in one pass; the header row stays. Short rows are padded.
   void setDataRows(std::vector<QStringList> rows);
+  // The same, given column by column: columns[c][r] is the text of data row r + 1. Short
+  // columns are padded; columns beyond the column count are dropped.
+  void setDataColumns(std::vector<QStringList> columns);
   // Sets the header texts (row 0) and the column count to their number.
   void setHeader(const QStringList& texts);
 
@@ -59,13 +62,19 @@ class GridModel : public QAbstractTableModel {
   static int keyRow(quint64 k) { return int(quint32(k >> 32)); }
   static int keyCol(quint64 k) { return int(quint32(k)); }
   bool inRange(int row, int col) const { return row >= 0 && row < rows() && col >= 0 && col < m_cols; }
-  QStringList emptyRow() const;
   void cellChanged(int row, int col, int role);
   // Rebuilds the colour tables with every cell moved (or dropped when mapped to -1).
   template <typename MapRow, typename KeepCol>
   void remapColors(MapRow mapRow, KeepCol keepCol);
 
-  std::vector<QStringList> m_rows{QStringList{}};
+  QString& cell(int row, int col) { return row == 0 ? m_header[col] : m_columns[size_t(col)][row - 1]; }
+  const QString& cell(int row, int col) const { return row == 0 ? m_header[col] : m_columns[size_t(col)][row - 1]; }
+  void replaceData(std::vector<QStringList> columns, int dataRows);
+
+  QStringList m_header;
+  // Cells are kept by column: a long list then costs a few large blocks, not one per row.
+  std::vector<QStringList> m_columns;
+  int m_dataRows = 0;
   int m_cols = 0;
   std::vector<Align> m_colAlign;
   std::vector<Align> m_fixedAlign;

@@ -130,7 +130,31 @@ double leadingNumber(QStringView text) {
     while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80) { ++i; digits = true; }
   }
   if (!digits) return 0;
-  return text.sliced(start, i - start).toString().toDouble();
+  return textToDouble(text.sliced(start, i - start)).value_or(0);
+}
+
+std::optional<double> textToDouble(QStringView text) {
+  text = text.trimmed();
+  char buffer[64];
+  const qsizetype size = text.size();
+  bool plain = size > 0 && size < qsizetype(sizeof buffer);
+  for (qsizetype i = 0; plain && i < size; ++i) {
+    const char16_t c = text[i].unicode();
+    plain = c < 0x80;
+    buffer[i] = char(c);
+  }
+  if (plain) {
+    const char* begin = buffer;
+    const char* end = buffer + size;
+    if (*begin == '+' && size > 1 && begin[1] != '-') ++begin;
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec == std::errc() && ptr == end) return value;
+  }
+  bool ok = false;
+  const double value = text.toString().toDouble(&ok);
+  if (!ok) return std::nullopt;
+  return value;
 }
 
 }  // namespace platform

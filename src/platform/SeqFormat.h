@@ -60,6 +60,10 @@ namespace platform {
 // skipped, an optional sign, digits with an optional fraction; 0 when there is none.
 double leadingNumber(QStringView text);
 
+// A whole text read as a number the way QString::toDouble reads it (blanks around it
+// allowed); short plain texts are read without allocating, as grids and charts read many.
+std::optional<double> textToDouble(QStringView text);
+
 }  // namespace platform
 
 namespace platform::seq {

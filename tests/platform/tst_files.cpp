@@ -74,6 +74,19 @@ class FilesTest : public QObject {
     QCOMPARE(leadingNumber(u""), 0.0);
   }
 
+  void textToDouble_readsLikeQString_data() {
+    QTest::addColumn<QString>("text");
+    for (const char* text : {"12.5", " 7 ", "+3", "-0.25", "1e3", ".5", "5.", "", "abc", "12秒", "1,000", "+-3", "９"}) {
+      QTest::newRow(text) << QString::fromUtf8(text);
+    }
+  }
+  void textToDouble_readsLikeQString() {
+    QFETCH(QString, text);
+    bool ok = false;
+    const double expected = text.toDouble(&ok);
+    QCOMPARE(textToDouble(text), ok ? std::optional<double>(expected) : std::nullopt);
+  }
+
   void files_areFoundWithoutRegardToCase_andReplacedAtomically() {
     testing::WorkingDir dir;
     writeFile(QStringLiteral("設定.TXT"), "old");

@@ -106,6 +106,28 @@ class TestGridChart : public QObject {
     QCOMPARE(model.textMatrix(2, 3), QString());
   }
 
+  void dataColumns_arePaddedToTheLongest_andCutToTheColumns() {
+    GridModel model;
+    model.setHeader({"No", "Name", "Score"});
+    model.setDataColumns({{"1", "2"}, {"a"}, {"10", "20"}, {"extra"}});
+    QCOMPARE(model.rows(), 3);
+    QCOMPARE(model.textMatrix(2, 0), QStringLiteral("2"));
+    QCOMPARE(model.textMatrix(2, 1), QString());
+    QCOMPARE(model.textMatrix(1, 2), QStringLiteral("10"));
+    QCOMPARE(model.cols(), 3);
+  }
+
+  void emptiedGrid_startsAgainAtTheFirstRow() {
+    DataGrid grid;
+    grid.setHeader({"a"});
+    showGrid(grid);
+    grid.setDataRows(std::vector<QStringList>(30, QStringList{"x"}));
+    grid.setTopRow(30);
+    grid.setRows(1);
+    grid.setDataRows(std::vector<QStringList>(5, QStringList{"y"}));
+    QCOMPARE(grid.topRow(), 1);
+  }
+
   void dataRowsReplaced_hundredThousandRows_isFast() {
     DataGrid grid;
     grid.setHeader({"a", "b", "c", "d", "e", "f"});
@@ -306,6 +328,13 @@ class TestGridChart : public QObject {
     QCOMPARE(doubleClicked.value(0), (QVariantList{3, 2}));
   }
 
+  void narrowColumn_keepsItsTwipsWidth() {
+    DataGrid grid;
+    grid.setHeader({"", "曜"});
+    grid.setColWidth(1, 365);
+    QCOMPARE(grid.columnWidth(1), twipsToPx(365));
+  }
+
   void colWidthInTwips_readsBackAsSet_zeroHides_userDragWins() {
     DataGrid grid;
     grid.setHeader({"No", "Name", "Hidden"});
@@ -397,6 +426,26 @@ class TestGridChart : public QObject {
     QCOMPARE(line->count(), 1001);
     QCOMPARE(line->at(1000), QPointF(1001, 5));
     QCOMPARE(chartOf(chart)->axes().size(), 2);
+  }
+
+  void chartWithFarMorePointsThanPixels_drawsFewer_keepingEveryExtreme() {
+    ChartControl chart(ChartControl::Kind::Line);
+    chart.resize(400, 200);
+    QStringList values;
+    for (int i = 0; i < 100000; ++i) values << QString::number(i % 7 == 0 ? 100 + i % 13 : i % 5);
+    values[50000] = "-40";
+    chart.setChartData(chartData(QStringList(values.size()), {values}));
+    chart.redrawNow();
+    QLineSeries* line = onlySeries<QLineSeries>(chart);
+    QVERIFY(line->count() <= 2 * 400);
+    double low = 0;
+    double high = 0;
+    for (const QPointF& p : line->points()) {
+      low = std::min(low, p.y());
+      high = std::max(high, p.y());
+    }
+    QCOMPARE(low, -40.0);
+    QCOMPARE(high, 112.0);
   }
 
   void chartDuplicateLabels_stayDistinctCategories_thatLookTheSame() {
