@@ -33,7 +33,8 @@ platform::ChartData hourPlot(const platform::GridModel& list, int timeCol, int s
   // Wider than the 16 bits once used, so an hour may sum beyond 32767 seconds.
   std::array<qint64, 25> totals{};
   for (int i = 1; i < list.rows(); ++i) {
-    const double hourValue = std::nearbyint(platform::leadingNumber(list.textMatrix(i, timeCol).left(2)));
+    const QString time = list.textMatrix(i, timeCol);
+    const double hourValue = std::nearbyint(platform::leadingNumber(QStringView(time).left(2)));
     if (hourValue < 0 || hourValue > 24) continue;
     const int hour = static_cast<int>(hourValue);
     totals[hour] = records::addSeconds(totals[hour], platform::leadingNumber(list.textMatrix(i, secondsCol)));

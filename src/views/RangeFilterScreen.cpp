@@ -1,0 +1,375 @@
+#include "views/RangeFilterScreen.h"
+
+#include "platform/ChartControl.h"
+#include "platform/Clock.h"
+#include "platform/ColorButton.h"
+#include "platform/DataGrid.h"
+#include "platform/MessageBox.h"
+#include "records/RecordFile.h"
+#include "views/Graphs.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStringListModel>
+
+namespace views {
+
+namespace {
+using platform::Align;
+
+struct Column {
+  const char* header;
+  int twips;
+  Align align;
+};
+constexpr Column kListColumns[] = {
+    {"", 600, Align::Right},      {"日付", 1240, Align::Center}, {"時間", 940, Align::Center},
+    // Item names of six full-width characters need a little more than the classic 1210.
+    {"曜", 365, Align::Center},   {"項目", 1350, Align::Left},   {"秒", 740, Align::Right},
+};
+constexpr Column kTotalColumns[] = {
+    {"項目", 1390, Align::Left}, {"秒", 600, Align::Right}, {"時間", 910, Align::Right}};
+
+struct PeriodButton {
+  int number;  // of cmdKikan1 .. cmdKikan8
+  const char* caption;
+  int days;
+};
+constexpr PeriodButton kPeriods[] = {
+    {1, "前日", 1},   {8, "３日", 2},    {2, "１週間", 7}, {3, "２週間", 14},
+    {4, "１ヶ月", 30}, {5, "３ヶ月", 90}, {6, "半年", 180}, {7, "１年", 365},
+};
+
+// The list shows ten records below its header; more scroll the newest into view.
+constexpr int kRowsWithoutScrolling = 11;
+
+template <size_t N>
+void setUpGrid(platform::DataGrid* grid, const Column (&columns)[N]) {
+  grid->setFontSize(10);
+  grid->setRows(1);
+  QStringList headers;
+  for (const Column& column : columns) headers << QString::fromUtf8(column.header);
+  grid->setHeader(headers);
+  for (int c = 0; c < int(N); ++c) {
+    grid->setColWidth(c, columns[c].twips);
+    grid->setColAlignment(c, columns[c].align);
+    grid->setFixedAlignment(c, Align::Center);
+  }
+}
+
+QLabel* heading(const QString& text, const QString& name, const QRect& geometry, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  label->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
+  return label;
+}
+
+QComboBox* dateBox(const QString& name, QStringListModel* dates, const QRect& geometry, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setEditable(true);
+  box->setModel(dates);
+  // A typed date is used as it stands: no completion, and it does not join the list.
+  box->setCompleter(nullptr);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box->setMaxVisibleItems(20);
+  box->setGeometry(geometry);
+  return box;
+}
+}  // namespace
+
+RangeFilterScreen::RangeFilterScreen(Hooks hooks, QWidget* parent) : QFrame(parent), m_hooks(std::move(hooks)) {
+  setObjectName(QStringLiteral("fraTaijyu"));
+  buildFilterControls();
+  buildListsAndCharts();
+  INIT_BUNSEKI();
+}
+
+platform::ColorButton* RangeFilterScreen::makeButton(const QString& name, const QString& caption,
+                                                     const QRect& geometry) {
+  auto* button = new platform::ColorButton(caption, this);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  return button;
+}
+
+void RangeFilterScreen::buildFilterControls() {
+  heading(QStringLiteral("項目指定"), QStringLiteral("Label7(0)"), {390, 8, 120, 22}, this);
+  m_lstAct2 = new QListWidget(this);
+  m_lstAct2->setObjectName(QStringLiteral("lstAct2"));
+  m_lstAct2->setGeometry(390, 32, 150, 148);
+  connect(m_lstAct2, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { lstAct2_Click(m_lstAct2->row(item)); });
+
+  m_cmdAllact = makeButton(QStringLiteral("cmdAllact"), QStringLiteral("全部"), {550, 32, 60, 30});
+  connect(m_cmdAllact, &QPushButton::clicked, this, &RangeFilterScreen::cmdAllact_Click);
+  m_txtKey = new QLineEdit(this);
+  m_txtKey->setObjectName(QStringLiteral("txtKey"));
+  m_txtKey->setGeometry(550, 70, 190, 28);
+  m_txtKey->installEventFilter(this);
+  connect(m_txtKey, &QLineEdit::returnPressed, this, &RangeFilterScreen::txtKey_Enter);
+  m_cmdKensaku = new QPushButton(QStringLiteral("検索"), this);
+  m_cmdKensaku->setObjectName(QStringLiteral("cmdKensaku"));
+  m_cmdKensaku->setGeometry(746, 70, 60, 28);
+  connect(m_cmdKensaku, &QPushButton::clicked, this, &RangeFilterScreen::cmdKensaku_Click);
+
+  heading(QStringLiteral("曜日指定"), QStringLiteral("Label7(1)"), {550, 106, 120, 22}, this);
+  for (int i = 0; i < 7; ++i) {
+    m_cmdWeek[size_t(i)] = makeButton(QStringLiteral("cmdWeek(%1)").arg(i), weekdayNames()[i], {550 + i * 36, 130, 32, 30});
+    connect(m_cmdWeek[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdWeek_Click(i); });
+  }
+  m_cmdAllWeek = makeButton(QStringLiteral("cmdAllWeek"), QStringLiteral("全部"), {804, 130, 56, 30});
+  connect(m_cmdAllWeek, &QPushButton::clicked, this, &RangeFilterScreen::cmdAllWeek_Click);
+
+  heading(QStringLiteral("期間指定"), QStringLiteral("Label7(2)"), {390, 186, 120, 22}, this);
+  const auto periodGeometry = [](int slot) { return QRect(390 + (slot % 5) * 94, 210 + (slot / 5) * 36, 88, 32); };
+  m_cmdAllDay = makeButton(QStringLiteral("cmdAllDay"), QStringLiteral("全部"), periodGeometry(0));
+  connect(m_cmdAllDay, &QPushButton::clicked, this, &RangeFilterScreen::cmdAllDay_Click);
+  int slot = 1;
+  for (const PeriodButton& period : kPeriods) {
+    auto* button = makeButton(QStringLiteral("cmdKikan%1").arg(period.number), QString::fromUtf8(period.caption),
+                              periodGeometry(slot++));
+    const int number = period.number;
+    connect(button, &QPushButton::clicked, this, [this, number] { cmdKikan_Click(number); });
+    m_cmdKikan[size_t(number)] = button;
+  }
+  m_cmdKikanF = makeButton(QStringLiteral("cmdKikanF"), QStringLiteral("任意"), periodGeometry(slot));
+  connect(m_cmdKikanF, &QPushButton::clicked, this, &RangeFilterScreen::cmdKikanF_Click);
+
+  m_dates = new QStringListModel(this);
+  m_cboStdate = dateBox(QStringLiteral("cboStdate"), m_dates, {390, 284, 130, 28}, this);
+  auto* tilde = new QLabel(QStringLiteral("～"), this);
+  tilde->setAlignment(Qt::AlignCenter);
+  tilde->setGeometry(520, 284, 28, 28);
+  m_cboEddate = dateBox(QStringLiteral("cboEddate"), m_dates, {548, 284, 130, 28}, this);
+  m_dateHint = new QLabel(QStringLiteral("日付は 2024/05/01 の形で入力してください"), this);
+  m_dateHint->setObjectName(QStringLiteral("lblDateHint"));
+  m_dateHint->setStyleSheet(QStringLiteral("QLabel { color: #A00000; }"));
+  m_dateHint->setGeometry(390, 314, 470, 22);
+  m_dateHint->hide();
+}
+
+void RangeFilterScreen::buildListsAndCharts() {
+  m_msgBunseki = new platform::DataGrid(this);
+  m_msgBunseki->setObjectName(QStringLiteral("msgBunseki"));
+  m_msgBunseki->setGeometry(10, 10, 370, 282);
+  m_msgBunseki2 = new platform::DataGrid(this);
+  m_msgBunseki2->setObjectName(QStringLiteral("msgBunseki2"));
+  m_msgBunseki2->setGeometry(10, 302, 214, 206);
+
+  m_cmdDay3 = makeButton(QStringLiteral("cmdDay3"), QStringLiteral("時系列"), {10, 530, 110, 36});
+  m_cmdTotal3 = makeButton(QStringLiteral("cmdTotal3"), QStringLiteral("項目別"), {10, 572, 110, 36});
+  m_cmdJikan3 = makeButton(QStringLiteral("cmdJikan3"), QStringLiteral("時間別"), {10, 614, 110, 36});
+  connect(m_cmdDay3, &QPushButton::clicked, this, &RangeFilterScreen::cmdDay3_Click);
+  connect(m_cmdTotal3, &QPushButton::clicked, this, &RangeFilterScreen::cmdTotal3_Click);
+  connect(m_cmdJikan3, &QPushButton::clicked, this, &RangeFilterScreen::cmdJikan3_Click);
+  m_cmdDay3->setBackColor(selectedGraphColour());
+
+  m_mcrBunseki = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
+  m_mcrBunseki->setObjectName(QStringLiteral("mcrBunseki"));
+  m_mcrBunseki->setGeometry(234, 342, 626, 322);
+  m_mcrBunseki2 = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
+  m_mcrBunseki2->setObjectName(QStringLiteral("mcrBunseki2"));
+  m_mcrBunseki2->setGeometry(234, 342, 626, 322);
+  m_mcrBunseki2->hide();
+}
+
+void RangeFilterScreen::INIT_BUNSEKI() {
+  setUpGrid(m_msgBunseki, kListColumns);
+  setUpGrid(m_msgBunseki2, kTotalColumns);
+}
+
+void RangeFilterScreen::RESET_KIKAN_COLORS() {
+  m_cmdAllDay->setButtonFace();
+  for (int number = 1; number <= 8; ++number) m_cmdKikan[size_t(number)]->setButtonFace();
+  m_cmdKikanF->setButtonFace();
+}
+
+void RangeFilterScreen::prepareScreen() {
+  DISP_BUNSEKI_ALL();
+  for (platform::ColorButton* button : {m_cmdAllDay, m_cmdAllact, m_cmdAllWeek}) {
+    button->setBackColor(selectedFilterColour());
+  }
+  m_intWeekSel = kAllWeekdays;
+}
+
+void RangeFilterScreen::SELECT_BUNSEKI() { buildList(selectBuilder(m_txtKey->text(), m_intWeekSel)); }
+
+void RangeFilterScreen::buildList(RangeBuilder builder) {
+  INIT_BUNSEKI();
+  QStringList items;
+  for (int i = 0; i < m_lstAct2->count(); ++i) items << m_lstAct2->item(i)->text();
+  RangeListBuilder list({builder, m_cboStdate->currentText(), m_cboEddate->currentText(), m_txtKey->text(), m_intWeekSel},
+                        items, expectedRecordCount());
+  const records::ScanResult scan = records::scanRecords([&list](const records::PlayRecord& record) { list.add(record); });
+  if (!scan.error.isEmpty()) {
+    platform::showMessage(this, scan.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
+  }
+  RangeList result = list.finish();
+
+  m_msgBunseki->setDataColumns(std::move(result.list));
+  if (m_msgBunseki->rows() > kRowsWithoutScrolling) m_msgBunseki->setTopRow(m_msgBunseki->rows() - 1);
+  m_msgBunseki2->setDataRows(std::move(result.totalRows));
+  if (builder == RangeBuilder::All) fillDateLists(result.dates);
+  showDateHint();
+  redrawSelectedGraph();
+}
+
+void RangeFilterScreen::fillDateLists(const QStringList& dates) {
+  m_dates->setStringList(dates);
+  if (dates.isEmpty()) {
+    m_cboStdate->setEditText(QString());
+    m_cboEddate->setEditText(QString());
+    return;
+  }
+  m_cboStdate->setCurrentIndex(0);
+  m_cboEddate->setCurrentIndex(int(dates.size()) - 1);
+}
+
+// A date typed in another shape still compares as text, so say why the list may look odd.
+void RangeFilterScreen::showDateHint() {
+  const auto odd = [](const QString& text) { return !text.isEmpty() && !isRecordDate(text); };
+  m_dateHint->setVisible(odd(m_cboStdate->currentText()) || odd(m_cboEddate->currentText()));
+}
+
+void RangeFilterScreen::applyFilter(const std::function<void()>& ownChanges, platform::ColorButton* highlight) {
+  if (m_hooks.hideAllFrames) {
+    m_hooks.hideAllFrames();
+  } else {
+    hide();
+  }
+  ownChanges();
+  SELECT_BUNSEKI();
+  show();
+  if (highlight) highlight->setBackColor(selectedFilterColour());
+}
+
+void RangeFilterScreen::lstAct2_Click(int index) {
+  if (index < 0 || index >= m_lstAct2->count()) return;
+  const QString name = m_lstAct2->item(index)->text();
+  applyFilter(
+      [this, name] {
+        m_txtKey->setText(name);
+        m_cmdAllact->setButtonFace();
+      },
+      nullptr);
+}
+
+void RangeFilterScreen::cmdAllact_Click() {
+  applyFilter([this] { m_txtKey->clear(); }, m_cmdAllact);
+}
+
+void RangeFilterScreen::txtKey_Enter() {
+  applyFilter([this] { m_cmdAllact->setButtonFace(); }, nullptr);
+}
+
+void RangeFilterScreen::txtKey_GotFocus() { m_txtKey->clear(); }
+
+void RangeFilterScreen::cmdKensaku_Click() { DISP_BUNSEKI_KEY(); }
+
+void RangeFilterScreen::cmdWeek_Click(int index) {
+  if (index < 0 || index >= 7) return;
+  applyFilter(
+      [this, index] {
+        m_cmdAllWeek->setButtonFace();
+        for (platform::ColorButton* button : m_cmdWeek) button->setButtonFace();
+        m_intWeekSel = index;
+      },
+      m_cmdWeek[size_t(index)]);
+}
+
+void RangeFilterScreen::cmdAllWeek_Click() {
+  applyFilter(
+      [this] {
+        for (platform::ColorButton* button : m_cmdWeek) button->setButtonFace();
+        m_intWeekSel = kAllWeekdays;
+      },
+      m_cmdAllWeek);
+}
+
+void RangeFilterScreen::cmdAllDay_Click() {
+  applyFilter(
+      [this] {
+        RESET_KIKAN_COLORS();
+        m_cboStdate->setEditText(m_hooks.firstDay ? m_hooks.firstDay() : QString());
+        m_cboEddate->setEditText(recordDate(platform::Clock::today()));
+      },
+      m_cmdAllDay);
+}
+
+void RangeFilterScreen::cmdKikan_Click(int number) {
+  const auto period = std::find_if(std::begin(kPeriods), std::end(kPeriods),
+                                   [number](const PeriodButton& p) { return p.number == number; });
+  if (period == std::end(kPeriods)) return;
+  const int days = period->days;
+  applyFilter(
+      [this, days] {
+        RESET_KIKAN_COLORS();
+        const QDate today = platform::Clock::today();
+        m_cboStdate->setEditText(periodStart(today, days));
+        m_cboEddate->setEditText(recordDate(today));
+      },
+      m_cmdKikan[size_t(number)]);
+}
+
+void RangeFilterScreen::cmdKikanF_Click() {
+  applyFilter([this] { RESET_KIKAN_COLORS(); }, m_cmdKikanF);
+}
+
+bool RangeFilterScreen::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_txtKey && event->type() == QEvent::FocusIn) {
+    // Only the user's own move into the box empties it, not the window coming back to front.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) txtKey_GotFocus();
+  }
+  return QFrame::eventFilter(watched, event);
+}
+
+void RangeFilterScreen::markGraphButton(platform::ColorButton* selected) {
+  for (platform::ColorButton* button : {m_cmdDay3, m_cmdTotal3, m_cmdJikan3}) {
+    if (button == selected) {
+      button->setBackColor(selectedGraphColour());
+    } else {
+      button->setButtonFace();
+    }
+  }
+}
+
+// The data goes in before a chart is shown, so a chart that appears draws only once.
+void RangeFilterScreen::cmdDay3_Click() {
+  m_mcrBunseki->setChartData(listPlot(m_msgBunseki->model(), 0, 5, Labels::None));
+  m_mcrBunseki2->hide();
+  m_mcrBunseki->show();
+  markGraphButton(m_cmdDay3);
+}
+
+void RangeFilterScreen::cmdTotal3_Click() {
+  m_mcrBunseki2->setChartData(listPlot(m_msgBunseki2->model(), 0, 1));
+  m_mcrBunseki->hide();
+  m_mcrBunseki2->show();
+  markGraphButton(m_cmdTotal3);
+}
+
+void RangeFilterScreen::cmdJikan3_Click() {
+  m_mcrBunseki2->setChartData(hourPlot(m_msgBunseki->model(), 2, 5));
+  m_mcrBunseki->hide();
+  m_mcrBunseki2->show();
+  markGraphButton(m_cmdJikan3);
+}
+
+void RangeFilterScreen::redrawSelectedGraph() {
+  if (m_cmdDay3->backColor() == selectedGraphColour()) {
+    cmdDay3_Click();
+  } else if (m_cmdTotal3->backColor() == selectedGraphColour()) {
+    cmdTotal3_Click();
+  } else if (m_cmdJikan3->backColor() == selectedGraphColour()) {
+    cmdJikan3_Click();
+  }
+}
+
+}  // namespace views

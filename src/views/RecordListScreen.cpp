@@ -1,0 +1,80 @@
+#include "views/RecordListScreen.h"
+
+#include "platform/DataGrid.h"
+#include "platform/MessageBox.h"
+#include "records/RecordFile.h"
+#include "views/RecordList.h"
+
+#include <QPushButton>
+
+namespace views {
+
+namespace {
+using platform::Align;
+
+struct Column {
+  const char* header;
+  int twips;
+  Align align;
+};
+constexpr Column kColumns[] = {
+    {"回", 680, Align::Right},     {"日付", 1400, Align::Center}, {"時間", 1100, Align::Center},
+    {"項目", 2150, Align::Left},   {"秒数", 850, Align::Right},   {"一言日記", 4880, Align::Left},
+};
+
+struct SortButton {
+  const char* name;
+  const char* caption;
+};
+constexpr SortButton kSortButtons[] = {
+    {"cmdSort1", "回 （日付）"}, {"cmdSort2", "項目"}, {"cmdSort3", "秒数"}, {"cmdSort4", "一言日記"}};
+}  // namespace
+
+RecordListScreen::RecordListScreen(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("fraBunseki"));
+
+  for (int i = 0; i < 4; ++i) {
+    auto* button = new QPushButton(QString::fromUtf8(kSortButtons[i].caption), this);
+    button->setObjectName(QString::fromUtf8(kSortButtons[i].name));
+    button->setGeometry(10 + i * 130, 10, 120, 36);
+    const int number = i + 1;
+    connect(button, &QPushButton::clicked, this, [this, number] { sortBy(number); });
+    m_cmdSort[size_t(i)] = button;
+  }
+
+  m_msgIchiran = new platform::DataGrid(this);
+  m_msgIchiran->setObjectName(QStringLiteral("msgIchiran"));
+  m_msgIchiran->setGeometry(10, 56, 754, 608);
+
+  INIT_ICHIRAN();
+}
+
+void RecordListScreen::INIT_ICHIRAN() {
+  m_msgIchiran->setFontSize(11);
+  m_msgIchiran->setRows(1);
+  QStringList headers;
+  for (const Column& column : kColumns) headers << QString::fromUtf8(column.header);
+  m_msgIchiran->setHeader(headers);
+  for (int c = 0; c < int(std::size(kColumns)); ++c) {
+    m_msgIchiran->setColWidth(c, kColumns[c].twips);
+    m_msgIchiran->setColAlignment(c, kColumns[c].align);
+    m_msgIchiran->setFixedAlignment(c, Align::Center);
+  }
+}
+
+void RecordListScreen::READ_ICHIRAN() {
+  RecordListBuilder builder(expectedRecordCount());
+  const records::ScanResult scan =
+      records::scanRecords([&builder](const records::PlayRecord& record) { builder.add(record); });
+  if (!scan.error.isEmpty()) {
+    platform::showMessage(this, scan.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
+  }
+  m_msgIchiran->setDataColumns(builder.finish());
+}
+
+void RecordListScreen::sortBy(int button) {
+  m_msgIchiran->setCol(sortKey(button).col);
+  m_msgIchiran->sort(takeSortOrder(button));
+}
+
+}  // namespace views
