@@ -12,6 +12,8 @@
 #include "platform/SeqFormat.h"
 #include "platform/TextFile.h"
 #include "records/GameItems.h"
+#include "views/RangeFilterScreen.h"
+#include "views/RecordListScreen.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -147,17 +149,18 @@ void MainWindow::buildFrames() {
   m_today->setFrameShape(QFrame::StyledPanel);
   connect(m_today, &TodayPanel::dayClicked, this, &MainWindow::mtvmain_DateClick);
 
-  m_fraBunseki = makeScreen(QStringLiteral("fraBunseki"), QStringLiteral("並び替え"));
-  m_fraTaijyu = makeScreen(QStringLiteral("fraTaijyu"), QStringLiteral("範囲指定"));
+  m_fraBunseki = new views::RecordListScreen(m_content);
+  m_fraTaijyu = new views::RangeFilterScreen(
+      {[this] { HIDE_ALL_FRAMES(); }, [this] { return m_today->strFirstDay(); }}, m_content);
+  for (QFrame* screen : std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu}) {
+    screen->setGeometry(QRect(QPoint(0, 0), kContentSize));
+    screen->setFrameShape(QFrame::StyledPanel);
+  }
   m_fraSyuukei = makeScreen(QStringLiteral("fraSyuukei"), QStringLiteral("集計表示"));
   m_fraRenTai = makeScreen(QStringLiteral("fraRenTai"), QStringLiteral("全グラフ"));
   m_fraCale = makeScreen(QStringLiteral("fraCale"), QStringLiteral("カレンダー"));
   m_fraMemo = makeScreen(QStringLiteral("fraMemo"), QStringLiteral("一言日記"));
   m_fraSettei = makeScreen(QStringLiteral("fraSettei"), QStringLiteral("編集"));
-
-  m_lstAct2 = new QListWidget(m_fraTaijyu);
-  m_lstAct2->setObjectName(QStringLiteral("lstAct2"));
-  m_lstAct2->setGeometry(20, 100, 200, 180);
 
   auto* memoLabel = new QLabel(QStringLiteral("メモ"), m_fraMemo);
   memoLabel->setGeometry(20, 100, 100, 24);
@@ -228,15 +231,15 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::HIDE_ALL_FRAMES() {
-  for (QFrame* frame : {m_fraTaijyu, m_fraBunseki, m_fraRenTai, static_cast<QFrame*>(m_today),
-                        m_fraSettei, m_fraCale, m_fraMemo, m_fraSyuukei}) {
-    frame->hide();
-  }
+  const std::initializer_list<QFrame*> frames{m_fraTaijyu, m_fraBunseki, m_fraRenTai, m_today,
+                                              m_fraSettei, m_fraCale, m_fraMemo, m_fraSyuukei};
+  for (QFrame* frame : frames) frame->hide();
 }
 
 void MainWindow::SET_GAME_ITEM() {
-  m_lstAct2->clear();
-  for (const QString& name : records::itemNames()) m_lstAct2->addItem(name);
+  QListWidget* list = m_fraTaijyu->lstAct2();
+  list->clear();
+  for (const QString& name : records::itemNames()) list->addItem(name);
 }
 
 void MainWindow::READ_PRIVATE() {
@@ -287,8 +290,20 @@ void MainWindow::switchScreen(QFrame* frame, const std::function<void()>& prepar
 }
 
 void MainWindow::cmdMain_Click() { switchScreen(m_today, {}, {}); }
-void MainWindow::cmdBunseki_Click() { switchScreen(m_fraBunseki, {}, tourBunseki()); }
-void MainWindow::cmdTaijyu_Click() { switchScreen(m_fraTaijyu, {}, tourTaijyu()); }
+void MainWindow::cmdBunseki_Click() {
+  switchScreen(
+      m_fraBunseki,
+      [this] {
+        m_fraBunseki->INIT_ICHIRAN();
+        m_fraBunseki->READ_ICHIRAN();
+      },
+      tourBunseki());
+}
+
+void MainWindow::cmdTaijyu_Click() {
+  switchScreen(m_fraTaijyu, [this] { m_fraTaijyu->prepareScreen(); }, tourTaijyu());
+}
+
 void MainWindow::cmdSyuukei_Click() { switchScreen(m_fraSyuukei, {}, tourSyuukei()); }
 void MainWindow::cmdRentai_Click() { switchScreen(m_fraRenTai, {}, tourRentai()); }
 void MainWindow::cmdCale_Click() { switchScreen(m_fraCale, {}, tourCale()); }

@@ -6,9 +6,13 @@
 
 class QFrame;
 class QLabel;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace views {
+class RangeFilterScreen;
+class RecordListScreen;
+}  // namespace views
 
 namespace app {
 
@@ -52,6 +56,8 @@ class MainWindow : public QWidget {
   void mtvmain_DateClick();
 
   TodayPanel* todayPanel() const { return m_today; }
+  views::RecordListScreen* recordList() const { return m_fraBunseki; }
+  views::RangeFilterScreen* rangeFilter() const { return m_fraTaijyu; }
   const QString& strHelpFile() const { return m_helpFile; }
   static QString captionFor(const QString& nickname);
 
@@ -72,15 +78,14 @@ class MainWindow : public QWidget {
 
   QWidget* m_content = nullptr;
   TodayPanel* m_today = nullptr;
-  QFrame* m_fraBunseki = nullptr;
-  QFrame* m_fraTaijyu = nullptr;
+  views::RecordListScreen* m_fraBunseki = nullptr;
+  views::RangeFilterScreen* m_fraTaijyu = nullptr;
   QFrame* m_fraSyuukei = nullptr;
   QFrame* m_fraRenTai = nullptr;
   QFrame* m_fraCale = nullptr;
   QFrame* m_fraMemo = nullptr;
   QFrame* m_fraSettei = nullptr;
   QFrame* m_fraGame = nullptr;
-  QListWidget* m_lstAct2 = nullptr;
   QPlainTextEdit* m_txtKizuki = nullptr;
   QPushButton* m_cmdGame = nullptr;
   QPushButton* m_cmdMain = nullptr;

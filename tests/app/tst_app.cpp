@@ -12,8 +12,11 @@
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 #include "support/TestSupport.h"
+#include "views/RangeFilterScreen.h"
+#include "views/RecordList.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -82,6 +85,7 @@ class MainWindowTest : public QObject {
     platform::Clock::setNow(QDateTime(kToday, QTime(12, 0, 0)));
     app::session() = {};
     platform::tourState() = {};
+    views::sortDescending() = {};
     m_messages.clear();
     platform::setMessageHandler([this](const platform::MessageRequest& r) {
       m_messages.append(r);
@@ -287,6 +291,49 @@ class MainWindowTest : public QObject {
     QCOMPARE(chart->rowCount(), 2);
     QCOMPARE(chart->rowLabel(1), QStringLiteral("ブロ"));
     QCOMPARE(chart->value(1), QStringLiteral("20"));
+  }
+
+  void recordList_opensWithEveryRecord_andKeepsItsSortWhileShown() {
+    addPlayToday(0, 30, QStringLiteral("09:00:00"));
+    addPlayToday(1, 12, QStringLiteral("09:10:00"));
+    load();
+    click(QStringLiteral("cmdBunseki"));
+    auto* grid = child<platform::DataGrid>(QStringLiteral("msgIchiran"));
+    QCOMPARE(grid->rows(), 3);
+    click(QStringLiteral("cmdSort3"));
+    QCOMPARE(grid->textMatrix(1, 4), QStringLiteral("12"));
+    addPlayToday(2, 5);
+    click(QStringLiteral("cmdBunseki"));  // already shown: no re-read, the sort stays
+    QCOMPARE(grid->rows(), 3);
+    QCOMPARE(grid->textMatrix(1, 4), QStringLiteral("12"));
+
+    load();  // back from a game: the next "秒数" click goes on descending
+    click(QStringLiteral("cmdBunseki"));
+    click(QStringLiteral("cmdSort3"));
+    QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgIchiran"))->textMatrix(1, 4), QStringLiteral("30"));
+  }
+
+  void rangeFilters_startUnfiltered_andKeepTheirChoicesAcrossScreens() {
+    addPlay(QStringLiteral("2024/04/29"), QStringLiteral("08:00:00"), 2, 10);
+    addPlayToday(0, 20, QStringLiteral("09:00:00"));
+    load();
+    click(QStringLiteral("cmdTaijyu"));
+    QCOMPARE(visibleFrames(), QStringList{QStringLiteral("fraTaijyu")});
+    auto* list = child<platform::DataGrid>(QStringLiteral("msgBunseki"));
+    QCOMPARE(list->rows(), 3);
+    click(QStringLiteral("cmdKikan1"));  // "前日"
+    QCOMPARE(list->rows(), 2);
+    QCOMPARE(visibleFrames(), QStringList{QStringLiteral("fraTaijyu")});
+    m_window->rangeFilter()->lstAct2_Click(2);
+    click(QStringLiteral("cmdJikan3"));
+
+    click(QStringLiteral("cmdMain"));
+    click(QStringLiteral("cmdTaijyu"));
+    QCOMPARE(list->rows(), 3);  // unfiltered again
+    QCOMPARE(child<QLineEdit>(QStringLiteral("txtKey"))->text(), QStringLiteral("表計算"));
+    QCOMPARE(child<platform::ColorButton>(QStringLiteral("cmdJikan3"))->backColor(), QColor(192, 255, 255));
+    QCOMPARE(child<platform::ChartControl>(QStringLiteral("mcrBunseki2"))->rowCount(), 24);
+    QCOMPARE(child<platform::ColorButton>(QStringLiteral("cmdAllDay"))->backColor(), QColor(255, 255, 192));
   }
 
   void unreadableLines_areNotShown_butSaidSo() {
