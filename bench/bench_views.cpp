@@ -1,0 +1,138 @@
+// Opening the record list and the range filters, and applying each filter, against the
+// floor of reading and decoding the record file once.
+#include "RecordGenerator.h"
+#include "app/MainWindow.h"
+#include "app/Session.h"
+#include "platform/Clock.h"
+#include "platform/TextFile.h"
+#include "records/RecordFile.h"
+#include "views/RangeFilterScreen.h"
+#include "views/RecordListScreen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+QString workingDirFor(int records) {
+  static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
+  auto& dir = dirs[records];
+  if (!dir) {
+    dir = std::make_unique<QTemporaryDir>();
+    QFile file(dir->filePath(records::kRecordFileName));
+    file.open(QIODevice::WriteOnly);
+    file.write(bench::generateRecordFile(records, kToday));
+  }
+  return dir->path();
+}
+
+// A loaded main window on the record file of the given size.
+std::unique_ptr<app::MainWindow> loadedWindow(int records) {
+  QDir::setCurrent(workingDirFor(records));
+  platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
+  app::session().blnWelcomeShown = true;
+  auto window = std::make_unique<app::MainWindow>();
+  window->Form_Load();
+  QApplication::processEvents();
+  return window;
+}
+
+void BM_ReadAndDecodeFloor(benchmark::State& state) {
+  QDir::setCurrent(workingDirFor(int(state.range(0))));
+  for (auto _ : state) {
+    const platform::FileBytes file = platform::readFileBytes(records::kRecordFileName);
+    QStringDecoder decoder("windows-31j");
+    QString text = decoder.decode(file.bytes);
+    benchmark::DoNotOptimize(text);
+  }
+}
+
+// A screen button pressed from the main screen, up to the screen being drawn.
+void openScreen(benchmark::State& state, void (app::MainWindow::*button)()) {
+  auto window = loadedWindow(int(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    window->cmdMain_Click();
+    state.ResumeTiming();
+    ((*window).*button)();
+  }
+}
+
+void BM_OpenRecordList(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdBunseki_Click); }
+void BM_OpenRangeFilters(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdTaijyu_Click); }
+
+// One filter control of the range-filter screen, applied after the screen was opened.
+void applyFilter(benchmark::State& state, const std::function<void(views::RangeFilterScreen&)>& control) {
+  auto window = loadedWindow(int(state.range(0)));
+  window->cmdTaijyu_Click();
+  views::RangeFilterScreen& screen = *window->rangeFilter();
+  for (auto _ : state) {
+    control(screen);
+    QApplication::processEvents();
+  }
+}
+
+void BM_FilterAllDays(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdAllDay_Click(); }); }
+void BM_FilterOneYear(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdKikan_Click(7); }); }
+void BM_FilterWeek(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdKikan_Click(2); }); }
+void BM_FilterWeekday(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdWeek_Click(3); }); }
+void BM_FilterAllWeekdays(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdAllWeek_Click(); }); }
+void BM_FilterItem(benchmark::State& state) { applyFilter(state, [](auto& s) { s.lstAct2_Click(2); }); }
+void BM_FilterAllItems(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdAllact_Click(); }); }
+void BM_FilterKeyword(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdKensaku_Click(); }); }
+void BM_FilterTypedDates(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdKikanF_Click(); }); }
+void BM_GraphTotals(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdTotal3_Click(); }); }
+void BM_GraphHours(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdJikan3_Click(); }); }
+void BM_GraphTimeSeries(benchmark::State& state) {
+  applyFilter(state, [](views::RangeFilterScreen& s) {
+    s.cmdTotal3_Click();
+    s.cmdDay3_Click();
+  });
+}
+
+void BM_SortBySeconds(benchmark::State& state) {
+  auto window = loadedWindow(int(state.range(0)));
+  window->cmdBunseki_Click();
+  for (auto _ : state) {
+    window->recordList()->cmdSort3_Click();
+    QApplication::processEvents();
+  }
+}
+
+}  // namespace
+
+#define VIEWS_BENCHMARK(name) BENCHMARK(name)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)
+VIEWS_BENCHMARK(BM_ReadAndDecodeFloor);
+VIEWS_BENCHMARK(BM_OpenRecordList);
+VIEWS_BENCHMARK(BM_OpenRangeFilters);
+VIEWS_BENCHMARK(BM_FilterAllDays);
+VIEWS_BENCHMARK(BM_FilterOneYear);
+VIEWS_BENCHMARK(BM_FilterWeek);
+VIEWS_BENCHMARK(BM_FilterWeekday);
+VIEWS_BENCHMARK(BM_FilterAllWeekdays);
+VIEWS_BENCHMARK(BM_FilterItem);
+VIEWS_BENCHMARK(BM_FilterAllItems);
+VIEWS_BENCHMARK(BM_FilterKeyword);
+VIEWS_BENCHMARK(BM_FilterTypedDates);
+VIEWS_BENCHMARK(BM_GraphTotals);
+VIEWS_BENCHMARK(BM_GraphHours);
+VIEWS_BENCHMARK(BM_GraphTimeSeries);
+VIEWS_BENCHMARK(BM_SortBySeconds);
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
