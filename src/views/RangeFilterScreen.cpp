@@ -25,13 +25,14 @@ struct Column {
   int twips;
   Align align;
 };
+// Where the classic widths cut off what this font shows (six-character item names, running
+// numbers and totals of five digits and more), the columns are a little wider.
 constexpr Column kListColumns[] = {
-    {"", 600, Align::Right},      {"日付", 1240, Align::Center}, {"時間", 940, Align::Center},
-    // Item names of six full-width characters need a little more than the classic 1210.
+    {"", 720, Align::Right},      {"日付", 1240, Align::Center}, {"時間", 940, Align::Center},
     {"曜", 365, Align::Center},   {"項目", 1350, Align::Left},   {"秒", 740, Align::Right},
 };
 constexpr Column kTotalColumns[] = {
-    {"項目", 1390, Align::Left}, {"秒", 600, Align::Right}, {"時間", 910, Align::Right}};
+    {"項目", 1390, Align::Left}, {"秒", 900, Align::Right}, {"時間", 1100, Align::Right}};
 
 struct PeriodButton {
   int number;  // of cmdKikan1 .. cmdKikan8
@@ -99,10 +100,10 @@ platform::ColorButton* RangeFilterScreen::makeButton(const QString& name, const 
 }
 
 void RangeFilterScreen::buildFilterControls() {
-  heading(QStringLiteral("項目指定"), QStringLiteral("Label7(0)"), {390, 8, 120, 22}, this);
+  heading(QStringLiteral("項目指定"), QStringLiteral("Label7(0)"), {396, 8, 120, 22}, this);
   m_lstAct2 = new QListWidget(this);
   m_lstAct2->setObjectName(QStringLiteral("lstAct2"));
-  m_lstAct2->setGeometry(390, 32, 150, 148);
+  m_lstAct2->setGeometry(396, 32, 148, 148);
   connect(m_lstAct2, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { lstAct2_Click(m_lstAct2->row(item)); });
 
@@ -126,8 +127,8 @@ void RangeFilterScreen::buildFilterControls() {
   m_cmdAllWeek = makeButton(QStringLiteral("cmdAllWeek"), QStringLiteral("全部"), {804, 130, 56, 30});
   connect(m_cmdAllWeek, &QPushButton::clicked, this, &RangeFilterScreen::cmdAllWeek_Click);
 
-  heading(QStringLiteral("期間指定"), QStringLiteral("Label7(2)"), {390, 186, 120, 22}, this);
-  const auto periodGeometry = [](int slot) { return QRect(390 + (slot % 5) * 94, 210 + (slot / 5) * 36, 88, 32); };
+  heading(QStringLiteral("期間指定"), QStringLiteral("Label7(2)"), {396, 186, 120, 22}, this);
+  const auto periodGeometry = [](int slot) { return QRect(396 + (slot % 5) * 94, 210 + (slot / 5) * 36, 88, 32); };
   m_cmdAllDay = makeButton(QStringLiteral("cmdAllDay"), QStringLiteral("全部"), periodGeometry(0));
   connect(m_cmdAllDay, &QPushButton::clicked, this, &RangeFilterScreen::cmdAllDay_Click);
   int slot = 1;
@@ -142,25 +143,25 @@ void RangeFilterScreen::buildFilterControls() {
   connect(m_cmdKikanF, &QPushButton::clicked, this, &RangeFilterScreen::cmdKikanF_Click);
 
   m_dates = new QStringListModel(this);
-  m_cboStdate = dateBox(QStringLiteral("cboStdate"), m_dates, {390, 284, 130, 28}, this);
+  m_cboStdate = dateBox(QStringLiteral("cboStdate"), m_dates, {396, 284, 130, 28}, this);
   auto* tilde = new QLabel(QStringLiteral("～"), this);
   tilde->setAlignment(Qt::AlignCenter);
-  tilde->setGeometry(520, 284, 28, 28);
-  m_cboEddate = dateBox(QStringLiteral("cboEddate"), m_dates, {548, 284, 130, 28}, this);
+  tilde->setGeometry(526, 284, 28, 28);
+  m_cboEddate = dateBox(QStringLiteral("cboEddate"), m_dates, {554, 284, 130, 28}, this);
   m_dateHint = new QLabel(QStringLiteral("日付は 2024/05/01 の形で入力してください"), this);
   m_dateHint->setObjectName(QStringLiteral("lblDateHint"));
   m_dateHint->setStyleSheet(QStringLiteral("QLabel { color: #A00000; }"));
-  m_dateHint->setGeometry(390, 314, 470, 22);
+  m_dateHint->setGeometry(396, 314, 464, 22);
   m_dateHint->hide();
 }
 
 void RangeFilterScreen::buildListsAndCharts() {
   m_msgBunseki = new platform::DataGrid(this);
   m_msgBunseki->setObjectName(QStringLiteral("msgBunseki"));
-  m_msgBunseki->setGeometry(10, 10, 370, 282);
+  m_msgBunseki->setGeometry(10, 10, 378, 282);
   m_msgBunseki2 = new platform::DataGrid(this);
   m_msgBunseki2->setObjectName(QStringLiteral("msgBunseki2"));
-  m_msgBunseki2->setGeometry(10, 302, 214, 206);
+  m_msgBunseki2->setGeometry(10, 302, 246, 206);
 
   m_cmdDay3 = makeButton(QStringLiteral("cmdDay3"), QStringLiteral("時系列"), {10, 530, 110, 36});
   m_cmdTotal3 = makeButton(QStringLiteral("cmdTotal3"), QStringLiteral("項目別"), {10, 572, 110, 36});
@@ -172,10 +173,10 @@ void RangeFilterScreen::buildListsAndCharts() {
 
   m_mcrBunseki = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
   m_mcrBunseki->setObjectName(QStringLiteral("mcrBunseki"));
-  m_mcrBunseki->setGeometry(234, 342, 626, 322);
+  m_mcrBunseki->setGeometry(266, 342, 594, 322);
   m_mcrBunseki2 = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
   m_mcrBunseki2->setObjectName(QStringLiteral("mcrBunseki2"));
-  m_mcrBunseki2->setGeometry(234, 342, 626, 322);
+  m_mcrBunseki2->setGeometry(266, 342, 594, 322);
   m_mcrBunseki2->hide();
 }
 
