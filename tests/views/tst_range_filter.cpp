@@ -18,8 +18,6 @@ using testing::day;
 using testing::play;
 using views::RangeBuilder;
 
-Q_DECLARE_METATYPE(views::RangeBuilder)
-
 namespace {
 const QDate kToday(2024, 5, 1);  // a Wednesday
 const QColor kYellow(255, 255, 192);
@@ -39,22 +37,6 @@ QStringList column(const views::RangeList& list, int col) { return list.list[siz
 class RangeListTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void selectBuilder_data() {
-    QTest::addColumn<QString>("keyword");
-    QTest::addColumn<int>("weekSel");
-    QTest::addColumn<RangeBuilder>("expected");
-    QTest::newRow("period only") << QString() << 99 << RangeBuilder::Period;
-    QTest::newRow("keyword") << QStringLiteral("計算") << 99 << RangeBuilder::Key;
-    QTest::newRow("weekday") << QString() << 0 << RangeBuilder::Week;
-    QTest::newRow("keyword and weekday") << QStringLiteral("表") << 6 << RangeBuilder::KeyWeek;
-  }
-  void selectBuilder() {
-    QFETCH(QString, keyword);
-    QFETCH(int, weekSel);
-    QFETCH(RangeBuilder, expected);
-    QCOMPARE(views::selectBuilder(keyword, weekSel), expected);
-  }
-
   void weekdays_fromSundayOn_andNoneForWhatIsNoDate() {
     QCOMPARE(views::weekdayIndex(u"2024/05/01"), 3);
     QCOMPARE(views::weekdayNames()[3], QStringLiteral("水"));
