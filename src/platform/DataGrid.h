@@ -24,6 +24,7 @@ class DataGrid : public QTableView {
   void setTextMatrix(int row, int col, const QString& text) { m_model.setTextMatrix(row, col, text); }
   void setDataRows(std::vector<QStringList> rows);
   void setDataColumns(std::vector<QStringList> columns) { m_model.setDataColumns(std::move(columns)); }
+  void setDataSource(std::shared_ptr<const GridSource> source) { m_model.setDataSource(std::move(source)); }
   void setHeader(const QStringList& texts);
 
   // Widths in twips.

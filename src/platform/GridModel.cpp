@@ -36,6 +36,8 @@ double sortNumber(const QString& text) {
 
 }  // namespace
 
+double GridSource::number(int row, int col) const { return sortNumber(text(row, col)); }
+
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 template <typename MapRow, typename KeepCol>
@@ -59,11 +61,15 @@ void GridModel::setRows(int count) {
   if (count == old) return;
   if (count < old) {
     beginRemoveRows({}, count - 1, old - 2);
+    // The rows kept stay on demand; a grid emptied for a refill lets its source go.
+    if (m_source && count == 1) materialize(0);
+    if (m_order.size() > size_t(count - 1)) m_order.resize(size_t(count - 1));
     m_dataRows = count - 1;
     for (QStringList& column : m_columns) column.resize(m_dataRows);
     remapColors([count](int row) { return row < count ? row : -1; }, [](int) { return true; });
     endRemoveRows();
   } else {
+    materialize();
     beginInsertRows({}, old - 1, count - 2);
     m_dataRows = count - 1;
     for (QStringList& column : m_columns) column.resize(m_dataRows);
@@ -75,6 +81,7 @@ void GridModel::setCols(int count) {
   count = std::max(count, 0);
   const int old = m_cols;
   if (count == old) return;
+  materialize();
   if (count < old)
     beginRemoveColumns({}, count, old - 1);
   else
@@ -91,8 +98,28 @@ void GridModel::setCols(int count) {
   }
 }
 
+QString GridModel::cellText(int row, int col) const {
+  if (row == 0) return m_header[col];
+  if (m_source) return m_source->text(sourceRow(row - 1), col);
+  return m_columns[size_t(col)][row - 1];
+}
+
 QString GridModel::textMatrix(int row, int col) const {
-  return inRange(row, col) ? cell(row, col) : QString();
+  return inRange(row, col) ? cellText(row, col) : QString();
+}
+
+void GridModel::materialize(int keep) {
+  if (!m_source) return;
+  std::vector<QStringList> columns(static_cast<size_t>(m_cols));
+  for (QStringList& column : columns) column.reserve(keep);
+  // Row by row: a source most likely makes a row's texts from one record.
+  for (int r = 0; r < keep; ++r) {
+    const int from = sourceRow(r);
+    for (int c = 0; c < m_cols; ++c) columns[size_t(c)].append(m_source->text(from, c));
+  }
+  m_columns.swap(columns);
+  m_source.reset();
+  m_order = {};
 }
 
 void GridModel::cellChanged(int row, int col, int role) {
@@ -106,6 +133,7 @@ void GridModel::cellChanged(int row, int col, int role) {
 
 void GridModel::setTextMatrix(int row, int col, const QString& text) {
   if (!inRange(row, col)) return;
+  if (row > 0) materialize();
   cell(row, col) = text;
   cellChanged(row, col, Qt::DisplayRole);
 }
@@ -129,9 +157,17 @@ void GridModel::setDataColumns(std::vector<QStringList> columns) {
   replaceData(std::move(columns), int(count));
 }
 
-void GridModel::replaceData(std::vector<QStringList> columns, int dataRows) {
+void GridModel::setDataSource(std::shared_ptr<const GridSource> source) {
+  const int count = source ? std::max(source->rowCount(), 0) : 0;
+  replaceData(std::vector<QStringList>(size_t(m_cols)), count, std::move(source));
+}
+
+void GridModel::replaceData(std::vector<QStringList> columns, int dataRows,
+                            std::shared_ptr<const GridSource> source) {
   beginResetModel();
   m_columns.swap(columns);
+  m_source = std::move(source);
+  m_order = {};
   m_dataRows = dataRows;
   // Colours belong to cell positions, as with setTextMatrix; positions that are gone lose theirs.
   const int count = rows();
@@ -186,6 +222,12 @@ QColor GridModel::cellForeColor(int row, int col) const { return m_fore.value(ke
 
 void GridModel::clear() {
   std::fill(m_header.begin(), m_header.end(), QString());
+  if (m_source) {
+    // Every text goes, so there is nothing to copy from the source.
+    m_source.reset();
+    m_order = {};
+    for (QStringList& column : m_columns) column = QStringList(m_dataRows);
+  }
   for (QStringList& column : m_columns) std::fill(column.begin(), column.end(), QString());
   m_back.clear();
   m_fore.clear();
@@ -197,7 +239,15 @@ void GridModel::clear() {
 void GridModel::removeItem(int row) {
   if (row < 1 || row >= rows()) return;
   beginRemoveRows({}, row - 1, row - 1);
-  for (QStringList& column : m_columns) column.removeAt(row - 1);
+  if (m_source) {
+    if (m_order.empty()) {
+      m_order.resize(size_t(m_dataRows));
+      std::iota(m_order.begin(), m_order.end(), 0);
+    }
+    m_order.erase(m_order.begin() + (row - 1));
+  } else {
+    for (QStringList& column : m_columns) column.removeAt(row - 1);
+  }
   --m_dataRows;
   remapColors([row](int r) { return r < row ? r : r == row ? -1 : r - 1; }, [](int) { return true; });
   endRemoveRows();
@@ -210,19 +260,26 @@ void GridModel::sort(int col, SortOrder order) {
   // moved[i] is the data row (0-based) that ends up at position i.
   std::vector<int> moved(static_cast<size_t>(count));
   std::iota(moved.begin(), moved.end(), 0);
-  const QStringList& keyColumn = m_columns[size_t(col)];
-  const auto cell = [&](int dataRow) -> const QString& { return keyColumn[dataRow]; };
   const bool numeric = order == SortOrder::NumericAscending || order == SortOrder::NumericDescending;
   const bool descending = order == SortOrder::NumericDescending || order == SortOrder::TextDescending;
   if (numeric) {
     std::vector<double> keys(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) keys[size_t(i)] = sortNumber(cell(i));
+    for (int i = 0; i < count; ++i) {
+      // A source's own numbers may be NaN, which would break the ordering.
+      const double value = m_source ? m_source->number(sourceRow(i), col) : sortNumber(m_columns[size_t(col)][i]);
+      keys[size_t(i)] = std::isnan(value) ? 0.0 : value;
+    }
     if (descending)
       std::stable_sort(moved.begin(), moved.end(), [&](int a, int b) { return keys[size_t(b)] < keys[size_t(a)]; });
     else
       std::stable_sort(moved.begin(), moved.end(), [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
   } else {
-    const auto less = [&](int a, int b) { return QString::compare(cell(a), cell(b), Qt::CaseSensitive) < 0; };
+    // Each text read once: a source may make it anew on every call.
+    std::vector<QString> keys(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) keys[size_t(i)] = cellText(i + 1, col);
+    const auto less = [&](int a, int b) {
+      return QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseSensitive) < 0;
+    };
     if (descending)
       std::stable_sort(moved.begin(), moved.end(), [&](int a, int b) { return less(b, a); });
     else
@@ -233,11 +290,17 @@ void GridModel::sort(int col, SortOrder order) {
   std::vector<int> newPosition(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) newPosition[size_t(moved[size_t(i)])] = i;
 
-  for (QStringList& column : m_columns) {
-    QStringList sorted;
-    sorted.reserve(count);
-    for (int from : moved) sorted.append(std::move(column[from]));
-    column.swap(sorted);
+  if (m_source) {
+    std::vector<int> sorted(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) sorted[size_t(i)] = sourceRow(moved[size_t(i)]);
+    m_order.swap(sorted);
+  } else {
+    for (QStringList& column : m_columns) {
+      QStringList sorted;
+      sorted.reserve(count);
+      for (int from : moved) sorted.append(std::move(column[from]));
+      column.swap(sorted);
+    }
   }
 
   // Colours travel with their rows.
@@ -261,7 +324,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   const int col = index.column();
   switch (role) {
     case Qt::DisplayRole:
-      return cell(row, col);
+      return cellText(row, col);
     case Qt::TextAlignmentRole:
       return toQtAlignment(alignAt(m_colAlign, col));
     case Qt::BackgroundRole: {

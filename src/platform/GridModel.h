@@ -4,12 +4,23 @@
 #include <QColor>
 #include <QHash>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace platform {
 
 enum class Align { Left, Center, Right };
 enum class SortOrder { NumericAscending, NumericDescending, TextAscending, TextDescending };
+
+// Supplies the texts of a grid's data rows on demand.
+class GridSource {
+ public:
+  virtual ~GridSource() = default;
+  virtual int rowCount() const = 0;
+  virtual QString text(int row, int col) const = 0;  // row from 0
+  // For sorting: a number for the cell, by default the text read as a number (0 when it is none).
+  virtual double number(int row, int col) const;
+};
 
 // The cells of a data grid. Row 0 is the fixed header row and is offered to views as the
 // horizontal header; rows 1.. are the data rows. All cells are texts.
@@ -32,6 +43,10 @@ class GridModel : public QAbstractTableModel {
   // The same, given column by column: columns[c][r] is the text of data row r + 1. Short
   // columns are padded; columns beyond the column count are dropped.
   void setDataColumns(std::vector<QStringList> columns);
+  // Replaces every data row in one pass by the rows of a source, whose texts are read only
+  // when asked for; its row count is read once, here. The header row stays. Editing a data
+  // cell, adding rows or changing the column count first copies the source's texts in.
+  void setDataSource(std::shared_ptr<const GridSource> source);
   // Sets the header texts (row 0) and the column count to their number.
   void setHeader(const QStringList& texts);
 
@@ -67,13 +82,23 @@ class GridModel : public QAbstractTableModel {
   template <typename MapRow, typename KeepCol>
   void remapColors(MapRow mapRow, KeepCol keepCol);
 
+  // Stored cells only: callers of the mutable one materialize data rows first.
   QString& cell(int row, int col) { return row == 0 ? m_header[col] : m_columns[size_t(col)][row - 1]; }
-  const QString& cell(int row, int col) const { return row == 0 ? m_header[col] : m_columns[size_t(col)][row - 1]; }
-  void replaceData(std::vector<QStringList> columns, int dataRows);
+  QString cellText(int row, int col) const;
+  // The source row shown at data row index (0-based).
+  int sourceRow(int index) const { return m_order.empty() ? index : m_order[size_t(index)]; }
+  // Turns the first `keep` shown rows of the source into stored texts and drops the source.
+  void materialize(int keep);
+  void materialize() { materialize(m_dataRows); }
+  void replaceData(std::vector<QStringList> columns, int dataRows, std::shared_ptr<const GridSource> source = {});
 
   QStringList m_header;
   // Cells are kept by column: a long list then costs a few large blocks, not one per row.
   std::vector<QStringList> m_columns;
+  // While set, the data rows come from here and m_columns is unused; m_order maps shown rows
+  // to source rows once sorted or thinned (empty: as the source has them).
+  std::shared_ptr<const GridSource> m_source;
+  std::vector<int> m_order;
   int m_dataRows = 0;
   int m_cols = 0;
   std::vector<Align> m_colAlign;

@@ -14,6 +14,8 @@
 #include <QtCharts/QValueAxis>
 #include <QtTest>
 
+#include <functional>
+
 using namespace platform;
 
 Q_DECLARE_METATYPE(SortOrder)
@@ -32,6 +34,46 @@ void fill(GridModel& model, const QStringList& scores) {
 QStringList column(const GridModel& model, int col) {
   QStringList out;
   for (int row = 1; row < model.rows(); ++row) out << model.textMatrix(row, col);
+  return out;
+}
+
+// The rows of fill() made on demand, counting the texts asked for.
+class ScoreSource : public GridSource {
+ public:
+  explicit ScoreSource(QStringList scores) : m_scores(std::move(scores)) {}
+  int rowCount() const override { return int(m_scores.size()); }
+  QString text(int row, int col) const override {
+    ++reads;
+    switch (col) {
+      case 0:
+        return QString::number(row + 1);
+      case 1:
+        return "n" + QString::number(row + 1);
+      case 2:
+        return m_scores[row];
+    }
+    return {};
+  }
+  mutable int reads = 0;
+
+ private:
+  QStringList m_scores;
+};
+
+std::shared_ptr<ScoreSource> sourceFill(GridModel& model, const QStringList& scores) {
+  model.setHeader({"No", "Name", "Score"});
+  auto source = std::make_shared<ScoreSource>(scores);
+  model.setDataSource(source);
+  return source;
+}
+
+QList<QStringList> allRows(const GridModel& model) {
+  QList<QStringList> out;
+  for (int row = 0; row < model.rows(); ++row) {
+    QStringList texts;
+    for (int col = 0; col < model.cols(); ++col) texts << model.textMatrix(row, col);
+    out << texts;
+  }
   return out;
 }
 
@@ -166,10 +208,109 @@ class TestGridChart : public QObject {
   void sort_ordersDataRowsByColumn() {
     QFETCH(QStringList, scores);
     QFETCH(SortOrder, order);
+    GridModel stored;
+    fill(stored, scores);
+    stored.sort(2, order);
+    QTEST(column(stored, 2), "expected");
+
+    // Rows made on demand sort the same, each row whole.
+    GridModel onDemand;
+    sourceFill(onDemand, scores);
+    onDemand.sort(2, order);
+    QCOMPARE(allRows(onDemand), allRows(stored));
+  }
+
+  void sourceRows_hundredThousand_openFast_readingOnlyWhatIsShown() {
+    DataGrid grid;
+    grid.setHeader({"No", "Name", "Score"});
+    showGrid(grid);
+    auto source = std::make_shared<ScoreSource>(QStringList(100000, "7"));
+    QSignalSpy resets(&grid.model(), &QAbstractItemModel::modelReset);
+
+    QElapsedTimer timer;
+    timer.start();
+    grid.setDataSource(source);
+    const qint64 ms = timer.elapsed();
+    QCoreApplication::processEvents();
+
+    QVERIFY2(ms < 20, qPrintable(QString::number(ms) + " ms"));
+    QCOMPARE(resets.size(), 1);
+    QVERIFY2(source->reads < 1000, qPrintable(QString::number(source->reads)));
+    QCOMPARE(grid.rows(), 100001);
+    QCOMPARE(grid.textMatrix(100000, 1), QStringLiteral("n100000"));
+    QCOMPARE(grid.model().data(grid.model().index(99999, 0), Qt::DisplayRole).toString(), QStringLiteral("100000"));
+    QCOMPARE(grid.textMatrix(0, 1), QStringLiteral("Name"));
+    QCOMPARE(grid.textMatrix(100001, 1), QString());
+    QCOMPARE(grid.textMatrix(1, 3), QString());
+    QVERIFY(!grid.model().data(grid.model().index(100000, 0), Qt::DisplayRole).isValid());
+
+    const int before = source->reads;
+    grid.setTextMatrix(0, 1, "Who");  // the header alone does not copy the rows
+    QCOMPARE(source->reads, before);
+    QCOMPARE(grid.model().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Who"));
+  }
+
+  void sourceRows_editedAfterSort_keepTheOthersAndTheirOrder() {
     GridModel model;
-    fill(model, scores);
-    model.sort(2, order);
-    QTEST(column(model, 2), "expected");
+    sourceFill(model, {"10", "9", "100", "2.5"});
+    model.setCellBackColor(1, 1, Qt::yellow);  // n1, the "10"
+    model.sort(2, SortOrder::NumericAscending);
+    QList<QStringList> expected = allRows(model);
+
+    model.setTextMatrix(2, 2, "99");
+    expected[2][2] = "99";
+
+    QCOMPARE(allRows(model), expected);
+    QCOMPARE(column(model, 1), (QStringList{"n4", "n2", "n1", "n3"}));
+    QCOMPARE(model.cellBackColor(3, 1), QColor(Qt::yellow));
+    model.sort(2, SortOrder::NumericDescending);  // now from stored texts
+    QCOMPARE(column(model, 2), (QStringList{"100", "99", "10", "2.5"}));
+  }
+
+  void sourceRows_removedAfterSort_dropTheRowTheUserSees() {
+    GridModel model;
+    sourceFill(model, {"10", "9", "100", "2.5"});
+    model.sort(2, SortOrder::TextDescending);  // n2 9, n4 2.5, n3 100, n1 10
+    model.removeItem(2);
+    QCOMPARE(column(model, 1), (QStringList{"n2", "n3", "n1"}));
+    model.sort(2, SortOrder::NumericAscending);
+    QCOMPARE(column(model, 1), (QStringList{"n2", "n1", "n3"}));
+    QCOMPARE(column(model, 0), (QStringList{"2", "1", "3"}));
+  }
+
+  void sourceRows_underEveryChange_matchStoredRows() {
+    const QStringList scores{"5", "x", "-3", "5", "12", "", "0.5"};
+    const std::vector<std::function<void(GridModel&)>> steps{
+        [](GridModel& m) { m.sort(2, SortOrder::NumericDescending); },
+        [](GridModel& m) { m.removeItem(3); },
+        [](GridModel& m) { m.sort(1, SortOrder::TextAscending); },
+        [](GridModel& m) { m.setRows(5); },
+        [](GridModel& m) { m.sort(2, SortOrder::TextDescending); },
+        [](GridModel& m) { m.setRows(7); },
+        [](GridModel& m) { m.setTextMatrix(6, 1, "late"); },
+        [](GridModel& m) { m.setCols(4); },
+        [](GridModel& m) { m.clear(); },
+    };
+    for (size_t first = 0; first < steps.size(); ++first) {
+      GridModel stored;
+      fill(stored, scores);
+      GridModel onDemand;
+      sourceFill(onDemand, scores);
+      // Start at a different step each time so that every step meets a source-backed grid.
+      for (size_t i = first; i < steps.size(); ++i) {
+        steps[i](stored);
+        steps[i](onDemand);
+        QVERIFY2(allRows(onDemand) == allRows(stored), qPrintable(QString("from step %1, step %2").arg(first).arg(i)));
+      }
+    }
+
+    GridModel model;
+    const auto source = sourceFill(model, scores);
+    model.setRows(1);
+    QCOMPARE(source->reads, 0);  // emptied for a refill: nothing worth copying
+    sourceFill(model, scores);
+    model.setDataRows({{"a", "b", "c"}});
+    QCOMPARE(allRows(model), (QList<QStringList>{{"No", "Name", "Score"}, {"a", "b", "c"}}));
   }
 
   void sort_movesWholeRowsWithColours_headerStays() {
