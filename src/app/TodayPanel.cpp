@@ -137,13 +137,13 @@ void TodayPanel::DISP_TODAY() {
   INIT_DAYLIST();
   m_chart->setChartData(views::resetChart());
 
-  views::DaySummaryBuilder builder(m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd")));
-  const records::ScanResult scan = records::scanRecords([&builder](const records::PlayRecord& r) { builder.add(r); });
-  if (!scan.error.isEmpty()) {
-    platform::showMessage(this, scan.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
+  const records::ReadResult read = records::readRecords();
+  if (!read.error.isEmpty()) {
+    platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
   }
-  m_unreadable = scan.unreadable;
-  const views::DaySummary summary = builder.finish();
+  m_unreadable = read.table.unreadableLineCount();
+  const views::DaySummary summary =
+      views::summarizeDay(read.table, m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd")));
   m_noData = summary.noData;
   m_firstDay = summary.firstDay;
   m_lastDay = summary.lastDay;

@@ -3,6 +3,8 @@
 #include "platform/SeqFormat.h"
 
 #include <QFontMetrics>
+#include <QLocale>
+#include <limits>
 #include <QGraphicsLayout>
 #include <QMetaObject>
 #include <QSet>
@@ -22,14 +24,15 @@ namespace platform {
 
 namespace {
 
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
 // Above this many points bars take too long to lay out, so the data is drawn as a line.
 constexpr int kMaxBars = 1000;
 
 const QColor kSeriesColors[2] = {QColor(0x2f, 0x6e, 0xc8), QColor(0xd0, 0x3c, 0x3c)};
 
-std::optional<double> parseValue(const QString& text) {
-  const std::optional<double> value = textToDouble(text);
-  if (!value || !std::isfinite(*value)) return std::nullopt;
+std::optional<double> present(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -110,10 +113,20 @@ QList<QPointF> thinnedLine(const QList<QPointF>& line, int columns) {
 void normalise(ChartData& data) {
   data.seriesCount = std::clamp(data.seriesCount, 1, 2);
   data.values.resize(size_t(data.seriesCount));
-  for (QStringList& series : data.values) series.resize(data.labels.size());
+  for (std::vector<double>& series : data.values) series.resize(size_t(data.labels.size()), kNoValue);
 }
 
 }  // namespace
+
+double ChartData::valueOf(const QString& text) {
+  const std::optional<double> value = textToDouble(text);
+  return value && std::isfinite(*value) ? *value : kNoValue;
+}
+
+QString ChartData::textOf(double value) {
+  if (!std::isfinite(value)) return {};
+  return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
 
 ChartControl::ChartControl(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
   normalise(m_data);
@@ -158,7 +171,7 @@ void ChartControl::setRowLabel(const QString& label) {
 
 void ChartControl::setValue(const QString& text) {
   if (m_row < 1 || m_row > rowCount() || m_column < 1 || m_column > columnCount()) return;
-  m_data.values[size_t(m_column - 1)][m_row - 1] = text;
+  m_data.values[size_t(m_column - 1)][size_t(m_row - 1)] = ChartData::valueOf(text);
   changed();
 }
 
@@ -168,7 +181,7 @@ QString ChartControl::rowLabel(int row) const {
 
 QString ChartControl::value(int row, int column) const {
   if (row < 1 || row > rowCount() || column < 1 || column > columnCount()) return {};
-  return m_data.values[size_t(column - 1)][row - 1];
+  return ChartData::textOf(m_data.values[size_t(column - 1)][size_t(row - 1)]);
 }
 
 void ChartControl::setChartData(ChartData data) {
@@ -241,8 +254,8 @@ void ChartControl::rebuild() {
   for (int k = 0; k < seriesCount; ++k) {
     auto& out = parsed[size_t(k)];
     out.reserve(size_t(points));
-    for (const QString& text : m_data.values[size_t(k)]) {
-      out.push_back(parseValue(text));
+    for (double value : m_data.values[size_t(k)]) {
+      out.push_back(present(value));
       if (out.back()) {
         lo = std::min(lo, *out.back());
         hi = std::max(hi, *out.back());

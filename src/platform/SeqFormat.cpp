@@ -18,6 +18,28 @@ QByteArrayView trimmed(QByteArrayView text) {
   return text.sliced(begin, end - begin);
 }
 
+// Plain decimals of up to seven digits, as the games write seconds: both the digits and the
+// power of ten are exact floats, so one division rounds as a full conversion would.
+std::optional<float> shortDecimal(QByteArrayView text) {
+  quint32 digits = 0;
+  int count = 0;
+  int decimals = -1;
+  for (char c : text) {
+    if (c == '.' && decimals < 0) {
+      decimals = 0;
+    } else if (c >= '0' && c <= '9' && count < 7) {
+      digits = digits * 10 + quint32(c - '0');
+      ++count;
+      if (decimals >= 0) ++decimals;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (count == 0) return std::nullopt;
+  static constexpr float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+  return float(digits) / kPowers[decimals < 0 ? 0 : decimals];
+}
+
 template <typename T>
 std::optional<T> parseNumber(QByteArrayView text) {
   text = trimmed(text);
@@ -39,35 +61,44 @@ QString shortestText(T value) {
 }
 }  // namespace
 
+// One pass over the line. In code page 932 a trail byte is never a quote, a comma or a
+// blank, so the split is safe before decoding.
 bool splitLine(QByteArrayView line, Fields& fields) {
   fields.clear();
-  qsizetype pos = 0;
-  const qsizetype size = line.size();
+  const char* p = line.data();
+  const char* const end = p + line.size();
   while (true) {
-    while (pos < size && isBlank(line[pos])) ++pos;
+    while (p < end && isBlank(*p)) ++p;
     Field field;
-    if (pos < size && line[pos] == '"') {
-      const qsizetype close = line.indexOf('"', pos + 1);
-      if (close < 0) return false;
-      field.bytes = line.sliced(pos + 1, close - pos - 1);
+    unsigned char high = 0;
+    if (p < end && *p == '"') {
+      const char* begin = ++p;
+      while (p < end && *p != '"') high |= static_cast<unsigned char>(*p++);
+      if (p == end) return false;
+      field.bytes = QByteArrayView(begin, p - begin);
       field.quoted = true;
-      pos = close + 1;
-      while (pos < size && isBlank(line[pos])) ++pos;
-      if (pos < size && line[pos] != ',') return false;
+      ++p;
+      while (p < end && isBlank(*p)) ++p;
+      if (p < end && *p != ',') return false;
     } else {
-      qsizetype comma = line.indexOf(',', pos);
-      if (comma < 0) comma = size;
-      field.bytes = trimmed(line.sliced(pos, comma - pos));
-      if (field.bytes.contains('"')) return false;
-      pos = comma;
+      const char* begin = p;
+      while (p < end && *p != ',') {
+        if (*p == '"') return false;
+        high |= static_cast<unsigned char>(*p++);
+      }
+      field.bytes = trimmed(QByteArrayView(begin, p - begin));
     }
+    field.ascii = high < 0x80;
     fields.append(field);
-    if (pos >= size) return true;
-    ++pos;  // the comma; another field follows, possibly empty
+    if (p >= end) return true;
+    ++p;  // the comma; another field follows, possibly empty
   }
 }
 
-std::optional<float> parseFloat(QByteArrayView text) { return parseNumber<float>(text); }
+std::optional<float> parseFloat(QByteArrayView text) {
+  if (const std::optional<float> quick = shortDecimal(text)) return quick;
+  return parseNumber<float>(text);
+}
 std::optional<double> parseDouble(QByteArrayView text) { return parseNumber<double>(text); }
 std::optional<qint64> parseInt(QByteArrayView text) { return parseNumber<qint64>(text); }
 

@@ -14,6 +14,7 @@ namespace platform::seq {
 struct Field {
   QByteArrayView bytes;
   bool quoted = false;
+  bool ascii = true;  // no byte above 0x7F
 };
 using Fields = QVarLengthArray<Field, 12>;
 

@@ -5,75 +5,41 @@
 #include "platform/TextFile.h"
 #include "records/GameItems.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
+#include <limits>
 
 namespace records {
 
 namespace {
-
 constexpr qsizetype kFieldCount = 6;
 
-// Decodes the text fields of many lines into one record that is reused from line to line.
-// Dates, item names and the games' detail texts repeat, so equal bytes share one string
-// (a small direct-mapped cache keyed by a cheap hash of the bytes) and a field that keeps
-// its value from the line before is not touched at all.
-class FieldDecoder {
+}  // namespace
+
+// Fills a table line by line. Texts that are not plain ASCII are decoded once per distinct
+// byte sequence (a small direct-mapped cache keyed by a cheap hash) and shared.
+class TableBuilder {
  public:
-  FieldDecoder() {
-    m_itemBytes.reserve(itemNames().size());
-    for (const QString& name : itemNames()) {
-      m_itemBytes.push_back(*platform::cp932::encode(name));
-      slotFor(m_itemBytes.back()) = {m_itemBytes.back(), name};
-    }
+  explicit TableBuilder(RecordTable& table) : m_table(table) {
+    m_table.m_texts.assign(itemNames().begin(), itemNames().end());
   }
 
-  bool date(QByteArrayView bytes, QString& out) {
-    if (m_lastDateBytes.isNull() || bytes != m_lastDateBytes) {
-      std::optional<QString> text = platform::cp932::decode(bytes);
-      if (!text) return false;
-      m_lastDate = *text;
-      m_lastDateBytes = bytes;
+  void addLine(QByteArrayView line, qint32 number) {
+    RecordTable::Entry entry;
+    if (parse(line, entry)) {
+      entry.line = number;
+      m_table.m_entries.push_back(entry);
+    } else {
+      m_table.m_unreadable.emplace_back(number, line.toByteArray());
     }
-    assign(out, m_lastDate);
-    return true;
-  }
-
-  // Writes an ASCII text in place, reusing the string's buffer.
-  bool plain(QByteArrayView bytes, QString& out) {
-    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return quint8(c) >= 0x80; })) {
-      std::optional<QString> text = platform::cp932::decode(bytes);
-      if (!text) return false;
-      out = *text;
-      return true;
-    }
-    out.resize(bytes.size());
-    QChar* data = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) data[i] = QLatin1Char(bytes[i]);
-    return true;
-  }
-
-  bool shared(QByteArrayView bytes, QString& out) {
-    Slot& slot = slotFor(bytes);
-    if (slot.key.isNull() || slot.key != bytes) {
-      std::optional<QString> text = platform::cp932::decode(bytes);
-      if (!text) return false;
-      slot = {bytes, *text};
-    }
-    assign(out, slot.text);
-    return true;
   }
 
  private:
   struct Slot {
-    QByteArrayView key;  // points into the file's bytes, which outlive the decoder
-    QString text;
+    QByteArrayView key;  // points into the table's bytes, which outlive the builder
+    qint32 pool = -1;
   };
   static constexpr size_t kSlots = 1024;
-
-  static void assign(QString& out, const QString& text) {
-    if (!out.isSharedWith(text)) out = text;
-  }
 
   Slot& slotFor(QByteArrayView bytes) {
     // Length and a few bytes from each end tell the repeating texts apart well enough.
@@ -85,72 +51,81 @@ class FieldDecoder {
     return m_slots[hash % kSlots];
   }
 
-  std::vector<QByteArray> m_itemBytes;
+  bool text(const platform::seq::Field& field, RecordTable::Text& out) {
+    const QByteArrayView bytes = field.bytes;
+    if (field.ascii) {
+      out = {-1, quint32(bytes.data() - m_table.m_bytes.constData()), quint32(bytes.size())};
+      return true;
+    }
+    Slot& slot = slotFor(bytes);
+    if (slot.pool < 0 || slot.key != bytes) {
+      std::optional<QString> decoded = platform::cp932::decode(bytes);
+      if (!decoded) return false;
+      slot = {bytes, qint32(m_table.m_texts.size())};
+      m_table.m_texts.push_back(std::move(*decoded));
+    }
+    out = {slot.pool, 0, 0};
+    return true;
+  }
+
+  bool parse(QByteArrayView line, RecordTable::Entry& entry) {
+    if (!platform::seq::splitLine(line, m_fields) || m_fields.size() != kFieldCount) return false;
+    const std::optional<float> seconds = platform::seq::parseFloat(m_fields[3].bytes);
+    if (!seconds) return false;
+    entry.seconds = *seconds;
+    return text(m_fields[0], entry.date) && text(m_fields[1], entry.time) && item(m_fields[2], entry) &&
+           text(m_fields[4], entry.diary) && text(m_fields[5], entry.reserved);
+  }
+
+  bool item(const platform::seq::Field& field, RecordTable::Entry& entry) {
+    const std::vector<QByteArray>& names = encodedItemNames();
+    for (int i = 0; i < kItemCount; ++i) {
+      if (field.bytes == names[size_t(i)]) {
+        entry.item = {i, 0, 0};  // the item table's names stand first in the pool
+        entry.itemIndex = i;
+        return true;
+      }
+    }
+    entry.itemIndex = -1;
+    return text(field, entry.item);
+  }
+
+  static const std::vector<QByteArray>& encodedItemNames() {
+    static const std::vector<QByteArray> names = [] {
+      std::vector<QByteArray> bytes;
+      for (const QString& name : itemNames()) bytes.push_back(*platform::cp932::encode(name));
+      return bytes;
+    }();
+    return names;
+  }
+
+  RecordTable& m_table;
   std::array<Slot, kSlots> m_slots;
-  QByteArrayView m_lastDateBytes;
-  QString m_lastDate;
+  platform::seq::Fields m_fields;
 };
 
-bool parseLine(QByteArrayView line, FieldDecoder& decoder, platform::seq::Fields& fields, PlayRecord& out) {
-  if (!platform::seq::splitLine(line, fields) || fields.size() != kFieldCount) return false;
-  const std::optional<float> seconds = platform::seq::parseFloat(fields[3].bytes);
-  if (!seconds) return false;
-  out.seconds = *seconds;
-  return decoder.date(fields[0].bytes, out.date) && decoder.plain(fields[1].bytes, out.time) &&
-         decoder.shared(fields[2].bytes, out.item) && decoder.shared(fields[4].bytes, out.diary) &&
-         decoder.plain(fields[5].bytes, out.reserved);
-}
-
-// Calls onRecord(record, line number) for each readable line and onUnreadable(line number,
-// bytes) for each other one. The record passed on is reused for the next line unless
-// onRecord moves it away.
-template <typename OnRecord, typename OnUnreadable>
-void parseLines(QByteArrayView bytes, OnRecord&& onRecord, OnUnreadable&& onUnreadable) {
-  FieldDecoder decoder;
-  platform::seq::Fields fields;
-  PlayRecord record;
-  qsizetype n = 0;
-  platform::forEachLine(bytes, [&](QByteArrayView line) {
-    if (parseLine(line, decoder, fields, record)) {
-      onRecord(record, n);
-    } else {
-      onUnreadable(n, line);
-    }
-    ++n;
-  });
-}
-
-}  // namespace
-
-void RecordTable::removeRecord(qsizetype i) {
-  m_records.erase(m_records.begin() + i);
-  m_recordLines.erase(m_recordLines.begin() + i);
-}
-
-RecordTable RecordTable::parse(QByteArrayView bytes) {
+RecordTable RecordTable::parse(QByteArray bytes) {
   RecordTable table;
-  const size_t expected = size_t(bytes.size() / 48) + 1;  // lines are rarely shorter
-  table.m_records.reserve(expected);
-  table.m_recordLines.reserve(expected);
-  parseLines(
-      bytes,
-      [&table](PlayRecord& record, qsizetype line) {
-        table.m_records.push_back(std::move(record));
-        table.m_recordLines.push_back(line);
-      },
-      [&table](qsizetype line, QByteArrayView raw) { table.m_unreadable.emplace_back(line, raw.toByteArray()); });
+  table.m_bytes = std::move(bytes);
+  table.m_entries.reserve(size_t(table.m_bytes.size() / 48) + 1);  // lines are rarely shorter
+  TableBuilder builder(table);
+  qint32 number = 0;
+  platform::forEachLine(table.m_bytes, [&](QByteArrayView line) { builder.addLine(line, number++); });
   return table;
 }
 
-ScanResult scanRecords(const std::function<void(const PlayRecord&)>& onRecord, const QString& fileName) {
-  const platform::FileBytes file = platform::readFileBytes(fileName);
-  ScanResult result;
-  result.error = file.error;
-  parseLines(
-      file.bytes, [&onRecord](PlayRecord& record, qsizetype) { onRecord(record); },
-      [&result](qsizetype, QByteArrayView) { ++result.unreadable; });
-  return result;
+PlayRecord RecordTable::record(qsizetype i) const {
+  const Entry& e = entry(i);
+  return {view(e.date).toString(), view(e.time).toString(),  view(e.item).toString(), e.seconds,
+          view(e.diary).toString(), view(e.reserved).toString()};
 }
+
+void RecordTable::setDiary(qsizetype i, const QString& diary) {
+  m_entries[size_t(i)].diary = {qint32(m_texts.size()), 0, 0};
+  m_texts.push_back(diary);
+}
+
+void RecordTable::removeRecord(qsizetype i) { m_entries.erase(m_entries.begin() + i); }
 
 RecordTable::Bytes RecordTable::serialize() const {
   Bytes out;
@@ -161,9 +136,9 @@ RecordTable::Bytes RecordTable::serialize() const {
       out.bytes += "\r\n";
     }
   };
-  for (size_t i = 0; i < m_records.size(); ++i) {
-    putUnreadableBefore(m_recordLines[i]);
-    EncodedLine line = encodeRecord(m_records[i], LineShape::MainWindow);
+  for (qsizetype i = 0; i < size(); ++i) {
+    putUnreadableBefore(entry(i).line);
+    EncodedLine line = encodeRecord(record(i), LineShape::MainWindow);
     if (!line.error.isEmpty()) return {{}, line.error};
     out.bytes += line.bytes;
     out.bytes += "\r\n";
@@ -186,9 +161,9 @@ EncodedLine encodeRecord(const PlayRecord& record, LineShape shape) {
 }
 
 ReadResult readRecords(const QString& fileName) {
-  const platform::FileBytes file = platform::readFileBytes(fileName);
+  platform::FileBytes file = platform::readFileBytes(fileName);
   if (!file.error.isEmpty()) return {{}, file.error};
-  return {RecordTable::parse(file.bytes), {}};
+  return {RecordTable::parse(std::move(file.bytes)), {}};
 }
 
 QString appendRecord(const PlayRecord& record, const QString& fileName) {

@@ -4,7 +4,6 @@
 #include "records/RecordFile.h"
 
 #include <QStringList>
-#include <array>
 #include <vector>
 
 namespace views {
@@ -21,21 +20,7 @@ struct DaySummary {
   QString lastDay;
 };
 
-// Gathers the summary one record at a time, in file order. day is "yyyy/mm/dd" and
-// compares as text with the records' dates.
-class DaySummaryBuilder {
- public:
-  explicit DaySummaryBuilder(QString day) : m_day(std::move(day)) {}
-  void add(const records::PlayRecord& record);
-  DaySummary finish();
-
- private:
-  QString m_day;
-  DaySummary m_summary;
-  std::array<qint64, records::kItemCount> m_plays{};
-  std::array<qint64, records::kItemCount> m_seconds{};
-};
-
+// day is "yyyy/mm/dd" and compares as text with the records' dates.
 DaySummary summarizeDay(const records::RecordTable& table, const QString& day);
 
 }  // namespace views

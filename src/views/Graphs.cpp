@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace views {
 
@@ -12,7 +13,7 @@ namespace {
 platform::ChartData emptyData(int points) {
   platform::ChartData data;
   data.labels = QStringList(points, QString());
-  data.values = {QStringList(points, QString())};
+  data.values = {std::vector<double>(size_t(points), std::numeric_limits<double>::quiet_NaN())};
   return data;
 }
 }  // namespace
@@ -24,7 +25,7 @@ platform::ChartData listPlot(const platform::GridModel& list, int labelCol, int 
   const int labelLength = list.rows() > 17 ? 1 : 2;
   for (int i = 1; i <= points; ++i) {
     if (labels == Labels::Short) data.labels[i - 1] = list.textMatrix(i, labelCol).left(labelLength);
-    data.values[0][i - 1] = list.textMatrix(i, valueCol);
+    data.values[0][size_t(i - 1)] = platform::ChartData::valueOf(list.textMatrix(i, valueCol));
   }
   return data;
 }
@@ -42,7 +43,7 @@ platform::ChartData hourPlot(const platform::GridModel& list, int timeCol, int s
   platform::ChartData data = emptyData(24);
   for (int h = 0; h < 24; ++h) {
     data.labels[h] = QStringLiteral(" %1").arg(h);
-    data.values[0][h] = QString::number(totals[h]);
+    data.values[0][size_t(h)] = double(totals[size_t(h)]);
   }
   return data;
 }
@@ -50,13 +51,13 @@ platform::ChartData hourPlot(const platform::GridModel& list, int timeCol, int s
 platform::ChartData dayPlot(const platform::GridModel& list, int valueCol) {
   const int points = list.rows() - 1;
   platform::ChartData data = emptyData(points);
-  for (int i = 1; i <= points; ++i) data.values[0][i - 1] = list.textMatrix(i, valueCol);
+  for (int i = 1; i <= points; ++i) data.values[0][size_t(i - 1)] = platform::ChartData::valueOf(list.textMatrix(i, valueCol));
   return data;
 }
 
 platform::ChartData resetChart() {
   platform::ChartData data = emptyData(1);
-  data.values[0][0] = QStringLiteral("0");
+  data.values[0][0] = 0;
   return data;
 }
 

@@ -1,6 +1,10 @@
 #include "views/RangeFilter.h"
 
+#include "platform/SeqFormat.h"
+#include "records/GameItems.h"
 #include "records/TimeTotals.h"
+
+#include <array>
 
 namespace views {
 
@@ -58,72 +62,95 @@ QString recordDate(const QDate& date) { return date.toString(QStringLiteral("yyy
 
 QString periodStart(const QDate& today, int days) { return recordDate(today.addDays(-days)); }
 
-RangeListBuilder::RangeListBuilder(RangeFilter filter, QStringList items, qsizetype expected)
-    : m_filter(std::move(filter)), m_items(std::move(items)), m_seconds(size_t(m_items.size()), 0) {
-  if (m_items.size() > 64) m_items.resize(64);
-  m_list.list = emptyColumns(6, expected);
+namespace {
+// Records come day by day, so the weekday of the record before is usually the one.
+class WeekdayOf {
+ public:
+  int operator()(QAnyStringView date) {
+    if (QAnyStringView::compare(date, m_date) != 0) {
+      m_date = date.toString();
+      m_weekday = weekdayIndex(m_date);
+    }
+    return m_weekday;
+  }
+
+ private:
+  QString m_date;
+  int m_weekday = -1;
+};
+
+bool isKey(RangeBuilder b) { return b == RangeBuilder::Key || b == RangeBuilder::KeyWeek; }
+bool isWeek(RangeBuilder b) { return b == RangeBuilder::Week || b == RangeBuilder::KeyWeek; }
+}  // namespace
+
+RangeList buildRangeList(const records::RecordTable& table, const RangeFilter& filter, const QStringList& items) {
+  RangeList list;
+  std::vector<qint64> seconds(size_t(items.size()), 0);
+  // Which of the listed items each entry of the item table is; names outside it match by text.
+  std::vector<std::vector<int>> itemSlots(records::kItemCount);
+  for (int k = 0; k < records::kItemCount; ++k) {
+    for (qsizetype i = 0; i < items.size(); ++i) {
+      if (items[i] == records::itemNames()[size_t(k)]) itemSlots[size_t(k)].push_back(int(i));
+    }
+  }
+  std::array<bool, records::kItemCount> keyMatches{};
+  for (int k = 0; k < records::kItemCount; ++k) keyMatches[size_t(k)] = records::itemNames()[size_t(k)].contains(filter.keyword);
+  WeekdayOf weekdayOf;
+  const bool all = filter.builder == RangeBuilder::All;
+  list.records.reserve(size_t(table.size()));
+  for (qsizetype r = 0; r < table.size(); ++r) {
+    const QAnyStringView date = table.date(r);
+    if (all && (list.dates.isEmpty() || QAnyStringView::compare(list.dates.last(), date) != 0)) {
+      list.dates.append(date.toString());
+    }
+    if (!all) {
+      if (QAnyStringView::compare(date, filter.startDate) < 0 || QAnyStringView::compare(filter.endDate, date) < 0) continue;
+      if (isKey(filter.builder)) {
+        const int k = table.itemIndex(r);
+        const bool found = k >= 0 ? keyMatches[size_t(k)] : table.item(r).toString().contains(filter.keyword);
+        if (!found) continue;
+      }
+      if (isWeek(filter.builder) && (filter.weekSel < 0 || filter.weekSel > 6 || weekdayOf(date) != filter.weekSel)) continue;
+    }
+    list.records.push_back(qint32(r));
+    const int k = table.itemIndex(r);
+    if (k >= 0) {
+      for (int slot : itemSlots[size_t(k)]) seconds[size_t(slot)] = records::addSeconds(seconds[size_t(slot)], table.seconds(r));
+    } else {
+      const QString name = table.item(r).toString();
+      for (qsizetype i = 0; i < items.size(); ++i) {
+        if (items[i] == name) seconds[size_t(i)] = records::addSeconds(seconds[size_t(i)], table.seconds(r));
+      }
+    }
+  }
+  list.totalRows.reserve(size_t(items.size()));
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    const qint64 total = seconds[size_t(i)];
+    list.totalRows.push_back({items[i], QString::number(total), records::hmsText(total)});
+  }
+  return list;
 }
 
-quint64 RangeListBuilder::itemMask(const QString& item) {
-  for (const auto& [text, mask] : m_itemMasks) {
-    if (text.isSharedWith(item)) return mask;
-  }
-  quint64 mask = 0;
-  for (qsizetype i = 0; i < m_items.size(); ++i) {
-    if (m_items[i] == item) mask |= quint64(1) << i;
-  }
-  if (m_itemMasks.size() < 16) m_itemMasks.emplace_back(item, mask);
-  return mask;
-}
-
-const QString& RangeListBuilder::weekdayOf(const QString& date) {
-  // Records come day by day, so the weekday of the record before is usually the one.
-  if (!date.isSharedWith(m_lastDate) && date != m_lastDate) {
-    m_lastDate = date;
-    const int index = weekdayIndex(date);
-    m_lastWeekday = index < 0 ? QString() : weekdayNames()[index];
-  }
-  return m_lastWeekday;
-}
-
-bool RangeListBuilder::passes(const records::PlayRecord& record) {
-  if (m_filter.builder == RangeBuilder::All) return true;
-  if (record.date < m_filter.startDate || m_filter.endDate < record.date) return false;
-  const bool key = m_filter.builder == RangeBuilder::Key || m_filter.builder == RangeBuilder::KeyWeek;
-  if (key && !record.item.contains(m_filter.keyword, Qt::CaseSensitive)) return false;
-  const bool week = m_filter.builder == RangeBuilder::Week || m_filter.builder == RangeBuilder::KeyWeek;
-  if (week) {
-    const int index = m_filter.weekSel;
-    if (index < 0 || index >= 7 || weekdayOf(record.date) != weekdayNames()[index]) return false;
-  }
-  return true;
-}
-
-void RangeListBuilder::add(const records::PlayRecord& record) {
-  if (m_filter.builder == RangeBuilder::All && (m_list.dates.isEmpty() || m_list.dates.last() != record.date)) {
-    m_list.dates.append(record.date);
-  }
-  if (!passes(record)) return;
-  Columns& list = m_list.list;
-  list[0].append(runningNumber(list[0].size() + 1));
-  list[1].append(record.date);
-  list[2].append(timeText(record.time));
-  list[3].append(weekdayOf(record.date));
-  list[4].append(record.item);
-  list[5].append(m_secondsText(record.seconds));
-  const quint64 mask = itemMask(record.item);
-  for (qsizetype i = 0; mask != 0 && i < m_items.size(); ++i) {
-    if (mask & (quint64(1) << i)) m_seconds[size_t(i)] = records::addSeconds(m_seconds[size_t(i)], record.seconds);
+QString RangeListSource::text(int row, int col) const {
+  if (row < 0 || row >= rowCount()) return {};
+  const qsizetype r = m_records[size_t(row)];
+  switch (col) {
+    case 0: return QString::number(row + 1);
+    case 1: return m_table->date(r).toString();
+    case 2: return m_table->time(r).toString();
+    case 3: {
+      const int weekday = weekdayIndex(m_table->date(r).toString());
+      return weekday < 0 ? QString() : weekdayNames()[weekday];
+    }
+    case 4: return m_table->item(r).toString();
+    case 5: return platform::seq::floatText(m_table->seconds(r));
+    default: return {};
   }
 }
 
-RangeList RangeListBuilder::finish() {
-  m_list.totalRows.reserve(size_t(m_items.size()));
-  for (qsizetype i = 0; i < m_items.size(); ++i) {
-    const qint64 total = m_seconds[size_t(i)];
-    m_list.totalRows.push_back({m_items[i], QString::number(total), records::hmsText(total)});
-  }
-  return std::move(m_list);
+double RangeListSource::number(int row, int col) const {
+  if (row >= 0 && row < rowCount() && col == 5) return m_table->seconds(m_records[size_t(row)]);
+  return GridSource::number(row, col);
 }
 
 }  // namespace views

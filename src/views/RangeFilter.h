@@ -1,10 +1,11 @@
 #pragma once
 
-#include "records/PlayRecord.h"
-#include "views/CellTexts.h"
+#include "platform/GridModel.h"
+#include "records/RecordFile.h"
 
 #include <QDate>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace views {
@@ -32,33 +33,27 @@ struct RangeFilter {
 };
 
 struct RangeList {
-  Columns list = emptyColumns(6, 0);    // number, date, time, weekday, item, seconds
+  std::vector<qint32> records;         // the listed records, in file order
   std::vector<QStringList> totalRows;  // item, whole seconds, h:mm:ss; one per item, in order
   QStringList dates;                   // distinct dates, oldest first; built by All only
 };
 
-class RangeListBuilder {
+// items: the item names the totals are kept for, in list order.
+RangeList buildRangeList(const records::RecordTable& table, const RangeFilter& filter, const QStringList& items);
+
+// The listed records as grid rows: number (from 1), date, time, weekday, item, seconds.
+// Texts are made when the grid shows them.
+class RangeListSource : public platform::GridSource {
  public:
-  // items: the item names the totals are kept for, in list order (at most 64).
-  RangeListBuilder(RangeFilter filter, QStringList items, qsizetype expected = 0);
-  void add(const records::PlayRecord& record);
-  RangeList finish();
+  RangeListSource(std::shared_ptr<const records::RecordTable> table, std::vector<qint32> records)
+      : m_table(std::move(table)), m_records(std::move(records)) {}
+  int rowCount() const override { return int(m_records.size()); }
+  QString text(int row, int col) const override;
+  double number(int row, int col) const override;
 
  private:
-  bool passes(const records::PlayRecord& record);
-  const QString& weekdayOf(const QString& date);
-  // Bit i set: the item is items[i].
-  quint64 itemMask(const QString& item);
-
-  RangeFilter m_filter;
-  QStringList m_items;
-  std::vector<qint64> m_seconds;
-  RangeList m_list;
-  SecondsText m_secondsText;
-  QString m_lastDate;
-  QString m_lastWeekday;
-  // Records share their item texts, so a text once matched is found again by identity.
-  std::vector<std::pair<QString, quint64>> m_itemMasks;
+  std::shared_ptr<const records::RecordTable> m_table;
+  std::vector<qint32> m_records;
 };
 
 // "日" "月" "火" "水" "木" "金" "土": the weekday captions, Sunday first.

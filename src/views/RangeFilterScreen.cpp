@@ -205,15 +205,15 @@ void RangeFilterScreen::buildList(RangeBuilder builder) {
   INIT_BUNSEKI();
   QStringList items;
   for (int i = 0; i < m_lstAct2->count(); ++i) items << m_lstAct2->item(i)->text();
-  RangeListBuilder list({builder, m_cboStdate->currentText(), m_cboEddate->currentText(), m_txtKey->text(), m_intWeekSel},
-                        items, expectedRecordCount());
-  const records::ScanResult scan = records::scanRecords([&list](const records::PlayRecord& record) { list.add(record); });
-  if (!scan.error.isEmpty()) {
-    platform::showMessage(this, scan.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
+  records::ReadResult read = records::readRecords();
+  if (!read.error.isEmpty()) {
+    platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
   }
-  RangeList result = list.finish();
+  auto table = std::make_shared<const records::RecordTable>(std::move(read.table));
+  RangeList result = buildRangeList(
+      *table, {builder, m_cboStdate->currentText(), m_cboEddate->currentText(), m_txtKey->text(), m_intWeekSel}, items);
 
-  m_msgBunseki->setDataColumns(std::move(result.list));
+  m_msgBunseki->setDataSource(std::make_shared<RangeListSource>(std::move(table), std::move(result.records)));
   if (m_msgBunseki->rows() > kRowsWithoutScrolling) m_msgBunseki->setTopRow(m_msgBunseki->rows() - 1);
   m_msgBunseki2->setDataRows(std::move(result.totalRows));
   if (builder == RangeBuilder::All) fillDateLists(result.dates);

@@ -1,22 +1,31 @@
 #include "views/RecordList.h"
 
+#include "platform/SeqFormat.h"
+
 #include <algorithm>
 
 namespace views {
 
-void RecordListBuilder::add(const records::PlayRecord& record) {
-  m_columns[0].append(runningNumber(m_columns[0].size() + 1));
-  m_columns[1].append(record.date);
-  m_columns[2].append(timeText(record.time));
-  m_columns[3].append(record.item);
-  m_columns[4].append(m_secondsText(record.seconds));
-  m_columns[5].append(record.diary);
+QString RecordListSource::text(int row, int col) const {
+  if (row < 0 || row >= rowCount()) return {};
+  switch (col) {
+    case 0: return QString::number(row + 1);
+    case 1: return m_table.date(row).toString();
+    case 2: return m_table.time(row).toString();
+    case 3: return m_table.item(row).toString();
+    case 4: return platform::seq::floatText(m_table.seconds(row));
+    case 5: return m_table.diary(row).toString();
+    default: return {};
+  }
 }
 
-Columns recordListColumns(const records::RecordTable& table) {
-  RecordListBuilder builder(table.size());
-  for (const records::PlayRecord& record : table.records()) builder.add(record);
-  return builder.finish();
+// The number and the seconds sort without making their texts; the order is the same.
+double RecordListSource::number(int row, int col) const {
+  if (row >= 0 && row < rowCount()) {
+    if (col == 0) return row + 1;
+    if (col == 4) return m_table.seconds(row);
+  }
+  return GridSource::number(row, col);
 }
 
 SortKey sortKey(int button) {

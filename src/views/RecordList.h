@@ -2,26 +2,24 @@
 
 #include "platform/GridModel.h"
 #include "records/RecordFile.h"
-#include "views/CellTexts.h"
 
 #include <array>
+#include <memory>
 
 namespace views {
 
-// The record list: one row per record in file order, numbered from 1. Columns: number,
-// date, time, item, seconds, diary.
-class RecordListBuilder {
+// The record list: one row per record in file order. Columns: number (from 1), date, time,
+// item, seconds as the shortest decimal text, diary. Texts are made when the grid shows them.
+class RecordListSource : public platform::GridSource {
  public:
-  explicit RecordListBuilder(qsizetype expected = 0) : m_columns(emptyColumns(6, expected)) {}
-  void add(const records::PlayRecord& record);
-  Columns finish() { return std::move(m_columns); }
+  explicit RecordListSource(records::RecordTable table) : m_table(std::move(table)) {}
+  int rowCount() const override { return int(m_table.size()); }
+  QString text(int row, int col) const override;
+  double number(int row, int col) const override;
 
  private:
-  Columns m_columns;
-  SecondsText m_secondsText;
+  records::RecordTable m_table;
 };
-
-Columns recordListColumns(const records::RecordTable& table);
 
 // The four key buttons of the list, by button number 1..4: the column they sort and how.
 struct SortKey {

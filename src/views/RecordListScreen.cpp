@@ -63,13 +63,11 @@ void RecordListScreen::INIT_ICHIRAN() {
 }
 
 void RecordListScreen::READ_ICHIRAN() {
-  RecordListBuilder builder(expectedRecordCount());
-  const records::ScanResult scan =
-      records::scanRecords([&builder](const records::PlayRecord& record) { builder.add(record); });
-  if (!scan.error.isEmpty()) {
-    platform::showMessage(this, scan.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
+  records::ReadResult read = records::readRecords();
+  if (!read.error.isEmpty()) {
+    platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
   }
-  m_msgIchiran->setDataColumns(builder.finish());
+  m_msgIchiran->setDataSource(std::make_shared<RecordListSource>(std::move(read.table)));
 }
 
 void RecordListScreen::sortBy(int button) {

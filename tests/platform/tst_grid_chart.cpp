@@ -83,11 +83,15 @@ void showGrid(DataGrid& grid) {
   QVERIFY(QTest::qWaitForWindowExposed(&grid));
 }
 
-ChartData chartData(const QStringList& labels, std::vector<QStringList> values) {
+ChartData chartData(const QStringList& labels, const std::vector<QStringList>& values) {
   ChartData data;
   data.seriesCount = int(values.size());
   data.labels = labels;
-  data.values = std::move(values);
+  for (const QStringList& series : values) {
+    std::vector<double> numbers;
+    for (const QString& text : series) numbers.push_back(ChartData::valueOf(text));
+    data.values.push_back(numbers);
+  }
   return data;
 }
 
@@ -527,12 +531,12 @@ class TestGridChart : public QObject {
 
     chart.setRowCount(3);
     QCOMPARE(chart.rowLabel(1), QStringLiteral("Mon"));
-    QCOMPARE(chart.value(1, 2), QStringLiteral(" 12.5"));
+    QCOMPARE(chart.value(1, 2), QStringLiteral("12.5"));  // the value, not the text given
     QCOMPARE(chart.value(3, 2), QString());
 
     chart.setRowCount(1);
     chart.setRowCount(2);
-    QCOMPARE(chart.value(1, 2), QStringLiteral(" 12.5"));
+    QCOMPARE(chart.value(1, 2), QStringLiteral("12.5"));
   }
 
   void chartTwoSeries_blueThenRed() {

@@ -2,7 +2,7 @@
 
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
-#include "views/CellTexts.h"
+#include "platform/GridModel.h"
 
 #include <QDate>
 #include <vector>
@@ -28,9 +28,14 @@ inline records::RecordTable tableOf(const std::vector<records::PlayRecord>& play
   return records::RecordTable::parse(bytes);
 }
 
-inline std::vector<QStringList> rowsOf(const views::Columns& columns) {
+// Every row a grid source gives, with the given number of columns.
+inline std::vector<QStringList> rowsOf(const platform::GridSource& source, int cols = 6) {
   std::vector<QStringList> rows;
-  for (qsizetype i = 0; i < views::rowCount(columns); ++i) rows.push_back(views::rowAt(columns, i));
+  for (int r = 0; r < source.rowCount(); ++r) {
+    QStringList row;
+    for (int c = 0; c < cols; ++c) row << source.text(r, c);
+    rows.push_back(row);
+  }
   return rows;
 }
 

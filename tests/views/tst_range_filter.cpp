@@ -25,12 +25,22 @@ const QColor kCyan(192, 255, 255);
 
 QStringList itemNames() { return {records::itemNames().begin(), records::itemNames().end()}; }
 
-views::RangeList build(const std::vector<records::PlayRecord>& plays, const views::RangeFilter& filter) {
-  views::RangeListBuilder builder(filter, itemNames());
-  for (const records::PlayRecord& p : plays) builder.add(p);
-  return builder.finish();
+// A list built from the plays, with the rows its grid would show.
+struct Built {
+  views::RangeList list;
+  std::vector<QStringList> rows;
+};
+Built build(const std::vector<records::PlayRecord>& plays, const views::RangeFilter& filter) {
+  auto table = std::make_shared<const records::RecordTable>(testing::tableOf(plays));
+  Built built{views::buildRangeList(*table, filter, itemNames()), {}};
+  built.rows = testing::rowsOf(views::RangeListSource(table, built.list.records));
+  return built;
 }
-QStringList column(const views::RangeList& list, int col) { return list.list[size_t(col)]; }
+QStringList column(const Built& built, int col) {
+  QStringList texts;
+  for (const QStringList& row : built.rows) texts << row[col];
+  return texts;
+}
 }  // namespace
 
 // The list builders without a window.
@@ -67,44 +77,44 @@ class RangeListTest : public QObject {
     const std::vector<records::PlayRecord> plays = {
         play("2024/04/24", "10:00:00", 2, 5), play("2024/04/25", "10:00:00", 2, 6),
         play("2024/05/01", "10:00:00", 0, 7), play("2024/05/01", "11:00:00", 2, 8)};
-    const views::RangeList key = build(plays, {RangeBuilder::Key, "2024/04/01", "2024/05/31", "表", 99});
+    const Built key = build(plays, {RangeBuilder::Key, "2024/04/01", "2024/05/31", "表", 99});
     QCOMPARE(column(key, 5), (QStringList{"5", "6", "8"}));
-    const views::RangeList week = build(plays, {RangeBuilder::Week, "2024/04/01", "2024/05/31", {}, 3});
+    const Built week = build(plays, {RangeBuilder::Week, "2024/04/01", "2024/05/31", {}, 3});
     QCOMPARE(column(week, 3), (QStringList{"水", "水", "水"}));
-    const views::RangeList both = build(plays, {RangeBuilder::KeyWeek, "2024/04/01", "2024/05/31", "表計算", 3});
-    QCOMPARE(testing::rowsOf(both.list),
+    const Built both = build(plays, {RangeBuilder::KeyWeek, "2024/04/01", "2024/05/31", "表計算", 3});
+    QCOMPARE(both.rows,
              (std::vector<QStringList>{{"1", "2024/04/24", "10:00:00", "水", "表計算", "5"},
                                        {"2", "2024/05/01", "11:00:00", "水", "表計算", "8"}}));
-    QCOMPARE(both.totalRows[2], (QStringList{"表計算", "13", "0:00:13"}));
+    QCOMPARE(both.list.totalRows[2], (QStringList{"表計算", "13", "0:00:13"}));
     // A keyword is case-sensitive and may be any part of a name.
     QCOMPARE(column(build(plays, {RangeBuilder::Key, "2024/04/01", "2024/05/31", "計算", 99}), 0).size(), 4);
   }
 
   void keywordMatchingNothing_givesNoRows_andEveryTotalZero() {
-    const views::RangeList list =
+    const Built built =
         build({play("2024/05/01", "10:00:00", 0, 7)}, {RangeBuilder::Key, "2024/01/01", "2024/12/31", "将棋", 99});
-    QCOMPARE(views::rowCount(list.list), 0);
-    QCOMPARE(list.totalRows.size(), size_t(7));
-    for (const QStringList& row : list.totalRows) QCOMPARE(row.mid(1), (QStringList{"0", "0:00:00"}));
-    QCOMPARE(list.totalRows[6][0], QStringLiteral("時間計算"));
+    QCOMPARE(built.rows.size(), size_t(0));
+    QCOMPARE(built.list.totalRows.size(), size_t(7));
+    for (const QStringList& row : built.list.totalRows) QCOMPARE(row.mid(1), (QStringList{"0", "0:00:00"}));
+    QCOMPARE(built.list.totalRows[6][0], QStringLiteral("時間計算"));
   }
 
   void totals_areWholeAfterEveryAddition_andShowAsHours() {
-    const views::RangeList halves = build({play(kDay(), "07:00:00", 2, 10.5f), play(kDay(), "07:10:00", 2, 10.5f),
+    const Built halves = build({play(kDay(), "07:00:00", 2, 10.5f), play(kDay(), "07:10:00", 2, 10.5f),
                                            play(kDay(), "07:20:00", 2, 10.5f), play(kDay(), "08:00:00", 0, 3909),
                                            play(kDay(), "09:00:00", 4, 97200)},
                                           {});
-    QCOMPARE(halves.totalRows[2], (QStringList{"表計算", "30", "0:00:30"}));
-    QCOMPARE(halves.totalRows[0], (QStringList{"ブロック計算", "3909", "1:05:09"}));
-    QCOMPARE(halves.totalRows[4], (QStringList{"逆計算", "97200", "27:00:00"}));
+    QCOMPARE(halves.list.totalRows[2], (QStringList{"表計算", "30", "0:00:30"}));
+    QCOMPARE(halves.list.totalRows[0], (QStringList{"ブロック計算", "3909", "1:05:09"}));
+    QCOMPARE(halves.list.totalRows[4], (QStringList{"逆計算", "97200", "27:00:00"}));
   }
 
   void allRecords_collectEachDayOnce_inFileOrder() {
-    const views::RangeList all = build({play("2024/04/01", "10:00:00", 0, 1), play("2024/04/01", "11:00:00", 1, 1),
+    const Built all = build({play("2024/04/01", "10:00:00", 0, 1), play("2024/04/01", "11:00:00", 1, 1),
                                         play("2024/04/03", "10:00:00", 0, 1), play("2099/01/01", "10:00:00", 0, 1)},
                                        {});
-    QCOMPARE(all.dates, (QStringList{"2024/04/01", "2024/04/03", "2099/01/01"}));
-    QCOMPARE(views::rowCount(all.list), 4);
+    QCOMPARE(all.list.dates, (QStringList{"2024/04/01", "2024/04/03", "2099/01/01"}));
+    QCOMPARE(all.rows.size(), size_t(4));
   }
 
  private:

@@ -53,7 +53,7 @@ class RecordListTest : public QObject {
   }
 
   void rows_followTheFile_withShortestSecondsAndTheDiary() {
-    const views::Columns list = views::recordListColumns(testing::tableOf(
+    const views::RecordListSource list(testing::tableOf(
         {play(kDay, "09:00:00", 2, 23.4f, "答数 : 20"), play(kDay, "09:05:00", 0, 60, "眠い、でも頑張った")}));
     const std::vector<QStringList> rows = testing::rowsOf(list);
     QCOMPARE(rows.size(), size_t(2));

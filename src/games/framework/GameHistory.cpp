@@ -102,10 +102,8 @@ platform::ChartData historyChart(const platform::GridModel& grid, const std::vec
   data.seriesCount = int(columns.size());
   data.labels = QStringList(points, QString());
   for (int column : columns) {
-    QStringList values;
-    for (int row = 1; row <= points; ++row) {
-      values.append(QString::number(platform::leadingNumber(grid.textMatrix(row, column))));
-    }
+    std::vector<double> values;
+    for (int row = 1; row <= points; ++row) values.push_back(platform::leadingNumber(grid.textMatrix(row, column)));
     data.values.push_back(values);
   }
   return data;
