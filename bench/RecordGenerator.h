@@ -10,4 +10,8 @@ namespace bench {
 // The last day of the file is `lastDay`, so the today panel has something to show.
 QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed = 1);
 
+// Gives the play record file of the working directory a new modification time, so that it
+// counts as changed and is read again, as after a game saved a play.
+void touchRecordFile();
+
 }  // namespace bench

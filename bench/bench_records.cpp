@@ -46,8 +46,9 @@ void BM_ReadAndDecodeFloor(benchmark::State& state) {
 void BM_ReadRecords(benchmark::State& state) {
   QDir::setCurrent(workingDirFor(int(state.range(0))));
   for (auto _ : state) {
-    records::ReadResult read = records::readRecords();
-    benchmark::DoNotOptimize(read);
+    const platform::FileBytes file = platform::readFileBytes(records::kRecordFileName);
+    records::RecordTable table = records::RecordTable::parse(file.bytes);
+    benchmark::DoNotOptimize(table);
   }
   state.counters["records"] = double(records::readRecords().table.size());
 }
@@ -57,6 +58,9 @@ void BM_MainWindowStartUp(benchmark::State& state) {
   platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
   app::session().blnWelcomeShown = true;
   for (auto _ : state) {
+    state.PauseTiming();
+    bench::touchRecordFile();
+    state.ResumeTiming();
     app::MainWindow window;
     window.Form_Load();
     benchmark::DoNotOptimize(window);

@@ -56,12 +56,14 @@ void BM_ReadAndDecodeFloor(benchmark::State& state) {
   }
 }
 
-// A screen button pressed from the main screen, up to the screen being drawn.
+// A screen button pressed from the main screen, up to the screen being drawn. The record
+// file counts as changed before each press (as after a game), so it is read every time.
 void openScreen(benchmark::State& state, void (app::MainWindow::*button)()) {
   auto window = loadedWindow(int(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     window->cmdMain_Click();
+    bench::touchRecordFile();
     state.ResumeTiming();
     ((*window).*button)();
   }
@@ -70,18 +72,28 @@ void openScreen(benchmark::State& state, void (app::MainWindow::*button)()) {
 void BM_OpenRecordList(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdBunseki_Click); }
 void BM_OpenRangeFilters(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdTaijyu_Click); }
 
-// One filter control of the range-filter screen, applied after the screen was opened.
-void applyFilter(benchmark::State& state, const std::function<void(views::RangeFilterScreen&)>& control) {
+// One filter control of the range-filter screen, applied after the screen was opened; the
+// file counts as changed before each (cold) or stays as it was read (warm).
+void applyFilter(benchmark::State& state, const std::function<void(views::RangeFilterScreen&)>& control,
+                 bool cold = true) {
   auto window = loadedWindow(int(state.range(0)));
   window->cmdTaijyu_Click();
   views::RangeFilterScreen& screen = *window->rangeFilter();
   for (auto _ : state) {
+    if (cold) {
+      state.PauseTiming();
+      bench::touchRecordFile();
+      state.ResumeTiming();
+    }
     control(screen);
     QApplication::processEvents();
   }
 }
 
 void BM_FilterAllDays(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdAllDay_Click(); }); }
+void BM_FilterAllDaysUnchangedFile(benchmark::State& state) {
+  applyFilter(state, [](auto& s) { s.cmdAllDay_Click(); }, false);
+}
 void BM_FilterOneYear(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdKikan_Click(7); }); }
 void BM_FilterWeek(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdKikan_Click(2); }); }
 void BM_FilterWeekday(benchmark::State& state) { applyFilter(state, [](auto& s) { s.cmdWeek_Click(3); }); }
@@ -115,6 +127,7 @@ VIEWS_BENCHMARK(BM_ReadAndDecodeFloor);
 VIEWS_BENCHMARK(BM_OpenRecordList);
 VIEWS_BENCHMARK(BM_OpenRangeFilters);
 VIEWS_BENCHMARK(BM_FilterAllDays);
+VIEWS_BENCHMARK(BM_FilterAllDaysUnchangedFile);
 VIEWS_BENCHMARK(BM_FilterOneYear);
 VIEWS_BENCHMARK(BM_FilterWeek);
 VIEWS_BENCHMARK(BM_FilterWeekday);

@@ -137,13 +137,13 @@ void TodayPanel::DISP_TODAY() {
   INIT_DAYLIST();
   m_chart->setChartData(views::resetChart());
 
-  const records::ReadResult read = records::readRecords();
+  const records::SharedRead read = records::sharedRecords();
   if (!read.error.isEmpty()) {
     platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
   }
-  m_unreadable = read.table.unreadableLineCount();
+  m_unreadable = read.table->unreadableLineCount();
   const views::DaySummary summary =
-      views::summarizeDay(read.table, m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd")));
+      views::summarizeDay(*read.table, m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd")));
   m_noData = summary.noData;
   m_firstDay = summary.firstDay;
   m_lastDay = summary.lastDay;

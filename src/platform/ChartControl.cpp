@@ -336,8 +336,9 @@ void ChartControl::rebuild() {
       series->attachAxis(pointAxis);
       series->attachAxis(valueAxis);
       QPen pen(kSeriesColors[k]);
-      // A thin pen keeps a dense line readable and fast to draw.
+      // A thin cosmetic pen keeps a dense line readable and skips the stroker's joins.
       pen.setWidthF(dense ? 1.0 : 1.5);
+      pen.setCosmetic(dense);
       series->setPen(pen);
     }
   }

@@ -131,6 +131,12 @@ void GridModel::cellChanged(int row, int col, int role) {
   }
 }
 
+double GridModel::number(int row, int col) const {
+  if (row < 1 || !inRange(row, col)) return 0;
+  if (m_source) return m_source->number(sourceRow(row - 1), col);
+  return sortNumber(cellText(row, col));
+}
+
 void GridModel::setTextMatrix(int row, int col, const QString& text) {
   if (!inRange(row, col)) return;
   if (row > 0) materialize();

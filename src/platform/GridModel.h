@@ -37,6 +37,9 @@ class GridModel : public QAbstractTableModel {
 
   QString textMatrix(int row, int col) const;
   void setTextMatrix(int row, int col, const QString& text);
+  // A data cell read as a number, as the numeric sort reads it (0 when it is none); rows of
+  // a source give it without making their texts.
+  double number(int row, int col) const;
 
   // Replaces every data row in one pass; the header row stays. Short rows are padded.
   void setDataRows(std::vector<QStringList> rows);

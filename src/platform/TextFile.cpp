@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <sys/stat.h>
+
 namespace platform {
 
 namespace {
@@ -24,6 +26,13 @@ QString resolveFileName(const QString& name) {
     if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
   }
   return name;
+}
+
+std::optional<FileStamp> fileStamp(const QString& name) {
+  struct stat info {};
+  if (::stat(QFile::encodeName(resolveFileName(name)).constData(), &info) != 0) return std::nullopt;
+  return FileStamp{qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+                   quint64(info.st_ino)};
 }
 
 FileBytes readFileBytes(const QString& name) {

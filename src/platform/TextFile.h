@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // Whole-file input and output in the working directory. Names are matched without regard
 // to letter case, so "データ.txt" finds "データ.TXT". Errors come back as texts for the user.
@@ -11,6 +12,16 @@ namespace platform {
 // The entry of the working directory that matches name regardless of letter case, or name
 // itself when there is none.
 QString resolveFileName(const QString& name);
+
+// What tells one version of a file from another: size, modification time, inode.
+struct FileStamp {
+  qint64 size = 0;
+  qint64 modifiedNs = 0;
+  quint64 inode = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+// The stamp of a file of the working directory; nullopt when there is none.
+std::optional<FileStamp> fileStamp(const QString& name);
 
 struct FileBytes {
   QByteArray bytes;

@@ -5,6 +5,8 @@
 #include "platform/TextFile.h"
 #include "records/GameItems.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -160,24 +162,55 @@ EncodedLine encodeRecord(const PlayRecord& record, LineShape shape) {
   return {*bytes, {}};
 }
 
-ReadResult readRecords(const QString& fileName) {
+namespace {
+// The last table read, with the stamp of the file it came from.
+struct Cache {
+  QString path;
+  platform::FileStamp stamp;
+  std::shared_ptr<const RecordTable> table;
+};
+Cache& cache() {
+  static Cache last;
+  return last;
+}
+}  // namespace
+
+SharedRead sharedRecords(const QString& fileName) {
+  const QString path = QFileInfo(platform::resolveFileName(fileName)).absoluteFilePath();
+  const std::optional<platform::FileStamp> before = platform::fileStamp(fileName);
+  Cache& last = cache();
+  if (before && last.table && last.path == path && last.stamp == *before) return {last.table, {}};
+
   platform::FileBytes file = platform::readFileBytes(fileName);
-  if (!file.error.isEmpty()) return {{}, file.error};
-  return {RecordTable::parse(std::move(file.bytes)), {}};
+  if (!file.error.isEmpty()) return {std::make_shared<const RecordTable>(), file.error};
+  auto table = std::make_shared<const RecordTable>(RecordTable::parse(std::move(file.bytes)));
+  // Kept only when the file did not change while it was read.
+  if (before && platform::fileStamp(fileName) == before) last = {path, *before, table};
+  return {table, {}};
+}
+
+ReadResult readRecords(const QString& fileName) {
+  SharedRead read = sharedRecords(fileName);
+  return {*read.table, read.error};
 }
 
 QString appendRecord(const PlayRecord& record, const QString& fileName) {
   const EncodedLine line = encodeRecord(record, LineShape::Game);
   if (!line.error.isEmpty()) return line.error;
+  cache() = {};
   return platform::appendLine(fileName, line.bytes);
 }
 
 QString rewriteRecords(const RecordTable& table, const QString& fileName) {
   const RecordTable::Bytes out = table.serialize();
   if (!out.error.isEmpty()) return out.error;
+  cache() = {};
   return platform::writeFileAtomic(fileName, out.bytes);
 }
 
-QString emptyRecords(const QString& fileName) { return platform::writeFileAtomic(fileName, {}); }
+QString emptyRecords(const QString& fileName) {
+  cache() = {};
+  return platform::writeFileAtomic(fileName, {});
+}
 
 }  // namespace records

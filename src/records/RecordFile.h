@@ -5,6 +5,7 @@
 #include <QAnyStringView>
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -84,6 +85,14 @@ struct ReadResult {
 
 // A missing file is an empty table.
 ReadResult readRecords(const QString& fileName = kRecordFileName);
+
+// The same table shared: while the file is unchanged since the last read (size, time,
+// inode) it is not read again. For views that only read.
+struct SharedRead {
+  std::shared_ptr<const RecordTable> table;
+  QString error;
+};
+SharedRead sharedRecords(const QString& fileName = kRecordFileName);
 
 // Appends one record as a game writes it: "<date>","<time>","<item>",<seconds>,"<diary>",
 QString appendRecord(const PlayRecord& record, const QString& fileName = kRecordFileName);

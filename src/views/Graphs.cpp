@@ -25,7 +25,7 @@ platform::ChartData listPlot(const platform::GridModel& list, int labelCol, int 
   const int labelLength = list.rows() > 17 ? 1 : 2;
   for (int i = 1; i <= points; ++i) {
     if (labels == Labels::Short) data.labels[i - 1] = list.textMatrix(i, labelCol).left(labelLength);
-    data.values[0][size_t(i - 1)] = platform::ChartData::valueOf(list.textMatrix(i, valueCol));
+    data.values[0][size_t(i - 1)] = list.number(i, valueCol);
   }
   return data;
 }
@@ -38,7 +38,7 @@ platform::ChartData hourPlot(const platform::GridModel& list, int timeCol, int s
     const double hourValue = std::nearbyint(platform::leadingNumber(QStringView(time).left(2)));
     if (hourValue < 0 || hourValue > 24) continue;
     const int hour = static_cast<int>(hourValue);
-    totals[hour] = records::addSeconds(totals[hour], platform::leadingNumber(list.textMatrix(i, secondsCol)));
+    totals[hour] = records::addSeconds(totals[hour], list.number(i, secondsCol));
   }
   platform::ChartData data = emptyData(24);
   for (int h = 0; h < 24; ++h) {

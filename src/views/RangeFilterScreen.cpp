@@ -205,11 +205,11 @@ void RangeFilterScreen::buildList(RangeBuilder builder) {
   INIT_BUNSEKI();
   QStringList items;
   for (int i = 0; i < m_lstAct2->count(); ++i) items << m_lstAct2->item(i)->text();
-  records::ReadResult read = records::readRecords();
+  records::SharedRead read = records::sharedRecords();
   if (!read.error.isEmpty()) {
     platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
   }
-  auto table = std::make_shared<const records::RecordTable>(std::move(read.table));
+  std::shared_ptr<const records::RecordTable> table = std::move(read.table);
   RangeList result = buildRangeList(
       *table, {builder, m_cboStdate->currentText(), m_cboEddate->currentText(), m_txtKey->text(), m_intWeekSel}, items);
 

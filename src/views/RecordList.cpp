@@ -10,11 +10,11 @@ QString RecordListSource::text(int row, int col) const {
   if (row < 0 || row >= rowCount()) return {};
   switch (col) {
     case 0: return QString::number(row + 1);
-    case 1: return m_table.date(row).toString();
-    case 2: return m_table.time(row).toString();
-    case 3: return m_table.item(row).toString();
-    case 4: return platform::seq::floatText(m_table.seconds(row));
-    case 5: return m_table.diary(row).toString();
+    case 1: return m_table->date(row).toString();
+    case 2: return m_table->time(row).toString();
+    case 3: return m_table->item(row).toString();
+    case 4: return platform::seq::floatText(m_table->seconds(row));
+    case 5: return m_table->diary(row).toString();
     default: return {};
   }
 }
@@ -23,7 +23,7 @@ QString RecordListSource::text(int row, int col) const {
 double RecordListSource::number(int row, int col) const {
   if (row >= 0 && row < rowCount()) {
     if (col == 0) return row + 1;
-    if (col == 4) return m_table.seconds(row);
+    if (col == 4) return m_table->seconds(row);
   }
   return GridSource::number(row, col);
 }

@@ -12,13 +12,13 @@ namespace views {
 // item, seconds as the shortest decimal text, diary. Texts are made when the grid shows them.
 class RecordListSource : public platform::GridSource {
  public:
-  explicit RecordListSource(records::RecordTable table) : m_table(std::move(table)) {}
-  int rowCount() const override { return int(m_table.size()); }
+  explicit RecordListSource(std::shared_ptr<const records::RecordTable> table) : m_table(std::move(table)) {}
+  int rowCount() const override { return int(m_table->size()); }
   QString text(int row, int col) const override;
   double number(int row, int col) const override;
 
  private:
-  records::RecordTable m_table;
+  std::shared_ptr<const records::RecordTable> m_table;
 };
 
 // The four key buttons of the list, by button number 1..4: the column they sort and how.

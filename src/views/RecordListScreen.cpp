@@ -63,7 +63,7 @@ void RecordListScreen::INIT_ICHIRAN() {
 }
 
 void RecordListScreen::READ_ICHIRAN() {
-  records::ReadResult read = records::readRecords();
+  records::SharedRead read = records::sharedRecords();
   if (!read.error.isEmpty()) {
     platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
   }

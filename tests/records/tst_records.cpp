@@ -145,6 +145,17 @@ class RecordFileTest : public QObject {
     QVERIFY(readRecords().table.isEmpty());
   }
 
+  void sharedTable_isReadAgainOnlyWhenTheFileChanged() {
+    QCOMPARE(appendRecord(blockPlay()), QString());
+    const SharedRead first = sharedRecords();
+    QCOMPARE(sharedRecords().table.get(), first.table.get());
+    QCOMPARE(appendRecord(blockPlay()), QString());
+    QCOMPARE(sharedRecords().table->size(), 2);
+    writeFile(kRecordFileName, sjis(kGameLine));  // another tool rewrites the file
+    QCOMPARE(sharedRecords().table->size(), 1);
+    QCOMPARE(first.table->size(), 1);  // a table in use stays as it was
+  }
+
   void tableHoldsFarMoreThan32766Records() {
     QByteArray bytes;
     for (int i = 0; i < 40000; ++i) bytes += sjis(kGameLine);

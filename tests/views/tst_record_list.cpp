@@ -53,8 +53,8 @@ class RecordListTest : public QObject {
   }
 
   void rows_followTheFile_withShortestSecondsAndTheDiary() {
-    const views::RecordListSource list(testing::tableOf(
-        {play(kDay, "09:00:00", 2, 23.4f, "答数 : 20"), play(kDay, "09:05:00", 0, 60, "眠い、でも頑張った")}));
+    const views::RecordListSource list(std::make_shared<const records::RecordTable>(testing::tableOf(
+        {play(kDay, "09:00:00", 2, 23.4f, "答数 : 20"), play(kDay, "09:05:00", 0, 60, "眠い、でも頑張った")})));
     const std::vector<QStringList> rows = testing::rowsOf(list);
     QCOMPARE(rows.size(), size_t(2));
     QCOMPARE(rows[0], (QStringList{"1", kDay, "09:00:00", "表計算", "23.4", "答数 : 20"}));
