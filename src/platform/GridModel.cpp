@@ -133,8 +133,9 @@ void GridModel::cellChanged(int row, int col, int role) {
 
 double GridModel::number(int row, int col) const {
   if (row < 1 || !inRange(row, col)) return 0;
-  if (m_source) return m_source->number(sourceRow(row - 1), col);
-  return sortNumber(cellText(row, col));
+  if (!m_source) return sortNumber(cellText(row, col));
+  const double value = m_source->number(sourceRow(row - 1), col);
+  return std::isnan(value) ? 0 : value;  // as the numeric sort counts it
 }
 
 void GridModel::setTextMatrix(int row, int col, const QString& text) {
