@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/TodayPanel.h"
+#include "app/WindowSwitcher.h"
+#include "games/block/BlockGame.h"
 #include "platform/ChartControl.h"
 #include "platform/Clock.h"
 #include "platform/ColorButton.h"
@@ -334,6 +336,44 @@ class MainWindowTest : public QObject {
     QCOMPARE(child<platform::ColorButton>(QStringLiteral("cmdJikan3"))->backColor(), QColor(192, 255, 255));
     QCOMPARE(child<platform::ChartControl>(QStringLiteral("mcrBunseki2"))->rowCount(), 24);
     QCOMPARE(child<platform::ColorButton>(QStringLiteral("cmdAllDay"))->backColor(), QColor(255, 255, 192));
+  }
+
+  void playingTheBlockGame_andGoingBack_showsThePlayOnTheTodayPanel() {
+    writeFile(QStringLiteral("ブロック計算設定.txt"), sjis("1,60,2,\"答数\",1,0\r\n"));
+    platform::Clock::setMonotonicMs(1'000'000);
+    QPointer<app::MainWindow> main = app::showMainWindow();
+    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdGame")), Qt::LeftButton);
+    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdG1")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.isNull());
+
+    QPointer<games::block::BlockGame> game;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* block = qobject_cast<games::block::BlockGame*>(w); block && block->isVisible()) game = block;
+    }
+    QVERIFY(game);
+    game->cmdStart_Click();
+    for (int i = 0; i < 3; ++i) game->tmrStart_Timer();
+    platform::Clock::advance(4200);
+    game->findChild<QLineEdit*>(QStringLiteral("txtKaitou"))
+        ->setText(QString::number(games::block::expectedSum(game->board(), 2)));
+    QVERIFY(game->engine().ended());
+
+    QTest::mouseClick(game->findChild<QPushButton*>(QStringLiteral("cmdEnd")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(game.isNull());
+    app::MainWindow* back = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* window = qobject_cast<app::MainWindow*>(w); window && window->isVisible()) back = window;
+    }
+    QVERIFY(back);
+    auto* list = back->findChild<platform::DataGrid*>(QStringLiteral("msgDayList"));
+    QCOMPARE(list->rows(), 2);
+    QCOMPARE(list->textMatrix(1, 2), QStringLiteral("ブロック計算"));
+    QCOMPARE(list->textMatrix(1, 3), QStringLiteral("4.2"));
+    QVERIFY(back->findChild<QLabel*>(QStringLiteral("imgkana"))->isVisibleTo(back));
+    QVERIFY(back->findChild<QWidget*>(QStringLiteral("fraMain"))->isVisibleTo(back));
+    delete back;
   }
 
   void unreadableLines_areNotShown_butSaidSo() {
