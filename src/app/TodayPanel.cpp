@@ -110,27 +110,12 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void TodayPanel::INIT_DAYLIST() {
-  m_dayList->setRows(1);
-  m_dayList->setHeader({QString(), QStringLiteral("時間"), QStringLiteral("項目"), QStringLiteral("秒")});
   m_dayList->setFontSize(11);
-  const int listWidths[] = {500, 1040, 2400, 810};
-  const Align listAligns[] = {Align::Right, Align::Center, Align::Left, Align::Right};
-  for (int c = 0; c < 4; ++c) {
-    m_dayList->setColWidth(c, listWidths[c]);
-    m_dayList->setColAlignment(c, listAligns[c]);
-    m_dayList->setFixedAlignment(c, Align::Center);
-  }
-
-  m_dayTotal->setRows(1);
-  m_dayTotal->setHeader({QString(), QStringLiteral("項目"), QStringLiteral("回"), QStringLiteral("秒合計")});
+  m_dayList->setColumns({{"", 500, Align::Right}, {"時間", 1040, Align::Center}, {"項目", 2400, Align::Left},
+                         {"秒", 810, Align::Right}});
   m_dayTotal->setFontSize(10);
-  const int totalWidths[] = {350, 1840, 500, 750};
-  const Align totalAligns[] = {Align::Right, Align::Left, Align::Right, Align::Right};
-  for (int c = 0; c < 4; ++c) {
-    m_dayTotal->setColWidth(c, totalWidths[c]);
-    m_dayTotal->setColAlignment(c, totalAligns[c]);
-    m_dayTotal->setFixedAlignment(c, Align::Center);
-  }
+  m_dayTotal->setColumns({{"", 350, Align::Right}, {"項目", 1840, Align::Left}, {"回", 500, Align::Right},
+                          {"秒合計", 750, Align::Right}});
 }
 
 void TodayPanel::DISP_TODAY() {
@@ -182,13 +167,7 @@ void TodayPanel::showEvaluation(int kinds) {
 }
 
 void TodayPanel::markGraphButton(platform::ColorButton* selected) {
-  for (platform::ColorButton* button : {m_cmdDay, m_cmdTotal, m_cmdJikan}) {
-    if (button == selected) {
-      button->setBackColor(selectedGraphColour());
-    } else {
-      button->setButtonFace();
-    }
-  }
+  platform::markSelected({m_cmdDay, m_cmdTotal, m_cmdJikan}, selected, selectedGraphColour());
 }
 
 void TodayPanel::cmdDay_Click() {

@@ -17,4 +17,14 @@ void ColorButton::setBackColor(const QColor& color) {
 
 QColor ColorButton::buttonFace() { return QApplication::palette().color(QPalette::Button); }
 
+void markSelected(std::initializer_list<ColorButton*> group, ColorButton* selected, const QColor& colour) {
+  for (ColorButton* button : group) {
+    if (button == selected) {
+      button->setBackColor(colour);
+    } else {
+      button->setButtonFace();
+    }
+  }
+}
+
 }  // namespace platform

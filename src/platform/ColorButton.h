@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPushButton>
+#include <initializer_list>
 
 namespace platform {
 
@@ -23,5 +24,8 @@ class ColorButton : public QPushButton {
  private:
   QColor m_color;
 };
+
+// Marks one button of a group with a colour and gives the others the button face.
+void markSelected(std::initializer_list<ColorButton*> group, ColorButton* selected, const QColor& colour);
 
 }  // namespace platform

@@ -65,6 +65,20 @@ void DataGrid::setDataRows(std::vector<QStringList> rows) { m_model.setDataRows(
 
 void DataGrid::setHeader(const QStringList& texts) { m_model.setHeader(texts); }
 
+void DataGrid::setColumns(std::initializer_list<GridColumn> columns) {
+  setRows(1);
+  QStringList headers;
+  for (const GridColumn& column : columns) headers << QString::fromUtf8(column.header);
+  setHeader(headers);
+  int c = 0;
+  for (const GridColumn& column : columns) {
+    setColWidth(c, column.twips);
+    setColAlignment(c, column.align);
+    setFixedAlignment(c, Align::Center);
+    ++c;
+  }
+}
+
 void DataGrid::setColWidth(int col, int twips) {
   if (col < 0 || col >= cols()) return;
   if (int(m_colTwips.size()) <= col) m_colTwips.resize(size_t(col) + 1, -1);

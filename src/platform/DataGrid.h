@@ -3,8 +3,16 @@
 #include "platform/GridModel.h"
 
 #include <QTableView>
+#include <initializer_list>
 
 namespace platform {
+
+// A column as a screen lays it out: header text, width in twips, alignment of its cells.
+struct GridColumn {
+  const char* header;  // UTF-8
+  int twips;
+  Align align;
+};
 
 // A data grid with one fixed header row, driven by row/column numbers as the callers
 // know them (row 0 = header). One model, no widget per cell.
@@ -26,6 +34,8 @@ class DataGrid : public QTableView {
   void setDataColumns(std::vector<QStringList> columns) { m_model.setDataColumns(std::move(columns)); }
   void setDataSource(std::shared_ptr<const GridSource> source) { m_model.setDataSource(std::move(source)); }
   void setHeader(const QStringList& texts);
+  // Header row only, with these columns; header cells centred.
+  void setColumns(std::initializer_list<GridColumn> columns);
 
   // Widths in twips.
   void setColWidth(int col, int twips);

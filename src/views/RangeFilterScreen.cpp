@@ -20,20 +20,6 @@ namespace views {
 namespace {
 using platform::Align;
 
-struct Column {
-  const char* header;
-  int twips;
-  Align align;
-};
-// Where the classic widths cut off what this font shows (six-character item names, running
-// numbers and totals of five digits and more), the columns are a little wider.
-constexpr Column kListColumns[] = {
-    {"", 720, Align::Right},      {"日付", 1240, Align::Center}, {"時間", 940, Align::Center},
-    {"曜", 365, Align::Center},   {"項目", 1350, Align::Left},   {"秒", 740, Align::Right},
-};
-constexpr Column kTotalColumns[] = {
-    {"項目", 1390, Align::Left}, {"秒", 900, Align::Right}, {"時間", 1100, Align::Right}};
-
 struct PeriodButton {
   int number;  // of cmdKikan1 .. cmdKikan8
   const char* caption;
@@ -46,20 +32,6 @@ constexpr PeriodButton kPeriods[] = {
 
 // The list shows ten records below its header; more scroll the newest into view.
 constexpr int kRowsWithoutScrolling = 11;
-
-template <size_t N>
-void setUpGrid(platform::DataGrid* grid, const Column (&columns)[N]) {
-  grid->setFontSize(10);
-  grid->setRows(1);
-  QStringList headers;
-  for (const Column& column : columns) headers << QString::fromUtf8(column.header);
-  grid->setHeader(headers);
-  for (int c = 0; c < int(N); ++c) {
-    grid->setColWidth(c, columns[c].twips);
-    grid->setColAlignment(c, columns[c].align);
-    grid->setFixedAlignment(c, Align::Center);
-  }
-}
 
 QLabel* heading(const QString& text, const QString& name, const QRect& geometry, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -181,8 +153,13 @@ void RangeFilterScreen::buildListsAndCharts() {
 }
 
 void RangeFilterScreen::INIT_BUNSEKI() {
-  setUpGrid(m_msgBunseki, kListColumns);
-  setUpGrid(m_msgBunseki2, kTotalColumns);
+  // Where the classic widths cut off what this font shows (six-character item names, running
+  // numbers and totals of five digits and more), the columns are a little wider.
+  m_msgBunseki->setFontSize(10);
+  m_msgBunseki->setColumns({{"", 720, Align::Right}, {"日付", 1240, Align::Center}, {"時間", 940, Align::Center},
+                            {"曜", 365, Align::Center}, {"項目", 1350, Align::Left}, {"秒", 740, Align::Right}});
+  m_msgBunseki2->setFontSize(10);
+  m_msgBunseki2->setColumns({{"項目", 1390, Align::Left}, {"秒", 900, Align::Right}, {"時間", 1100, Align::Right}});
 }
 
 void RangeFilterScreen::RESET_KIKAN_COLORS() {
@@ -332,13 +309,7 @@ bool RangeFilterScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RangeFilterScreen::markGraphButton(platform::ColorButton* selected) {
-  for (platform::ColorButton* button : {m_cmdDay3, m_cmdTotal3, m_cmdJikan3}) {
-    if (button == selected) {
-      button->setBackColor(selectedGraphColour());
-    } else {
-      button->setButtonFace();
-    }
-  }
+  platform::markSelected({m_cmdDay3, m_cmdTotal3, m_cmdJikan3}, selected, selectedGraphColour());
 }
 
 // The data goes in before a chart is shown, so a chart that appears draws only once.

@@ -12,16 +12,6 @@ namespace views {
 namespace {
 using platform::Align;
 
-struct Column {
-  const char* header;
-  int twips;
-  Align align;
-};
-constexpr Column kColumns[] = {
-    {"回", 680, Align::Right},     {"日付", 1400, Align::Center}, {"時間", 1100, Align::Center},
-    {"項目", 2150, Align::Left},   {"秒数", 850, Align::Right},   {"一言日記", 4880, Align::Left},
-};
-
 struct SortButton {
   const char* name;
   const char* caption;
@@ -51,15 +41,8 @@ RecordListScreen::RecordListScreen(QWidget* parent) : QFrame(parent) {
 
 void RecordListScreen::INIT_ICHIRAN() {
   m_msgIchiran->setFontSize(11);
-  m_msgIchiran->setRows(1);
-  QStringList headers;
-  for (const Column& column : kColumns) headers << QString::fromUtf8(column.header);
-  m_msgIchiran->setHeader(headers);
-  for (int c = 0; c < int(std::size(kColumns)); ++c) {
-    m_msgIchiran->setColWidth(c, kColumns[c].twips);
-    m_msgIchiran->setColAlignment(c, kColumns[c].align);
-    m_msgIchiran->setFixedAlignment(c, Align::Center);
-  }
+  m_msgIchiran->setColumns({{"回", 680, Align::Right}, {"日付", 1400, Align::Center}, {"時間", 1100, Align::Center},
+                            {"項目", 2150, Align::Left}, {"秒数", 850, Align::Right}, {"一言日記", 4880, Align::Left}});
 }
 
 void RecordListScreen::READ_ICHIRAN() {
