@@ -3,7 +3,14 @@
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 
+#include "platform/TextFile.h"
+
 #include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
 #include <random>
 
 namespace bench {
@@ -34,6 +41,25 @@ QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed) {
     bytes += "\r\n";
   }
   return bytes;
+}
+
+QString workingDirFor(int records, const QDate& today) {
+  static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
+  auto& dir = dirs[records];
+  if (!dir) {
+    dir = std::make_unique<QTemporaryDir>();
+    QFile file(dir->filePath(records::kRecordFileName));
+    file.open(QIODevice::WriteOnly);
+    file.write(generateRecordFile(records, today));
+  }
+  return dir->path();
+}
+
+void readAndDecodeOnce() {
+  const platform::FileBytes file = platform::readFileBytes(records::kRecordFileName);
+  QStringDecoder decoder("windows-31j");
+  const QString text = decoder.decode(file.bytes);
+  benchmark::DoNotOptimize(text);
 }
 
 void touchRecordFile() {

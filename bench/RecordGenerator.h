@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QString>
 
 namespace bench {
 
@@ -9,6 +10,13 @@ namespace bench {
 // seven games, detail texts from the games and now and then a diary comment of the player.
 // The last day of the file is `lastDay`, so the today panel has something to show.
 QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed = 1);
+
+// A working directory holding a generated record file of that many records, made once per
+// count for the run. Its last day is `today`.
+QString workingDirFor(int records, const QDate& today);
+
+// The floor every view is measured against: the file read and decoded once.
+void readAndDecodeOnce();
 
 // Gives the play record file of the working directory a new modification time, so that it
 // counts as changed and is read again, as after a game saved a play.

@@ -20,31 +20,13 @@ namespace {
 
 const QDate kToday(2026, 12, 8);
 
-// One working directory per record count, made once.
-QString workingDirFor(int records) {
-  static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-  auto& dir = dirs[records];
-  if (!dir) {
-    dir = std::make_unique<QTemporaryDir>();
-    QFile file(dir->filePath(records::kRecordFileName));
-    file.open(QIODevice::WriteOnly);
-    file.write(bench::generateRecordFile(records, kToday));
-  }
-  return dir->path();
-}
-
 void BM_ReadAndDecodeFloor(benchmark::State& state) {
-  QDir::setCurrent(workingDirFor(int(state.range(0))));
-  for (auto _ : state) {
-    const platform::FileBytes file = platform::readFileBytes(records::kRecordFileName);
-    QStringDecoder decoder("windows-31j");
-    QString text = decoder.decode(file.bytes);
-    benchmark::DoNotOptimize(text);
-  }
+  QDir::setCurrent(bench::workingDirFor(int(state.range(0)), kToday));
+  for (auto _ : state) bench::readAndDecodeOnce();
 }
 
 void BM_ReadRecords(benchmark::State& state) {
-  QDir::setCurrent(workingDirFor(int(state.range(0))));
+  QDir::setCurrent(bench::workingDirFor(int(state.range(0)), kToday));
   for (auto _ : state) {
     const platform::FileBytes file = platform::readFileBytes(records::kRecordFileName);
     records::RecordTable table = records::RecordTable::parse(file.bytes);
@@ -54,7 +36,7 @@ void BM_ReadRecords(benchmark::State& state) {
 }
 
 void BM_MainWindowStartUp(benchmark::State& state) {
-  QDir::setCurrent(workingDirFor(int(state.range(0))));
+  QDir::setCurrent(bench::workingDirFor(int(state.range(0)), kToday));
   platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
   app::session().blnWelcomeShown = true;
   for (auto _ : state) {

@@ -23,21 +23,9 @@ namespace {
 
 const QDate kToday(2026, 12, 8);
 
-QString workingDirFor(int records) {
-  static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-  auto& dir = dirs[records];
-  if (!dir) {
-    dir = std::make_unique<QTemporaryDir>();
-    QFile file(dir->filePath(records::kRecordFileName));
-    file.open(QIODevice::WriteOnly);
-    file.write(bench::generateRecordFile(records, kToday));
-  }
-  return dir->path();
-}
-
 // A loaded main window on the record file of the given size.
 std::unique_ptr<app::MainWindow> loadedWindow(int records) {
-  QDir::setCurrent(workingDirFor(records));
+  QDir::setCurrent(bench::workingDirFor(records, kToday));
   platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
   app::session().blnWelcomeShown = true;
   auto window = std::make_unique<app::MainWindow>();
@@ -47,13 +35,8 @@ std::unique_ptr<app::MainWindow> loadedWindow(int records) {
 }
 
 void BM_ReadAndDecodeFloor(benchmark::State& state) {
-  QDir::setCurrent(workingDirFor(int(state.range(0))));
-  for (auto _ : state) {
-    const platform::FileBytes file = platform::readFileBytes(records::kRecordFileName);
-    QStringDecoder decoder("windows-31j");
-    QString text = decoder.decode(file.bytes);
-    benchmark::DoNotOptimize(text);
-  }
+  QDir::setCurrent(bench::workingDirFor(int(state.range(0)), kToday));
+  for (auto _ : state) bench::readAndDecodeOnce();
 }
 
 // A screen button pressed from the main screen, up to the screen being drawn. As a user
