@@ -318,6 +318,13 @@ void ChartControl::rebuild() {
       pointAxis->setRange(1, points);
     else
       pointAxis->setRange(0, 2);
+    // Point numbers are whole: ticks at whole steps from 1, about six of them; none without points.
+    double step = 1;
+    while ((points - 1) / step > 6) step *= (QString::number(step).startsWith(QLatin1Char('2')) ? 2.5 : 2);
+    pointAxis->setTickType(QValueAxis::TicksDynamic);
+    pointAxis->setTickAnchor(1);
+    pointAxis->setTickInterval(step);
+    pointAxis->setLabelsVisible(points > 0);
     chart->addAxis(pointAxis, Qt::AlignBottom);
     for (int k = 0; k < seriesCount; ++k) {
       auto* series = new QLineSeries(chart);
