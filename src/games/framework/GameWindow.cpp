@@ -436,15 +436,11 @@ void GameWindow::cmdClear_Click() {
                         platform::MsgIcon::Information);
 }
 
-void GameWindow::showHistory(const HistoryFilter& filter, bool all) {
-  m_msgRireki->hide();
+void GameWindow::DISP_RIREKI_HEAD() {
   m_msgRireki->setRows(1);
   QStringList headers{QStringLiteral("回")};
-  m_msgRireki->setHeader(headers + [this] {
-    QStringList h;
-    for (const HistoryColumn& c : m_profile.history) h.append(c.header);
-    return h;
-  }());
+  for (const HistoryColumn& column : m_profile.history) headers.append(column.header);
+  m_msgRireki->setHeader(headers);
   m_msgRireki->setColWidth(0, 600);
   m_msgRireki->setFixedAlignment(0, platform::Align::Center);
   m_msgRireki->setColAlignment(0, platform::Align::Right);
@@ -456,6 +452,11 @@ void GameWindow::showHistory(const HistoryFilter& filter, bool all) {
     m_msgRireki->setFixedAlignment(col, platform::Align::Center);
     m_msgRireki->setColAlignment(col, centred ? platform::Align::Center : platform::Align::Right);
   }
+}
+
+void GameWindow::showHistory(const HistoryFilter& filter, bool all) {
+  m_msgRireki->hide();
+  DISP_RIREKI_HEAD();
   m_msgRireki->setDataRows(numberedRows(all ? m_historyRecords : filterHistory(m_historyRecords, m_profile.history, filter)));
   if (m_msgRireki->rows() > 7) m_msgRireki->setTopRow(m_msgRireki->rows() - 1);
   m_msgRireki->show();

@@ -91,6 +91,7 @@ class GameWindow : public QWidget {
   void chkHint_Click();
   void graphButton_Click(int index);
   void REDRAW_GRAPH();
+  void DISP_RIREKI_HEAD();
 
   const PlayEngine& engine() const { return m_engine; }
   const GameSettings& settings() const { return m_settings; }
