@@ -1,6 +1,6 @@
 // Start-up of the main window and the reading of the play record file, with a floor: the
 // time of reading the file and decoding it once, which no view can beat.
-#include "RecordGenerator.h"
+#include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "platform/Clock.h"
@@ -55,11 +55,4 @@ BENCHMARK(BM_ReadAndDecodeFloor)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisec
 BENCHMARK(BM_ReadRecords)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MainWindowStartUp)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }

@@ -1,6 +1,6 @@
 // Opening the record list and the range filters, and applying each filter, against the
 // floor of reading and decoding the record file once.
-#include "RecordGenerator.h"
+#include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "platform/Clock.h"
@@ -129,11 +129,4 @@ VIEWS_BENCHMARK(BM_GraphHours);
 VIEWS_BENCHMARK(BM_GraphTimeSeries);
 VIEWS_BENCHMARK(BM_SortBySeconds);
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }

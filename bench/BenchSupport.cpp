@@ -1,10 +1,11 @@
-#include "RecordGenerator.h"
+#include "BenchSupport.h"
 
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 
 #include "platform/TextFile.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -68,6 +69,15 @@ void touchRecordFile() {
   if (!file.exists()) return;
   file.open(QIODevice::ReadWrite);
   file.setFileTime(QDateTime::currentDateTime().addSecs(++tick), QFileDevice::FileModificationTime);
+}
+
+int runWithWidgets(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
 }
 
 }  // namespace bench

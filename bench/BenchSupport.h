@@ -22,4 +22,7 @@ void readAndDecodeOnce();
 // counts as changed and is read again, as after a game saved a play.
 void touchRecordFile();
 
+// Runs the registered benchmarks inside an application for widgets, drawn offscreen.
+int runWithWidgets(int argc, char** argv);
+
 }  // namespace bench
