@@ -44,6 +44,8 @@ QStringList uniqueCategories(const QStringList& labels) {
   used.reserve(labels.size());
   QStringList out;
   out.reserve(labels.size());
+  // An empty category would show its number instead, so the first one is invisible too.
+  used.insert(QString());
   for (const QString& label : labels) {
     QString name = label;
     for (int n = 1; used.contains(name); ++n) {
