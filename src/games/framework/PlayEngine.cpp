@@ -93,8 +93,8 @@ void PlayEngine::finishPlay() {
 }
 
 void PlayEngine::endPlay() {
+  Q_EMIT playClockRunning(false);  // also when the mode was switched during the play
   if (m_mode == Mode::Answers) {
-    Q_EMIT playClockRunning(false);
     // The clock shows the measured time even when the play ended before its first tick.
     m_clock = elapsedText(elapsedSeconds());
     Q_EMIT clockChanged();
