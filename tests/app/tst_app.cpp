@@ -51,9 +51,7 @@ class MainWindowTest : public QObject {
   }
   template <typename T = QWidget>
   T* child(const QString& name) const {
-    T* widget = m_window->findChild<T*>(name);
-    if (!widget) qFatal("no control %s", qPrintable(name));
-    return widget;
+    return testing::control<T>(m_window.get(), name);
   }
   bool shown(const QString& name) const { return child(name)->isVisibleTo(m_window.get()); }
   void click(const QString& name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }

@@ -146,9 +146,7 @@ class RangeFilterScreenTest : public QObject {
   }
   template <typename T = QWidget>
   T* child(const QString& name) const {
-    T* widget = m_screen->findChild<T*>(name);
-    if (!widget) qFatal("no control %s", qPrintable(name));
-    return widget;
+    return testing::control<T>(m_screen.get(), name);
   }
   platform::DataGrid* list() const { return child<platform::DataGrid>(QStringLiteral("msgBunseki")); }
   platform::DataGrid* totals() const { return child<platform::DataGrid>(QStringLiteral("msgBunseki2")); }

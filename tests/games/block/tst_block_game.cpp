@@ -44,9 +44,7 @@ class BlockGameTest : public QObject {
   }
   template <typename T = QWidget>
   T* child(const QString& name) const {
-    T* widget = m_game->findChild<T*>(name);
-    if (!widget) qFatal("no control %s", qPrintable(name));
-    return widget;
+    return testing::control<T>(m_game, name);
   }
   QString text(const QString& label) const { return child<QLabel>(label)->text(); }
   void type(const QString& answer) {
