@@ -3,7 +3,7 @@
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 
-#include "platform/TextFile.h"
+#include "platform/core/TextFile.h"
 
 #include <QApplication>
 #include <QFile>

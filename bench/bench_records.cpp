@@ -3,8 +3,8 @@
 #include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "app/Session.h"
-#include "platform/Clock.h"
-#include "platform/TextFile.h"
+#include "platform/core/Clock.h"
+#include "platform/core/TextFile.h"
 #include "records/RecordFile.h"
 
 #include <QApplication>

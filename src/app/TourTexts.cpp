@@ -1,6 +1,6 @@
 #include "app/TourTexts.h"
 
-#include "platform/HelpTour.h"
+#include "platform/widgets/HelpTour.h"
 
 namespace app {
 

@@ -1,8 +1,8 @@
 #include "records/RecordFile.h"
 
-#include "platform/Cp932.h"
-#include "platform/SeqFormat.h"
-#include "platform/TextFile.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/SeqFormat.h"
+#include "platform/core/TextFile.h"
 #include "records/GameItems.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "views/DaySummary.h"
 
-#include "platform/SeqFormat.h"
+#include "platform/core/SeqFormat.h"
 #include "records/TimeTotals.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ChartControl.h"
-#include "platform/GridModel.h"
+#include "platform/core/ChartData.h"
+#include "platform/core/GridModel.h"
 
 namespace views {
 

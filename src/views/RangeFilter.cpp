@@ -1,6 +1,6 @@
 #include "views/RangeFilter.h"
 
-#include "platform/SeqFormat.h"
+#include "platform/core/SeqFormat.h"
 #include "records/GameItems.h"
 #include "records/TimeTotals.h"
 

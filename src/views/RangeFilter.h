@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GridModel.h"
+#include "platform/core/GridModel.h"
 #include "records/RecordFile.h"
 
 #include <QDate>

@@ -1,10 +1,10 @@
 #include "views/RangeFilterScreen.h"
 
-#include "platform/ChartControl.h"
-#include "platform/Clock.h"
-#include "platform/ColorButton.h"
-#include "platform/DataGrid.h"
-#include "platform/MessageBox.h"
+#include "platform/widgets/ChartControl.h"
+#include "platform/core/Clock.h"
+#include "platform/widgets/ColorButton.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
 #include "views/Graphs.h"
 

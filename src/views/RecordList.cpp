@@ -1,6 +1,6 @@
 #include "views/RecordList.h"
 
-#include "platform/SeqFormat.h"
+#include "platform/core/SeqFormat.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "views/RecordListScreen.h"
 
-#include "platform/DataGrid.h"
-#include "platform/MessageBox.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
 #include "views/RecordList.h"
 

@@ -1,9 +1,8 @@
-#include "platform/Clock.h"
-#include "platform/Cp932.h"
-#include "platform/MessageBox.h"
-#include "platform/Random.h"
-#include "platform/SeqFormat.h"
-#include "platform/TextFile.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/Random.h"
+#include "platform/core/SeqFormat.h"
+#include "platform/core/TextFile.h"
 #include "support/TestSupport.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "platform/ChartControl.h"
-#include "platform/DataGrid.h"
-#include "platform/Twips.h"
+#include "platform/widgets/ChartControl.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/core/Twips.h"
 
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -22,6 +22,9 @@ Q_DECLARE_METATYPE(SortOrder)
 Q_DECLARE_METATYPE(ChartControl::Kind)
 
 namespace {
+constexpr platform::Rgb kRed{255, 0, 0};
+constexpr platform::Rgb kYellow{255, 255, 0};
+constexpr platform::Rgb kGreen{0, 255, 0};
 
 // Header "No|Name|Score" and one data row per score, named n1, n2, ...
 void fill(GridModel& model, const QStringList& scores) {
@@ -123,7 +126,7 @@ class TestGridChart : public QObject {
   void rowsOne_afterFill_leavesOnlyHeader_andGrowingAddsEmptyRows() {
     GridModel model;
     fill(model, {"1", "2", "3"});
-    model.setCellBackColor(2, 1, Qt::red);
+    model.setCellBackColor(2, 1, kRed);
 
     model.setRows(1);
     QCOMPARE(model.rowCount(), 0);
@@ -132,7 +135,7 @@ class TestGridChart : public QObject {
     model.setRows(4);
     QCOMPARE(model.rowCount(), 3);
     QCOMPARE(column(model, 2), QStringList(3));
-    QVERIFY(!model.cellBackColor(2, 1).isValid());
+    QVERIFY(!model.cellBackColor(2, 1));
     model.setTextMatrix(1, 1, "x");  // new rows must not share storage
     QCOMPARE(model.textMatrix(2, 1), QString());
   }
@@ -257,7 +260,7 @@ class TestGridChart : public QObject {
   void sourceRows_editedAfterSort_keepTheOthersAndTheirOrder() {
     GridModel model;
     sourceFill(model, {"10", "9", "100", "2.5"});
-    model.setCellBackColor(1, 1, Qt::yellow);  // n1, the "10"
+    model.setCellBackColor(1, 1, kYellow);  // n1, the "10"
     model.sort(2, SortOrder::NumericAscending);
     QList<QStringList> expected = allRows(model);
 
@@ -266,7 +269,7 @@ class TestGridChart : public QObject {
 
     QCOMPARE(allRows(model), expected);
     QCOMPARE(column(model, 1), (QStringList{"n4", "n2", "n1", "n3"}));
-    QCOMPARE(model.cellBackColor(3, 1), QColor(Qt::yellow));
+    QCOMPARE(model.cellBackColor(3, 1), std::optional(kYellow));
     model.sort(2, SortOrder::NumericDescending);  // now from stored texts
     QCOMPARE(column(model, 2), (QStringList{"100", "99", "10", "2.5"}));
   }
@@ -320,46 +323,60 @@ class TestGridChart : public QObject {
   void sort_movesWholeRowsWithColours_headerStays() {
     GridModel model;
     fill(model, {"5", "1", "5", "3"});
-    model.setCellBackColor(1, 1, Qt::yellow);  // n1
-    model.setCellForeColor(2, 2, Qt::red);     // n2
+    model.setCellBackColor(1, 1, kYellow);  // n1
+    model.setCellForeColor(2, 2, kRed);     // n2
 
     model.sort(2, SortOrder::NumericDescending);
 
     QCOMPARE(model.textMatrix(0, 2), QStringLiteral("Score"));
     QCOMPARE(column(model, 1), (QStringList{"n1", "n3", "n4", "n2"}));
     QCOMPARE(column(model, 0), (QStringList{"1", "3", "4", "2"}));
-    QCOMPARE(model.cellBackColor(1, 1), QColor(Qt::yellow));
-    QVERIFY(!model.cellForeColor(2, 2).isValid());
-    QCOMPARE(qvariant_cast<QBrush>(model.data(model.index(3, 2), Qt::ForegroundRole)).color(), QColor(Qt::red));
+    QCOMPARE(model.cellBackColor(1, 1), std::optional(kYellow));
+    QVERIFY(!model.cellForeColor(2, 2));
+    QCOMPARE(model.data(model.index(3, 2), GridModel::ForeColorRole).toUInt(), kRed.value());
   }
 
   void removeItem_movesRowsBelowUp_ignoresHeaderAndOutOfRange() {
     GridModel model;
     fill(model, {"a", "b", "c"});
-    model.setCellBackColor(3, 0, Qt::green);
+    model.setCellBackColor(3, 0, kGreen);
 
     model.removeItem(2);
     for (int row : {0, 3, -1}) model.removeItem(row);
 
     QCOMPARE(column(model, 2), (QStringList{"a", "c"}));
-    QCOMPARE(model.cellBackColor(2, 0), QColor(Qt::green));
-    QVERIFY(!model.cellBackColor(3, 0).isValid());
+    QCOMPARE(model.cellBackColor(2, 0), std::optional(kGreen));
+    QVERIFY(!model.cellBackColor(3, 0));
     QCOMPARE(model.textMatrix(0, 2), QStringLiteral("Score"));
   }
 
   void clear_emptiesEveryCellAndColour_keepsCounts() {
     GridModel model;
     fill(model, {"a", "b"});
-    model.setCellBackColor(1, 1, Qt::green);
-    model.setCellForeColor(0, 1, Qt::red);
+    model.setCellBackColor(1, 1, kGreen);
+    model.setCellForeColor(0, 1, kRed);
 
     model.clear();
 
     QCOMPARE(model.rows(), 3);
     QCOMPARE(model.cols(), 3);
     for (int row = 0; row < 3; ++row) QCOMPARE(model.textMatrix(row, 0) + model.textMatrix(row, 2), QString());
-    QVERIFY(!model.cellBackColor(1, 1).isValid());
-    QVERIFY(!model.headerData(1, Qt::Horizontal, Qt::ForegroundRole).isValid());
+    QVERIFY(!model.cellBackColor(1, 1));
+    QVERIFY(!model.headerData(1, Qt::Horizontal, GridModel::ForeColorRole).isValid());
+  }
+
+  void cellColours_reachTheViewAsBrushes_headerToo() {
+    DataGrid grid;
+    grid.setHeader({"No", "Name"});
+    grid.setRows(3);
+    grid.setRow(2);
+    grid.setCol(1);
+    grid.setCellBackColor(QColor(255, 255, 192));
+    grid.model().setCellForeColor(0, 1, kRed);
+    const QAbstractItemModel* shown = grid.QTableView::model();
+    QCOMPARE(shown->data(shown->index(1, 1), Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 255, 192));
+    QVERIFY(!shown->data(shown->index(0, 1), Qt::BackgroundRole).isValid());
+    QCOMPARE(shown->headerData(1, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
   }
 
   void outOfRange_accessIsHarmless() {
@@ -369,9 +386,9 @@ class TestGridChart : public QObject {
     grid.setTextMatrix(1, 1, "kept");
     for (auto [row, col] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 2}, {100000, 100000}}) {
       grid.setTextMatrix(row, col, "x");
-      grid.model().setCellBackColor(row, col, Qt::red);
+      grid.model().setCellBackColor(row, col, kRed);
       QCOMPARE(grid.textMatrix(row, col), QString());
-      QVERIFY(!grid.model().cellBackColor(row, col).isValid());
+      QVERIFY(!grid.model().cellBackColor(row, col));
     }
     grid.setRow(7);
     grid.setCol(-2);
@@ -448,7 +465,8 @@ class TestGridChart : public QObject {
     grid.setCol(1);
     QCoreApplication::processEvents();
     QCOMPARE(grid.topRow(), 50);
-    QCOMPARE(grid.currentIndex(), grid.model().index(1, 1));
+    QCOMPARE(grid.currentIndex().row(), 1);
+    QCOMPARE(grid.currentIndex().column(), 1);
 
     QTest::keyClick(&grid, Qt::Key_Down);
     QCOMPARE(grid.row(), 3);
@@ -462,7 +480,7 @@ class TestGridChart : public QObject {
     showGrid(grid);
     QSignalSpy clicked(&grid, &DataGrid::cellClicked);
     QSignalSpy doubleClicked(&grid, &DataGrid::cellDoubleClicked);
-    const QPoint cell = grid.visualRect(grid.model().index(2, 2)).center();
+    const QPoint cell = grid.visualRect(grid.QTableView::model()->index(2, 2)).center();
 
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell);
     QCOMPARE(clicked.value(0), (QVariantList{3, 2}));

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QWidget>
 #include <memory>
 
 namespace testing {
@@ -24,14 +23,6 @@ inline QByteArray fileBytes(const QString& name) {
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return {};
   return file.readAll();
-}
-
-// A control found by its name; a missing one stops the test program at once.
-template <typename T = QWidget>
-T* control(const QObject* root, const QString& name) {
-  T* widget = root->findChild<T*>(name);
-  if (!widget) qFatal("no control %s", qPrintable(name));
-  return widget;
 }
 
 // Every test runs in a working directory of its own.

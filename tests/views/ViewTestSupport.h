@@ -2,7 +2,7 @@
 
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
-#include "platform/GridModel.h"
+#include "platform/core/GridModel.h"
 
 #include <QDate>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "ViewTestSupport.h"
-#include "platform/DataGrid.h"
+#include "platform/widgets/DataGrid.h"
 #include "support/TestSupport.h"
 #include "views/RecordList.h"
 #include "views/RecordListScreen.h"

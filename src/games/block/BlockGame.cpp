@@ -1,8 +1,8 @@
 #include "games/block/BlockGame.h"
 
-#include "platform/ColorButton.h"
-#include "platform/Shape.h"
-#include "platform/Twips.h"
+#include "platform/widgets/ColorButton.h"
+#include "platform/widgets/Shape.h"
+#include "platform/core/Twips.h"
 
 #include <QComboBox>
 #include <QFrame>

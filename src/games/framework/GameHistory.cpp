@@ -1,8 +1,8 @@
 #include "games/framework/GameHistory.h"
 
 #include "games/framework/GameText.h"
-#include "platform/SeqFormat.h"
-#include "platform/TextFile.h"
+#include "platform/core/SeqFormat.h"
+#include "platform/core/TextFile.h"
 
 namespace games {
 

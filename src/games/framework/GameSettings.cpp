@@ -1,7 +1,7 @@
 #include "games/framework/GameSettings.h"
 
-#include "platform/SeqFormat.h"
-#include "platform/TextFile.h"
+#include "platform/core/SeqFormat.h"
+#include "platform/core/TextFile.h"
 
 namespace games {
 

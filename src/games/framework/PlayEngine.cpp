@@ -1,8 +1,8 @@
 #include "games/framework/PlayEngine.h"
 
 #include "games/framework/GameText.h"
-#include "platform/Clock.h"
-#include "platform/SeqFormat.h"
+#include "platform/core/Clock.h"
+#include "platform/core/SeqFormat.h"
 
 #include <cmath>
 

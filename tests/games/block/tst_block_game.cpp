@@ -1,13 +1,13 @@
 #include "games/block/BlockGame.h"
-#include "platform/ChartControl.h"
-#include "platform/Clock.h"
-#include "platform/ColorButton.h"
-#include "platform/DataGrid.h"
-#include "platform/HelpTour.h"
-#include "platform/MessageBox.h"
-#include "platform/Random.h"
+#include "platform/widgets/ChartControl.h"
+#include "platform/core/Clock.h"
+#include "platform/widgets/ColorButton.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/HelpTour.h"
+#include "platform/widgets/MessageBox.h"
+#include "platform/core/Random.h"
 #include "records/RecordFile.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QComboBox>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "platform/core/ChartData.h"
+
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -12,20 +12,6 @@ class QChartView;
 QT_END_NAMESPACE
 
 namespace platform {
-
-// What a chart shows: N points, each with an optional label and one value per series.
-// A point without a value (an empty or non-numeric text given) holds NaN.
-struct ChartData {
-  int seriesCount = 1;
-  QStringList labels;                       // one per point, may be empty texts
-  std::vector<std::vector<double>> values;  // values[series][point]
-
-  int rowCount() const { return static_cast<int>(labels.size()); }
-  // A value text as the chart takes it: NaN when it is no finite number.
-  static double valueOf(const QString& text);
-  // The shortest text of a value; empty for no value.
-  static QString textOf(double value);
-};
 
 // A chart of one or two data series, driven like the chart control the screens were
 // designed for: set a row count, select row and column, set a label or a value.

@@ -1,4 +1,4 @@
-#include "platform/MonthCalendar.h"
+#include "platform/widgets/MonthCalendar.h"
 
 #include <QLocale>
 

@@ -1,9 +1,12 @@
-#include "platform/DataGrid.h"
+#include "platform/widgets/DataGrid.h"
 
-#include "platform/Twips.h"
+#include "platform/core/Twips.h"
 
 #include <QFontMetrics>
+#include <QBrush>
+#include <QColor>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -12,8 +15,44 @@
 
 namespace platform {
 
+QColor toQColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+Rgb toRgb(const QColor& color) { return {quint8(color.red()), quint8(color.green()), quint8(color.blue())}; }
+
+namespace {
+// Shows the model's colour values as the brushes a view paints with.
+class ColorProxy : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (const std::optional<int> from = colorRole(role)) return brush(QIdentityProxyModel::data(index, *from));
+    return QIdentityProxyModel::data(index, role);
+  }
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (const std::optional<int> from = colorRole(role)) {
+      return brush(QIdentityProxyModel::headerData(section, orientation, *from));
+    }
+    return QIdentityProxyModel::headerData(section, orientation, role);
+  }
+
+ private:
+  static std::optional<int> colorRole(int role) {
+    if (role == Qt::BackgroundRole) return GridModel::BackColorRole;
+    if (role == Qt::ForegroundRole) return GridModel::ForeColorRole;
+    return std::nullopt;
+  }
+  static QVariant brush(const QVariant& value) {
+    if (!value.isValid()) return {};
+    return QBrush(toQColor(Rgb::fromValue(value.toUInt())));
+  }
+};
+}  // namespace
+
+
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
-  setModel(&m_model);
+  auto* colors = new ColorProxy(this);
+  colors->setSourceModel(&m_model);
+  setModel(colors);
   verticalHeader()->hide();
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setHighlightSections(false);
@@ -58,6 +97,10 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
   });
   connect(&m_model, &QAbstractItemModel::layoutChanged, this, [this] { syncCurrent(); });
 }
+
+void DataGrid::setCellBackColor(const QColor& color) { m_model.setCellBackColor(m_row, m_col, toRgb(color)); }
+
+void DataGrid::setCellForeColor(const QColor& color) { m_model.setCellForeColor(m_row, m_col, toRgb(color)); }
 
 void DataGrid::setCols(int count) { m_model.setCols(count); }
 
@@ -129,7 +172,7 @@ void DataGrid::setCol(int col) {
 
 void DataGrid::syncCurrent() {
   if (m_row < 1 || m_row >= rows() || m_col < 0 || m_col >= cols()) return;
-  const QModelIndex index = m_model.index(m_row - 1, m_col);
+  const QModelIndex index = QTableView::model()->index(m_row - 1, m_col);
   QScopedValueRollback guard(m_syncing, true);
   selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/core/Rgb.h"
+
 #include <QAbstractTableModel>
-#include <QColor>
 #include <QHash>
 #include <QStringList>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -57,10 +59,13 @@ class GridModel : public QAbstractTableModel {
   void setFixedAlignment(int col, Align align);
   Align colAlignment(int col) const;
 
-  void setCellBackColor(int row, int col, const QColor& color);
-  void setCellForeColor(int row, int col, const QColor& color);
-  QColor cellBackColor(int row, int col) const;
-  QColor cellForeColor(int row, int col) const;
+  // Cell colours; nullopt (or none set) is the grid's normal colour. Views read them
+  // through the two roles below as 0xRRGGBB values.
+  enum ColorRole { BackColorRole = Qt::UserRole + 1, ForeColorRole };
+  void setCellBackColor(int row, int col, std::optional<Rgb> color);
+  void setCellForeColor(int row, int col, std::optional<Rgb> color);
+  std::optional<Rgb> cellBackColor(int row, int col) const;
+  std::optional<Rgb> cellForeColor(int row, int col) const;
 
   // Empties every cell text and colour; the row and column counts stay.
   void clear();
@@ -106,8 +111,9 @@ class GridModel : public QAbstractTableModel {
   int m_cols = 0;
   std::vector<Align> m_colAlign;
   std::vector<Align> m_fixedAlign;
-  QHash<quint64, QColor> m_back;
-  QHash<quint64, QColor> m_fore;
+  QHash<quint64, Rgb> m_back;
+  QHash<quint64, Rgb> m_fore;
+  QVariant colorData(int row, int col, int role) const;
 };
 
 }  // namespace platform

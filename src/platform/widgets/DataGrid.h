@@ -1,11 +1,16 @@
 #pragma once
 
-#include "platform/GridModel.h"
+#include "platform/core/GridModel.h"
 
 #include <QTableView>
 #include <initializer_list>
 
+class QColor;
+
 namespace platform {
+
+QColor toQColor(Rgb rgb);
+Rgb toRgb(const QColor& color);
 
 // A column as a screen lays it out: header text, width in twips, alignment of its cells.
 struct GridColumn {
@@ -51,8 +56,8 @@ class DataGrid : public QTableView {
   void setCol(int col);
   QString text() const { return textMatrix(m_row, m_col); }
   void setText(const QString& text) { setTextMatrix(m_row, m_col, text); }
-  void setCellBackColor(const QColor& color) { m_model.setCellBackColor(m_row, m_col, color); }
-  void setCellForeColor(const QColor& color) { m_model.setCellForeColor(m_row, m_col, color); }
+  void setCellBackColor(const QColor& color);
+  void setCellForeColor(const QColor& color);
 
   // First visible data row. The last row may be scrolled to the top, as in the grids the
   // record files were designed for.

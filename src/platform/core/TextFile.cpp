@@ -1,6 +1,6 @@
-#include "platform/TextFile.h"
+#include "platform/core/TextFile.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 #include <QDir>
 #include <QFile>

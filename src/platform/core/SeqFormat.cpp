@@ -1,7 +1,7 @@
-#include "platform/SeqFormat.h"
+#include "platform/core/SeqFormat.h"
 
-#include "platform/Cp932.h"
-#include "platform/TextFile.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/TextFile.h"
 
 #include <charconv>
 

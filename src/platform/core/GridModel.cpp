@@ -1,8 +1,6 @@
-#include "platform/GridModel.h"
+#include "platform/core/GridModel.h"
 
-#include "platform/SeqFormat.h"
-
-#include <QBrush>
+#include "platform/core/SeqFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,9 +40,9 @@ GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 template <typename MapRow, typename KeepCol>
 void GridModel::remapColors(MapRow mapRow, KeepCol keepCol) {
-  for (QHash<quint64, QColor>* table : {&m_back, &m_fore}) {
+  for (QHash<quint64, Rgb>* table : {&m_back, &m_fore}) {
     if (table->isEmpty()) continue;
-    QHash<quint64, QColor> moved;
+    QHash<quint64, Rgb> moved;
     moved.reserve(table->size());
     for (auto it = table->cbegin(); it != table->cend(); ++it) {
       const int row = mapRow(keyRow(it.key()));
@@ -205,27 +203,38 @@ void GridModel::setFixedAlignment(int col, Align align) {
 
 Align GridModel::colAlignment(int col) const { return alignAt(m_colAlign, col); }
 
-void GridModel::setCellBackColor(int row, int col, const QColor& color) {
+void GridModel::setCellBackColor(int row, int col, std::optional<Rgb> color) {
   if (!inRange(row, col)) return;
-  if (color.isValid())
-    m_back.insert(key(row, col), color);
+  if (color)
+    m_back.insert(key(row, col), *color);
   else
     m_back.remove(key(row, col));
-  cellChanged(row, col, Qt::BackgroundRole);
+  cellChanged(row, col, BackColorRole);
 }
 
-void GridModel::setCellForeColor(int row, int col, const QColor& color) {
+void GridModel::setCellForeColor(int row, int col, std::optional<Rgb> color) {
   if (!inRange(row, col)) return;
-  if (color.isValid())
-    m_fore.insert(key(row, col), color);
+  if (color)
+    m_fore.insert(key(row, col), *color);
   else
     m_fore.remove(key(row, col));
-  cellChanged(row, col, Qt::ForegroundRole);
+  cellChanged(row, col, ForeColorRole);
 }
 
-QColor GridModel::cellBackColor(int row, int col) const { return m_back.value(key(row, col)); }
+std::optional<Rgb> GridModel::cellBackColor(int row, int col) const {
+  const auto it = m_back.constFind(key(row, col));
+  return it == m_back.cend() ? std::nullopt : std::optional<Rgb>(*it);
+}
 
-QColor GridModel::cellForeColor(int row, int col) const { return m_fore.value(key(row, col)); }
+std::optional<Rgb> GridModel::cellForeColor(int row, int col) const {
+  const auto it = m_fore.constFind(key(row, col));
+  return it == m_fore.cend() ? std::nullopt : std::optional<Rgb>(*it);
+}
+
+QVariant GridModel::colorData(int row, int col, int role) const {
+  const std::optional<Rgb> color = role == BackColorRole ? cellBackColor(row, col) : cellForeColor(row, col);
+  return color ? QVariant(color->value()) : QVariant();
+}
 
 void GridModel::clear() {
   std::fill(m_header.begin(), m_header.end(), QString());
@@ -334,14 +343,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
       return cellText(row, col);
     case Qt::TextAlignmentRole:
       return toQtAlignment(alignAt(m_colAlign, col));
-    case Qt::BackgroundRole: {
-      const auto it = m_back.constFind(key(row, col));
-      return it == m_back.cend() ? QVariant() : QVariant(QBrush(*it));
-    }
-    case Qt::ForegroundRole: {
-      const auto it = m_fore.constFind(key(row, col));
-      return it == m_fore.cend() ? QVariant() : QVariant(QBrush(*it));
-    }
+    case BackColorRole:
+    case ForeColorRole:
+      return colorData(row, col, role);
     default:
       return {};
   }
@@ -355,14 +359,9 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
       return m_header[section];
     case Qt::TextAlignmentRole:
       return toQtAlignment(alignAt(m_fixedAlign, section));
-    case Qt::BackgroundRole: {
-      const auto it = m_back.constFind(key(0, section));
-      return it == m_back.cend() ? QVariant() : QVariant(QBrush(*it));
-    }
-    case Qt::ForegroundRole: {
-      const auto it = m_fore.constFind(key(0, section));
-      return it == m_fore.cend() ? QVariant() : QVariant(QBrush(*it));
-    }
+    case BackColorRole:
+    case ForeColorRole:
+      return colorData(0, section, role);
     default:
       return {};
   }

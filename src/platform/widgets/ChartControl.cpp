@@ -1,6 +1,6 @@
-#include "platform/ChartControl.h"
+#include "platform/widgets/ChartControl.h"
 
-#include "platform/SeqFormat.h"
+#include "platform/core/SeqFormat.h"
 
 #include <QFontMetrics>
 #include <QLocale>
@@ -119,16 +119,6 @@ void normalise(ChartData& data) {
 }
 
 }  // namespace
-
-double ChartData::valueOf(const QString& text) {
-  const std::optional<double> value = textToDouble(text);
-  return value && std::isfinite(*value) ? *value : kNoValue;
-}
-
-QString ChartData::textOf(double value) {
-  if (!std::isfinite(value)) return {};
-  return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
 
 ChartControl::ChartControl(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
   normalise(m_data);

@@ -1,7 +1,7 @@
-#include "platform/HelpViewer.h"
+#include "platform/widgets/HelpViewer.h"
 
-#include "platform/MessageBox.h"
-#include "platform/TextFile.h"
+#include "platform/widgets/MessageBox.h"
+#include "platform/core/TextFile.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -3,8 +3,6 @@
 #include <QString>
 #include <initializer_list>
 
-class QWidget;
-
 namespace platform {
 
 // The beginner's tour: while it is on, screens and game windows explain themselves in a
@@ -14,9 +12,6 @@ struct TourState {
   QString strTourMsg;
 };
 TourState& tourState();
-
-// Shows strTourMsg titled "ヘルプツアー" when the tour is on.
-void SHOW_TOUR_MSG(QWidget* parent);
 
 // Joins lines into a tour text, each line ended by CR LF.
 QString tourText(std::initializer_list<const char*> lines);

@@ -1,4 +1,4 @@
-#include "platform/ColorButton.h"
+#include "platform/widgets/ColorButton.h"
 
 #include <QApplication>
 

@@ -1,0 +1,111 @@
+#include "games/framework/GameWindow.h"
+#include "platform/core/Clock.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/MessageBox.h"
+#include "support/TestSupport.h"
+
+#include <QComboBox>
+#include <QTest>
+
+using namespace games;
+using platform::Clock;
+using testing::fileBytes;
+using testing::sjis;
+using testing::writeFile;
+
+namespace {
+// A game with an operation, the smallest that a window needs.
+class OperationGame : public GameWindow {
+ public:
+  OperationGame() : GameWindow(profile()) {}
+  static GameProfile profile() {
+    GameProfile p;
+    p.windowName = "frmTest";
+    p.caption = "test";
+    p.itemName = "試験";
+    p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan, SettingField::ExtraText, SettingField::Mode,
+                        SettingField::AutoSave};
+    p.defaults.extras = {"＋"};
+    p.history = {{HistoryField::Date, "日付", 1400},    {HistoryField::Time, "時間", 1000},
+                 {HistoryField::Answers, "答数", 600},  {HistoryField::Ok, "ＯＫ", 600},
+                 {HistoryField::Ng, "ＮＧ", 600},       {HistoryField::Accuracy, "正解率", 900},
+                 {HistoryField::Speed, "秒当たり", 1000}, {HistoryField::Seconds, "秒数", 1025},
+                 {HistoryField::Operation, "モード", 700}};
+    p.operationFilterName = "cboMode2";
+    p.operations = {"＋", "－", "×", "÷"};
+    return p;
+  }
+  int timeUps = 0;
+
+ protected:
+  void showFirstBoard() override {}
+  void clearAnswers() override {}
+  void onPlayBegins() override {}
+  void onTimeUp() override { ++timeUps; }
+  QString operationText() const override { return settings().extras.value(0); }
+  QString detailText(const QString& setting, const PlayOutcome&) const override { return setting; }
+  QString explanation() const override { return {}; }
+};
+}  // namespace
+
+// The common window, driven through a stand-in game.
+class GameWindowTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() { Clock::setMonotonicMs(10'000'000); }
+  void cleanup() { Clock::useRealClocks(); }
+
+  void operationFilter_comesFirst_thenNarrowsTheOtherFilters() {
+    testing::WorkingDir dir;
+    QList<platform::MessageRequest> messages;
+    platform::setMessageHandler([&](const platform::MessageRequest& r) {
+      messages.append(r);
+      return platform::MsgResult::Ok;
+    });
+    writeFile("試験履歴.txt", sjis("\"2024/05/01\",\"08:00:00\",14,14,0,\"100.0%\",\"0.23/秒\",\"60秒\",\"＋\"\r\n"
+                                  "\"2024/05/01\",\"09:00:00\",14,12,2,\"85.7%\",\"0.23/秒\",\"60秒\",\"×\"\r\n"));
+    OperationGame game;
+    game.Form_Load();
+    auto* grid = game.findChild<platform::DataGrid*>("msgRireki");
+    auto* seconds = game.findChild<QComboBox*>("cboJikan2");
+    auto* operation = game.findChild<QComboBox*>("cboMode2");
+    QCOMPARE(fileBytes("試験設定.txt"), sjis("20,60,\"＋\",\"答数\",1\r\n"));
+
+    seconds->setCurrentText("60");
+    game.cboJikan2_Click();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, QStringLiteral("先にモードを選んでください"));
+    QCOMPARE(messages[0].title, QStringLiteral("モード選択"));
+    QCOMPARE(grid->rows(), 3);
+    QCOMPARE(seconds->currentText(), QString());
+
+    operation->setCurrentText("×");
+    game.operationFilter_Click();
+    QCOMPARE(grid->rows(), 2);
+    QCOMPARE(grid->textMatrix(1, 2), QStringLiteral("09:00:00"));
+    seconds->setCurrentText("60");
+    game.cboJikan2_Click();
+    QCOMPARE(grid->rows(), 2);
+    game.cmdAllDsp_Click();
+    QCOMPARE(operation->currentText(), QString());
+    QCOMPARE(grid->rows(), 3);
+    platform::setMessageHandler({});
+  }
+
+  void secondsPlay_letsTheGameJudgeAgainWhenTimeIsUp() {
+    testing::WorkingDir dir;
+    OperationGame game;
+    game.Form_Load();
+    game.optMode_Click(1);
+    game.cmdStart_Click();
+    for (int i = 0; i < 3; ++i) game.tmrStart_Timer();
+    Clock::advance(61'000);
+    game.tmrBp_Timer();
+    QCOMPARE(game.timeUps, 1);
+    QVERIFY(game.engine().ended());
+  }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "tst_game_window.moc"
