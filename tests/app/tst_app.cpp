@@ -355,7 +355,7 @@ class MainWindowTest : public QObject {
     platform::Clock::advance(4200);
     game->findChild<QLineEdit*>(QStringLiteral("txtKaitou"))
         ->setText(QString::number(games::block::expectedSum(game->board(), 2)));
-    QVERIFY(game->engine().ended());
+    QVERIFY(game->engine().blnEnd());
 
     QTest::mouseClick(game->findChild<QPushButton*>(QStringLiteral("cmdEnd")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -19,6 +19,12 @@ const QColor kColumnColours[kMaxColumns] = {
     QColor(0xFF, 0x99, 0x99), QColor(0xFF, 0xCC, 0x88), QColor(0xEE, 0xEE, 0x77), QColor(0x99, 0xDD, 0x99),
     QColor(0x88, 0xDD, 0xEE), QColor(0x99, 0xAA, 0xFF), QColor(0xDD, 0x99, 0xEE), QColor(0xCC, 0xBB, 0x99)};
 
+QStringList columnChoices() {
+  QStringList items;
+  for (int k = 1; k <= kMaxColumns; ++k) items.append(QString::number(k));
+  return items;
+}
+
 int blockTop(int block) { return 3075 - 375 * (block - 1); }  // twips; block 1 is the bottom one
 }  // namespace
 
@@ -28,6 +34,7 @@ GameProfile BlockGame::profile() {
   p.caption = QStringLiteral("ブロック計算ドリル");
   p.itemName = QStringLiteral("ブロック計算");
   p.rules = {PlayEngine::SpeedBy::Keystrokes, true, true};
+  p.choices.extras = {columnChoices()};
   p.playIntervalMs = 50;
   p.hintCaption = QStringLiteral("数値ナビ");
   p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan, SettingField::ExtraNumber,
@@ -86,7 +93,7 @@ BlockGame::BlockGame(QWidget* parent) : GameWindow(profile(), parent) {
   m_cboMode = new QComboBox(settingsExtra());
   m_cboMode->setObjectName(QStringLiteral("cboMode"));
   m_cboMode->setGeometry(92, 12, 72, 28);
-  for (int k = 1; k <= kMaxColumns; ++k) m_cboMode->addItem(QString::number(k));
+  m_cboMode->addItems(columnChoices());
   connect(m_cboMode, &QComboBox::activated, this, &BlockGame::cboMode_Click);
 }
 
@@ -145,17 +152,24 @@ void BlockGame::txtKaitou_Change() {
   const Judgement judgement = judge(text, expectedSum(m_board, m_cboMode->currentText().toInt()));
   if (!judgement.complete) return;
 
+  recordAnswer(judgement.right, judgement.keystrokes);
+  if (judgement.right) {
+    nextQuestion();
+    return;
+  }
   // Typing on during the flash must not judge the same answer twice.
   m_judging = true;
-  recordAnswer(judgement.right, judgement.keystrokes);
-  if (!judgement.right) {
-    setPlayAreaColour(QColor(255, 0, 0));
-    if (!waitResponsive(150)) return;
+  setPlayAreaColour(QColor(255, 0, 0));
+  after(150, [this] {
     setPlayAreaColour(platform::ColorButton::buttonFace());
-  }
+    nextQuestion();
+    m_judging = false;
+  });
+}
+
+void BlockGame::nextQuestion() {
   MAKE_MONDAI();
   clearAnswers();
-  m_judging = false;
 }
 
 QString BlockGame::detailText(const QString& settingText, const PlayOutcome&) const {

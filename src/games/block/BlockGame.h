@@ -38,6 +38,8 @@ class BlockGame : public GameWindow {
   QString explanation() const override { return block::explanation(); }
 
  private:
+  void nextQuestion();
+
   std::array<std::array<platform::Shape*, kMaxBlocks>, kMaxColumns> m_blocks{};
   std::array<QLabel*, kMaxColumns> m_lblKei{};
   QComboBox* m_cboMode = nullptr;

@@ -28,14 +28,28 @@ struct GameSettings {
   QStringList extras;  // the extra fields in layout order
 };
 
+// What the settings controls offer: a value outside them cannot be shown, so a file that
+// holds one is not used.
+struct SettingsChoices {
+  int kaisuFrom = 1, kaisuTo = 100;
+  int jikanFrom = 10, jikanTo = 180, jikanStep = 5;
+  std::vector<QStringList> extras;  // the items of each extra setting; empty: any value
+
+  QStringList jikanItems() const;
+  QStringList kaisuItems() const;
+};
+
 struct SettingsRead {
   GameSettings settings;
-  QString error;  // the file exists but could not be read; defaults are used then
+  QString error;  // the file exists but could not be read or holds a value out of range;
+                  // the defaults are used then
 };
 
 // Missing file or missing fields: the given defaults stand.
-SettingsRead readSettings(const QString& fileName, const SettingsLayout& layout, const GameSettings& defaults);
-QString writeSettings(const QString& fileName, const SettingsLayout& layout, const GameSettings& settings);
+[[nodiscard]] SettingsRead readSettings(const QString& fileName, const SettingsLayout& layout,
+                                        const GameSettings& defaults, const SettingsChoices& choices);
+[[nodiscard]] QString writeSettings(const QString& fileName, const SettingsLayout& layout,
+                                    const GameSettings& settings);
 QString settingsLine(const SettingsLayout& layout, const GameSettings& settings);
 
 }  // namespace games

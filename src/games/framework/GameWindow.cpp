@@ -10,13 +10,12 @@
 #include "platform/core/SeqFormat.h"
 #include "platform/widgets/Shape.h"
 #include "platform/core/TextFile.h"
-#include "records/RecordFile.h"
+#include "games/framework/PlaySaving.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -259,7 +258,7 @@ void GameWindow::connectEngine() {
   connect(&m_engine, &PlayEngine::timeUp, this, [this] { onTimeUp(); });
   connect(&m_engine, &PlayEngine::clockChanged, this, [this] {
     m_lblJikan->setText(m_engine.clockText());
-    if (m_engine.mode() == PlayEngine::Mode::Seconds && m_engine.playing()) {
+    if (m_engine.mode() == PlayEngine::Mode::Seconds && m_engine.blnPlay()) {
       m_shpJikanK->resize(m_engine.barWidth(m_intHaba), m_shpJikanK->height());
     }
   });
@@ -290,8 +289,8 @@ void GameWindow::Form_Load() {
   m_loading = true;
   cmdAllDsp_Click();
 
-  const QString file = m_profile.itemName + QStringLiteral("設定.txt");
-  const SettingsRead read = readSettings(file, m_profile.settingsLayout, m_profile.defaults);
+  const SettingsRead read =
+      readSettings(m_profile.settingsFile(), m_profile.settingsLayout, m_profile.defaults, m_profile.choices);
   m_settings = read.settings;
   if (!read.error.isEmpty()) {
     // Keep the unreadable file until the player changes a setting.
@@ -337,11 +336,11 @@ void GameWindow::Form_Load() {
 void GameWindow::fillLists() {
   for (QComboBox* box : {m_cboJikan, m_cboJikan2}) {
     box->clear();
-    for (int s = m_profile.jikanFrom; s <= m_profile.jikanTo; s += m_profile.jikanStep) box->addItem(QString::number(s));
+    box->addItems(m_profile.choices.jikanItems());
   }
   for (QComboBox* box : {m_cboKaisu, m_cboKaisu2}) {
     box->clear();
-    for (int n = m_profile.kaisuFrom; n <= m_profile.kaisuTo; ++n) box->addItem(QString::number(n));
+    box->addItems(m_profile.choices.kaisuItems());
   }
   m_cboJikan2->setCurrentIndex(-1);
   m_cboKaisu2->setCurrentIndex(-1);
@@ -350,7 +349,7 @@ void GameWindow::fillLists() {
 void GameWindow::SAVE_SETTEI() {
   if (m_loading) return;
   m_settingsWritable = true;
-  const QString error = writeSettings(m_profile.itemName + QStringLiteral("設定.txt"), m_profile.settingsLayout, m_settings);
+  const QString error = writeSettings(m_profile.settingsFile(), m_profile.settingsLayout, m_settings);
   if (!error.isEmpty()) platform::showMessage(this, error, m_profile.caption, platform::MsgIcon::Exclamation);
 }
 
@@ -388,35 +387,24 @@ void GameWindow::cmdStart_Click() {
 void GameWindow::recordAnswer(bool right, int keystrokes) { m_engine.answer(right, keystrokes); }
 
 void GameWindow::cmdHozon_Click() {
-  if (m_engine.answersGiven() == 0 || m_engine.playing() || m_engine.countdownRunning()) return;
+  if (m_engine.answersGiven() == 0 || m_engine.blnPlay() || m_engine.blnStart()) return;
   const bool bySeconds = m_engine.mode() == PlayEngine::Mode::Seconds;
-  PlayOutcome play;
-  play.savedAt = platform::Clock::now();
-  play.ok = m_engine.intOk();
-  play.ng = m_engine.intNg();
-  play.keystrokes = m_engine.intMoji();
-  play.answers = m_engine.answersGiven();
-  play.speedNumerator =
-      m_profile.rules.speedBy == PlayEngine::SpeedBy::Keystrokes ? m_engine.intMoji() : m_engine.answersGiven();
-  play.seconds = bySeconds ? float(m_settings.jikan) : float(m_engine.shownSeconds());
-  play.operation = operationText();
+  const PlayOutcome play = outcomeOf(m_engine, platform::Clock::now(), operationText());
   const QString settingText = bySeconds ? m_cboJikan->currentText() : m_cboKaisu->currentText();
-
-  const QStringList fields = historyFields(m_profile.history, play);
-  m_historyRecords.push_back(fields);
-  const int row = m_msgRireki->rows();
-  m_msgRireki->setRows(row + 1);
-  m_msgRireki->setTextMatrix(row, 0, QString::number(row));
-  for (int c = 0; c < fields.size(); ++c) m_msgRireki->setTextMatrix(row, c + 1, fields[c]);
-  if (m_msgRireki->rows() > 7) m_msgRireki->setTopRow(m_msgRireki->rows() - 1);
-
-  QString error = platform::appendTextLine(m_profile.itemName + QStringLiteral("履歴.txt"),
-                                           historyLine(m_profile.history, play));
-  const records::PlayRecord record{play.savedAt.toString(QStringLiteral("yyyy/MM/dd")),
-                                   play.savedAt.toString(QStringLiteral("HH:mm:ss")), m_profile.itemName,
-                                   play.seconds, detailText(settingText, play), {}};
-  if (error.isEmpty()) error = records::appendRecord(record);
-  if (!error.isEmpty()) platform::showMessage(this, error, QStringLiteral("保存エラー"), platform::MsgIcon::Exclamation);
+  const SaveResult saved = savePlay(m_profile, play, detailText(settingText, play));
+  // The grid mirrors the history file: a line the file did not take is not shown.
+  if (saved.historyKept) {
+    const QStringList fields = historyFields(m_profile.history, play);
+    m_historyRecords.push_back(fields);
+    const int row = m_msgRireki->rows();
+    m_msgRireki->setRows(row + 1);
+    m_msgRireki->setTextMatrix(row, 0, QString::number(row));
+    for (int c = 0; c < fields.size(); ++c) m_msgRireki->setTextMatrix(row, c + 1, fields[c]);
+    if (m_msgRireki->rows() > 7) m_msgRireki->setTopRow(m_msgRireki->rows() - 1);
+  }
+  if (!saved.error.isEmpty()) {
+    platform::showMessage(this, saved.error, QStringLiteral("保存エラー"), platform::MsgIcon::Exclamation);
+  }
   REDRAW_GRAPH();
 }
 
@@ -425,7 +413,7 @@ void GameWindow::cmdClear_Click() {
       platform::showMessage(this, QStringLiteral("履歴データをクリアします。よろしいですか？"), QStringLiteral("クリア確認"),
                             platform::MsgIcon::Exclamation, platform::MsgButtons::OkCancel);
   if (answer != platform::MsgResult::Ok) return;
-  const QString error = platform::writeFileAtomic(m_profile.itemName + QStringLiteral("履歴.txt"), {});
+  const QString error = platform::writeFileAtomic(m_profile.historyFile(), {});
   if (!error.isEmpty()) {
     platform::showMessage(this, error, QStringLiteral("クリア"), platform::MsgIcon::Exclamation);
     return;
@@ -469,7 +457,7 @@ void GameWindow::showHistory(const HistoryFilter& filter, bool all) {
 }
 
 void GameWindow::cmdAllDsp_Click() {
-  const HistoryRead read = readHistory(m_profile.itemName + QStringLiteral("履歴.txt"), m_profile.history);
+  const HistoryRead read = readHistory(m_profile.historyFile(), m_profile.history);
   m_historyRecords = read.records;
   if (!read.error.isEmpty()) {
     platform::showMessage(this, read.error, m_profile.caption, platform::MsgIcon::Exclamation);
@@ -548,27 +536,34 @@ void GameWindow::setPlayAreaColour(const QColor& colour) {
   m_playArea->setPalette(pal);
 }
 
-bool GameWindow::waitResponsive(int ms) {
-  QEventLoop loop;
-  m_waitLoop = &loop;
-  ++m_waitDepth;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-  --m_waitDepth;
-  if (!m_leaveRequested) return true;
-  if (m_waitDepth == 0) QMetaObject::invokeMethod(this, &GameWindow::leave, Qt::QueuedConnection);
-  return false;
+void GameWindow::after(int ms, std::function<void()> then) {
+  auto* timer = new QTimer(this);
+  timer->setSingleShot(true);
+  const auto wait = m_waits.insert(m_waits.end(), {timer, std::move(then)});
+  connect(timer, &QTimer::timeout, this, [this, wait] { endWait(wait); });
+  timer->start(ms);
 }
 
-void GameWindow::cmdEnd_Click() {
-  if (m_waitDepth > 0) {
-    // Leave once the wait has unwound, never from inside it.
-    m_leaveRequested = true;
-    if (m_waitLoop) m_waitLoop->quit();
-    return;
-  }
-  leave();
+void GameWindow::endWait(std::list<Wait>::iterator wait) {
+  const std::function<void()> then = std::move(wait->then);
+  wait->timer->stop();
+  wait->timer->deleteLater();
+  m_waits.erase(wait);
+  if (!m_leaving) then();
 }
+
+void GameWindow::finishWaits() {
+  while (!m_waits.empty()) {
+    // The earliest to end goes first; waits started meanwhile join the queue.
+    auto first = m_waits.begin();
+    for (auto it = m_waits.begin(); it != m_waits.end(); ++it) {
+      if (it->timer->remainingTime() < first->timer->remainingTime()) first = it;
+    }
+    endWait(first);
+  }
+}
+
+void GameWindow::cmdEnd_Click() { leave(); }
 
 void GameWindow::leave() {
   if (m_leaving) return;

@@ -1,19 +1,16 @@
 #pragma once
 
-#include "games/framework/GameHistory.h"
-#include "games/framework/GameSettings.h"
-#include "games/framework/PlayEngine.h"
+#include "games/framework/GameProfile.h"
 
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <list>
 #include <optional>
 
 class QCheckBox;
 class QComboBox;
-class QEventLoop;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -27,35 +24,6 @@ class Shape;
 }  // namespace platform
 
 namespace games {
-
-// A history graph button: the grid columns it draws (two give the right/wrong chart), or
-// none for a button without an action.
-struct GraphButton {
-  QString name;
-  QString caption;
-  std::vector<HistoryField> fields;
-};
-
-// How a game differs from the others: names, clock, lists, files and history.
-struct GameProfile {
-  QString windowName;  // "frmG2"
-  QString caption;     // window caption
-  QString itemName;    // item name in the record file and the game's file names
-  PlayEngine::Rules rules;
-  int playIntervalMs = 50;
-  int jikanFrom = 10, jikanTo = 180, jikanStep = 5;
-  int kaisuFrom = 1, kaisuTo = 100;
-  QString hintCaption;  // empty: the game has no hint
-  QString speedCaption = QStringLiteral("タイプ数／秒");
-  SettingsLayout settingsLayout;
-  GameSettings defaults;
-  HistoryLayout history;
-  std::vector<GraphButton> graphButtons;
-  // Games with an operation filter their history by it first ("cboMode2", "cboKeisan2").
-  QString operationFilterName;
-  QStringList operations;
-  QSize playAreaSize{500, 290};
-};
 
 // What every game window shares: the settings panel, the start button and countdown, the
 // two kinds of play with their clocks and time bar, the figures, saving, the history grid
@@ -95,7 +63,10 @@ class GameWindow : public QWidget {
 
   const PlayEngine& engine() const { return m_engine; }
   const GameSettings& settings() const { return m_settings; }
-  bool isWaiting() const { return m_waitDepth > 0; }
+  // A wait (a flash, a pause) is under way.
+  bool isWaiting() const { return !m_waits.empty(); }
+  // Ends every wait at once, in the order they would have ended (for tests).
+  void finishWaits();
 
  protected:
   GameWindow(GameProfile profile, QWidget* parent = nullptr);
@@ -130,9 +101,11 @@ class GameWindow : public QWidget {
   platform::DataGrid* historyGrid() const { return m_msgRireki; }
   // For games that show their accuracy at every answer.
   void showAccuracy(const QString& text);
-  // Waits without blocking the window or spinning; false when the window is going away,
-  // in which case the caller returns at once.
-  bool waitResponsive(int ms);
+  // The one way a game waits: the rest of the work runs as `then` after ms, while the
+  // window and its clocks go on. Nothing runs once the window is leaving, so closing it
+  // during a wait is safe; `then` must check the play's phase before it judges or asks,
+  // since a clock may have ended the play meanwhile.
+  void after(int ms, std::function<void()> then);
   void setPlayAreaColour(const QColor& colour);
 
  protected:
@@ -193,9 +166,12 @@ class GameWindow : public QWidget {
   QTimer m_tmrBp;
   QTimer m_tmrPlay;
 
-  int m_waitDepth = 0;
-  QPointer<QEventLoop> m_waitLoop;
-  bool m_leaveRequested = false;
+  struct Wait {
+    QTimer* timer;
+    std::function<void()> then;
+  };
+  std::list<Wait> m_waits;
+  void endWait(std::list<Wait>::iterator wait);
   bool m_leaving = false;
 };
 

@@ -8,6 +8,19 @@
 
 namespace games {
 
+namespace {
+bool allowed(PlayEngine::Phase from, PlayEngine::Phase to) {
+  using P = PlayEngine::Phase;
+  switch (to) {
+    case P::Countdown: return from == P::Idle || from == P::Ended;
+    case P::Playing: return from == P::Countdown;
+    case P::Ended: return from == P::Playing;
+    case P::Idle: return false;
+  }
+  return false;
+}
+}  // namespace
+
 PlayEngine::PlayEngine(Rules rules, QObject* parent) : QObject(parent), m_rules(rules) {}
 
 qint64 PlayEngine::wholeSeconds() { return platform::Clock::monotonicMs() / 1000; }
@@ -18,60 +31,97 @@ double PlayEngine::elapsedSeconds() const {
 
 double PlayEngine::shownSeconds() const { return platform::leadingNumber(m_clock); }
 
+float PlayEngine::playSeconds() const {
+  return m_mode == Mode::Seconds ? static_cast<float>(m_seconds) : static_cast<float>(shownSeconds());
+}
+
+int PlayEngine::speedNumerator() const {
+  return m_rules.speedBy == SpeedBy::Keystrokes ? m_intMoji : answersGiven();
+}
+
 int PlayEngine::barWidth(int fullWidth) const {
   if (m_seconds <= 0) return 0;
   const int width = static_cast<int>(m_intNokori / m_seconds * 100.0 * fullWidth / 100.0);
   return qMax(0, width);
 }
 
-void PlayEngine::cmdStart_Click() {
-  if (acceptsAnswers()) return;  // a second start waits for the end of the play
-  m_blnStart = true;
-  m_blnEnd = false;
+bool PlayEngine::enter(Phase next) {
+  if (!allowed(m_phase, next)) return false;
+  m_phase = next;
+  switch (next) {
+    case Phase::Countdown: resetFigures(); break;
+    case Phase::Playing: beginPlay(); break;
+    case Phase::Ended: setResults(); break;
+    case Phase::Idle: break;
+  }
+  Q_EMIT phaseChanged(next);
+  if (next == Phase::Countdown) {
+    Q_EMIT figuresReset();
+    Q_EMIT clockChanged();
+  } else if (next == Phase::Playing) {
+    if (m_mode == Mode::Answers) Q_EMIT playClockRunning(true);
+    Q_EMIT playBegan();
+  } else if (next == Phase::Ended) {
+    Q_EMIT figuresChanged();
+    Q_EMIT playEnded();
+  }
+  return true;
+}
+
+void PlayEngine::resetFigures() {
   m_intCount = 0;
   m_intOk = m_intNg = m_intMoji = 0;
   m_intNokori = static_cast<int>(std::nearbyint(m_seconds));
   m_clock = m_mode == Mode::Seconds ? QString::number(m_seconds) : QStringLiteral("0.0");
   m_ritu.clear();
   m_byou.clear();
-  Q_EMIT figuresReset();
-  Q_EMIT clockChanged();
 }
 
+void PlayEngine::beginPlay() {
+  m_lngNow = wholeSeconds();
+  m_lngEnd = m_lngNow + static_cast<qint64>(std::nearbyint(m_seconds));
+  m_startMs = platform::Clock::monotonicMs();
+}
+
+void PlayEngine::setResults() {
+  Q_EMIT playClockRunning(false);  // also when the mode was switched during the play
+  if (m_mode == Mode::Answers) {
+    // The clock shows the measured time even when the play ended before its first tick.
+    m_clock = elapsedText(elapsedSeconds());
+    Q_EMIT clockChanged();
+  }
+  const double divisor = m_mode == Mode::Answers ? shownSeconds() : m_seconds;
+  m_byou = games::speedText(divisor > 0 ? speedNumerator() / divisor : 0.0);
+  m_ritu = percentText(answersGiven() > 0 ? double(m_intOk) / answersGiven() : 0.0);
+}
+
+void PlayEngine::cmdStart_Click() { enter(Phase::Countdown); }
+
 void PlayEngine::tmrStart_Timer() {
-  if (!m_blnStart) {
+  if (!blnStart()) {
     m_intCount = 0;
     return;
   }
   ++m_intCount;
   Q_EMIT countdownPicture(m_intCount);
-  if (m_intCount < 3) return;
-  m_blnStart = false;
-  m_lngNow = wholeSeconds();
-  m_lngEnd = m_lngNow + static_cast<qint64>(std::nearbyint(m_seconds));
-  m_blnPlay = true;
-  if (m_mode == Mode::Answers) {
-    m_startMs = platform::Clock::monotonicMs();
-    Q_EMIT playClockRunning(true);
-  }
-  Q_EMIT playBegan();
+  if (m_intCount >= 3) enter(Phase::Playing);
 }
 
 void PlayEngine::tmrPlay_Timer() {
-  if (!m_blnPlay || m_mode != Mode::Answers) return;
+  if (!blnPlay() || m_mode != Mode::Answers) return;
   m_clock = elapsedText(elapsedSeconds());
   Q_EMIT clockChanged();
 }
 
 void PlayEngine::tmrBp_Timer() {
-  if (!m_blnPlay || m_mode != Mode::Seconds) return;
+  if (!blnPlay() || m_mode != Mode::Seconds) return;
   m_lngNow = wholeSeconds();
   m_intNokori = static_cast<int>(m_lngEnd - m_lngNow);
   if (m_rules.showsRemainingSeconds) m_clock = QString::number(qMax(0, m_intNokori));
   Q_EMIT clockChanged();
   if (m_intNokori > 0) return;
   Q_EMIT timeUp();
-  endPlay();
+  enter(Phase::Ended);
 }
 
 bool PlayEngine::answer(bool right, int keystrokes) {
@@ -80,33 +130,12 @@ bool PlayEngine::answer(bool right, int keystrokes) {
   m_intMoji += keystrokes;
   Q_EMIT figuresChanged();
   // At or past the count, so answers typed during the countdown cannot leave it unreached.
-  if (m_rules.endsOnAnswerCount && m_blnPlay && m_mode == Mode::Answers &&
-      answersGiven() >= m_answersPerPlay) {
-    endPlay();
-    return true;
+  if (m_rules.endsOnAnswerCount && blnPlay() && m_mode == Mode::Answers && answersGiven() >= m_answersPerPlay) {
+    return enter(Phase::Ended);
   }
   return false;
 }
 
-void PlayEngine::finishPlay() {
-  if (m_blnPlay) endPlay();
-}
-
-void PlayEngine::endPlay() {
-  Q_EMIT playClockRunning(false);  // also when the mode was switched during the play
-  if (m_mode == Mode::Answers) {
-    // The clock shows the measured time even when the play ended before its first tick.
-    m_clock = elapsedText(elapsedSeconds());
-    Q_EMIT clockChanged();
-  }
-  m_blnPlay = false;
-  const double numerator = m_rules.speedBy == SpeedBy::Keystrokes ? m_intMoji : answersGiven();
-  const double divisor = m_mode == Mode::Answers ? shownSeconds() : m_seconds;
-  m_byou = games::speedText(divisor > 0 ? numerator / divisor : 0.0);
-  m_ritu = percentText(answersGiven() > 0 ? double(m_intOk) / answersGiven() : 0.0);
-  Q_EMIT figuresChanged();
-  Q_EMIT playEnded();
-  m_blnEnd = true;
-}
+void PlayEngine::finishPlay() { enter(Phase::Ended); }
 
 }  // namespace games

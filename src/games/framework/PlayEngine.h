@@ -6,14 +6,16 @@
 namespace games {
 
 // The life of a play, apart from any window: idle, a three-tick countdown, then a play
-// bounded by a number of answers (the clock counts up) or by seconds (it counts down).
-// The window owns the timers and calls the tick handlers; tests call them directly.
-// Durations come from the monotonic clock, so a play over midnight is timed right.
+// bounded by a number of answers (the clock counts up) or by seconds (it counts down),
+// then ended until the next start. The window owns the timers and calls the tick
+// handlers; tests call them directly. Durations come from the monotonic clock, so a play
+// over midnight is timed right.
 class PlayEngine : public QObject {
   Q_OBJECT
  public:
   enum class Mode { Answers = 0, Seconds = 1 };  // "答数", "秒数"
   enum class SpeedBy { Keystrokes, Answers };
+  enum class Phase { Idle, Countdown, Playing, Ended };
 
   // How a game differs from the others.
   struct Rules {
@@ -32,11 +34,12 @@ class PlayEngine : public QObject {
   double seconds() const { return m_seconds; }
   void setAnswersPerPlay(int count) { m_answersPerPlay = count; }
 
-  bool countdownRunning() const { return m_blnStart; }
-  bool playing() const { return m_blnPlay; }
-  bool ended() const { return m_blnEnd; }
+  Phase phase() const { return m_phase; }
+  bool blnStart() const { return m_phase == Phase::Countdown; }
+  bool blnPlay() const { return m_phase == Phase::Playing; }
+  bool blnEnd() const { return m_phase == Phase::Ended; }
   // Answers are taken only from the start button to the end of the play.
-  bool acceptsAnswers() const { return m_blnStart || m_blnPlay; }
+  bool acceptsAnswers() const { return blnStart() || blnPlay(); }
   int countdownStep() const { return m_intCount; }
 
   void cmdStart_Click();
@@ -53,11 +56,15 @@ class PlayEngine : public QObject {
   int intNg() const { return m_intNg; }
   int intMoji() const { return m_intMoji; }
   int answersGiven() const { return m_intOk + m_intNg; }
+  // What the speed divides: keystrokes or answers, as the game counts it.
+  int speedNumerator() const;
   // For games that judge again at the end (a table's final judgement).
   void setCounts(int ok, int ng) { m_intOk = ok; m_intNg = ng; }
 
   QString clockText() const { return m_clock; }   // lblJikan
   double shownSeconds() const;                     // the number lblJikan shows
+  // The play's seconds as saved: the set seconds of a "秒数" play, else the shown clock.
+  float playSeconds() const;
   int remainingSeconds() const { return m_intNokori; }
   // Width of the time bar for a full width; never below 0.
   int barWidth(int fullWidth) const;
@@ -65,6 +72,7 @@ class PlayEngine : public QObject {
   QString speedText() const { return m_byou; }     // lblByou after a play
 
  Q_SIGNALS:
+  void phaseChanged(games::PlayEngine::Phase phase);
   void figuresReset();
   void countdownPicture(int number);  // 1..3
   void playBegan();                   // the first question goes up now
@@ -75,18 +83,20 @@ class PlayEngine : public QObject {
   void playEnded();  // results are set; the window saves when auto-save is on
 
  private:
+  // The one way from phase to phase; a move the life of a play does not have is ignored.
+  bool enter(Phase next);
   static qint64 wholeSeconds();
   double elapsedSeconds() const;
-  void endPlay();
+  void resetFigures();
+  void beginPlay();
+  void setResults();
 
   Rules m_rules;
   Mode m_mode = Mode::Answers;
   double m_seconds = 60;
   int m_answersPerPlay = 20;
 
-  bool m_blnStart = false;
-  bool m_blnPlay = false;
-  bool m_blnEnd = false;
+  Phase m_phase = Phase::Idle;
   int m_intCount = 0;
   qint64 m_lngNow = 0;
   qint64 m_lngEnd = 0;

@@ -57,7 +57,14 @@ class BlockGameTest : public QObject {
     for (int i = 0; i < 3; ++i) m_game->tmrStart_Timer();
   }
   void answerRight() { type(QString::number(sum())); }
-  void answerWrong() { type(QString::number(sum() % 10 == 9 ? sum() - 1 : sum() + 1).right(QString::number(sum()).size())); }
+  QString wrongAnswer() const {
+    return QString::number(sum() % 10 == 9 ? sum() - 1 : sum() + 1).right(QString::number(sum()).size());
+  }
+  // A wrong answer flashes the play area; the next question comes when the flash is over.
+  void answerWrong() {
+    type(wrongAnswer());
+    m_game->finishWaits();
+  }
   void chooseMode(int index) { QTest::mouseClick(child<QRadioButton>(QStringLiteral("optMode(%1)").arg(index)), Qt::LeftButton); }
   void choose(const QString& combo, const QString& item) {
     auto* box = child<QComboBox>(combo);
@@ -136,7 +143,7 @@ class BlockGameTest : public QObject {
     QCOMPARE(text(QStringLiteral("lblNg")), QStringLiteral("1"));
     Clock::advance(23'400);
     answerRight();
-    QVERIFY(m_game->engine().ended());
+    QVERIFY(m_game->engine().blnEnd());
     QCOMPARE(text(QStringLiteral("lblJikan")), QStringLiteral("23.4"));
     QCOMPARE(text(QStringLiteral("lblRitu")), QStringLiteral("66.7%"));
     QCOMPARE(text(QStringLiteral("lblMoji_T")), QStringLiteral("3"));
@@ -169,7 +176,7 @@ class BlockGameTest : public QObject {
       Clock::advance(1000);
       m_game->tmrBp_Timer();
     }
-    QVERIFY(m_game->engine().ended());
+    QVERIFY(m_game->engine().blnEnd());
     QCOMPARE(records::readRecords().table[0].diary, QStringLiteral("秒数 : 60"));
     QVERIFY(fileBytes(kHistory).endsWith(sjis("\"60秒\"\r\n")));
     QCOMPARE(text(QStringLiteral("lblJikan")), QStringLiteral("0"));
@@ -239,30 +246,55 @@ class BlockGameTest : public QObject {
     QVERIFY(fileBytes(kSettings).endsWith(",1\r\n"));
   }
 
-  void wrongAnswer_flashesThePlayAreaRed_whileTheClocksRun() {
+  void wrongAnswer_flashesThePlayAreaRed_whileTheClocksRun_andTakesNoAnswerMeanwhile() {
     load();
     startPlay();
     auto* area = child<QFrame>(QStringLiteral("frmG2(0)"));
-    QColor during;
-    QTimer::singleShot(60, this, [&] {
-      during = area->palette().color(QPalette::Window);
-      m_game->tmrPlay_Timer();
-    });
     Clock::advance(700);
-    answerWrong();
-    QCOMPARE(during, QColor(255, 0, 0));
-    QCOMPARE(text(QStringLiteral("lblJikan")), QStringLiteral("0.7"));  // the clock ticked meanwhile
+    type(wrongAnswer());
+    QCOMPARE(area->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QVERIFY(m_game->isWaiting());
+    m_game->tmrPlay_Timer();
+    QCOMPARE(text(QStringLiteral("lblJikan")), QStringLiteral("0.7"));  // the clock runs on
+    child<QLineEdit>(QStringLiteral("txtKaitou"))->clear();
+    answerRight();  // typed during the flash: not judged
+    QCOMPARE(m_game->engine().answersGiven(), 1);
+
+    m_game->finishWaits();
     QCOMPARE(area->palette().color(QPalette::Window), platform::ColorButton::buttonFace());
+    QCOMPARE(child<QLineEdit>(QStringLiteral("txtKaitou"))->text(), QString());
+    QVERIFY(!m_game->isWaiting());
+    answerRight();
+    QCOMPARE(m_game->engine().intOk(), 1);
   }
 
-  void leavingDuringTheFlash_returnsWithoutACrash_andSavesNothing() {
+  void timeUpDuringTheFlash_endsThePlayOnce_andTheFlashStillEnds() {
+    writeFile(kSettings, sjis("20,10,3,\"秒数\",1,0\r\n"));
+    load();
+    startPlay();
+    type(wrongAnswer());
+    Clock::advance(10'000);
+    m_game->tmrBp_Timer();  // time is up while the play area is red
+    QVERIFY(m_game->engine().blnEnd());
+    QCOMPARE(records::readRecords().table.size(), 1);
+    m_game->finishWaits();
+    QCOMPARE(child<QFrame>(QStringLiteral("frmG2(0)"))->palette().color(QPalette::Window),
+             platform::ColorButton::buttonFace());
+    answerRight();  // after the end: nothing more is judged or saved
+    QCOMPARE(m_game->engine().answersGiven(), 1);
+    QCOMPARE(records::readRecords().table.size(), 1);
+    QVERIFY(child<QPushButton>(QStringLiteral("cmdStart"))->isEnabled());
+  }
+
+  void leavingDuringTheFlash_returnsWithoutACrash_andSavesOnce() {
     writeFile(kSettings, sjis("1,60,3,\"答数\",1,0\r\n"));
     load();
     startPlay();
-    QTimer::singleShot(30, this, [this] { QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdEnd")), Qt::LeftButton); });
-    answerWrong();  // ends the one-answer play and saves it, then flashes
+    type(wrongAnswer());  // ends the one-answer play and saves it, then flashes
+    QVERIFY(m_game->isWaiting());
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdEnd")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QTRY_VERIFY(m_game.isNull());
+    QVERIFY(m_game.isNull());
     QCOMPARE(m_returns, 1);
     QCOMPARE(records::readRecords().table.size(), 1);
   }

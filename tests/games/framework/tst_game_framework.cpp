@@ -2,6 +2,8 @@
 #include "games/framework/GameSettings.h"
 #include "games/framework/GameText.h"
 #include "games/framework/PlayEngine.h"
+#include "games/framework/PlaySaving.h"
+#include "records/RecordFile.h"
 #include "platform/core/Clock.h"
 #include "support/TestSupport.h"
 
@@ -17,6 +19,7 @@ using testing::writeFile;
 namespace {
 const SettingsLayout kBlockSettings = {SettingField::Kaisu, SettingField::Jikan,    SettingField::ExtraNumber,
                                        SettingField::Mode,  SettingField::AutoSave, SettingField::Hint};
+const SettingsChoices kBlockChoices = {1, 100, 10, 180, 5, {{"1", "2", "3", "4", "5", "6", "7", "8"}}};
 const HistoryLayout kBlockHistory = {
     {HistoryField::Date, "日付", 1400},      {HistoryField::Time, "時間", 1000},
     {HistoryField::Answers, "答数", 600},    {HistoryField::Ok, "ＯＫ", 600},
@@ -58,7 +61,7 @@ class GameFrameworkTest : public QObject {
     engine.tmrStart_Timer();  // ticks before the start do nothing
     QCOMPARE(pictures.count(), 0);
     engine.cmdStart_Click();
-    QVERIFY(engine.countdownRunning() && engine.acceptsAnswers());
+    QVERIFY(engine.blnStart() && engine.acceptsAnswers());
     engine.tmrStart_Timer();
     engine.tmrStart_Timer();
     QCOMPARE(began.count(), 0);
@@ -66,7 +69,7 @@ class GameFrameworkTest : public QObject {
     QCOMPARE(began.count(), 1);
     QCOMPARE(pictures.count(), 3);
     QCOMPARE(pictures.last().first().toInt(), 3);
-    QVERIFY(engine.playing() && !engine.countdownRunning());
+    QVERIFY(engine.blnPlay() && !engine.blnStart());
     engine.tmrStart_Timer();
     QCOMPARE(began.count(), 1);
   }
@@ -79,7 +82,7 @@ class GameFrameworkTest : public QObject {
     Clock::advance(2500);
     QVERIFY(engine.answer(true, 2));
     QCOMPARE(ended.count(), 1);
-    QVERIFY(engine.ended() && !engine.playing());
+    QVERIFY(engine.blnEnd() && !engine.blnPlay());
     QCOMPARE(engine.clockText(), QStringLiteral("2.5"));  // measured, though no clock tick came
     QCOMPARE(engine.speedText(), QStringLiteral("0.80/秒"));
     QCOMPARE(engine.accuracyText(), QStringLiteral("100.0%"));
@@ -138,33 +141,59 @@ class GameFrameworkTest : public QObject {
     QCOMPARE(engine.intOk(), 1);
     engine.setAnswersPerPlay(2);
     engine.answer(false, 1);
-    QVERIFY(engine.ended());
+    QVERIFY(engine.blnEnd());
     engine.cmdStart_Click();
     QCOMPARE(reset.count(), 1);
     QCOMPARE(engine.answersGiven(), 0);
     QCOMPARE(engine.clockText(), QStringLiteral("0.0"));
   }
 
-  void resultTexts_roundHalvesToEven() {
-    QCOMPARE(percentText(0.9), QStringLiteral("90.0%"));
-    QCOMPARE(percentText(0.0625), QStringLiteral("6.2%"));
-    QCOMPARE(speedText(38 / 23.4f), QStringLiteral("1.62/秒"));
-    QCOMPARE(elapsedText(0.25), QStringLiteral("0.2"));
-    QCOMPARE(normalizedAnswer(QStringLiteral("１２")), QStringLiteral("12"));
-    QCOMPARE(normalizedAnswer(QStringLiteral("－５")), QStringLiteral("-5"));
-    QCOMPARE(normalizedAnswer(QStringLiteral("ー３")), QStringLiteral("-3"));
+  void resultTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("accuracy 90%") << percentText(0.9) << "90.0%";
+    QTest::newRow("accuracy half to even, down") << percentText(0.0625) << "6.2%";
+    QTest::newRow("accuracy half to even, up") << percentText(0.0675) << "6.8%";
+    QTest::newRow("accuracy none") << percentText(0) << "0.0%";
+    QTest::newRow("accuracy all") << percentText(1) << "100.0%";
+    QTest::newRow("speed of 38 in 23.4 s") << speedText(38 / 23.4f) << "1.62/秒";
+    QTest::newRow("speed half to even") << speedText(0.125) << "0.12/秒";
+    QTest::newRow("speed zero") << speedText(0) << "0.00/秒";
+    QTest::newRow("elapsed half to even, down") << elapsedText(0.25) << "0.2";
+    QTest::newRow("elapsed half to even, up") << elapsedText(0.75) << "0.8";
+    QTest::newRow("elapsed whole") << elapsedText(60) << "60.0";
+  }
+  void resultTexts() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
+  }
+
+  void typedAnswers_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("normalized");
+    QTest::newRow("full-width digits") << "１２" << "12";
+    QTest::newRow("full-width minus") << "－５" << "-5";
+    QTest::newRow("long vowel mark as minus") << "ー３" << "-3";
+    QTest::newRow("minus sign") << "\u22127" << "-7";
+    QTest::newRow("ascii stays") << "42" << "42";
+  }
+  void typedAnswers() {
+    QFETCH(QString, typed);
+    QFETCH(QString, normalized);
+    QCOMPARE(normalizedAnswer(typed), normalized);
   }
 
   void settingsFile_isOneRecord_writtenAndReadBack() {
     testing::WorkingDir dir;
     GameSettings defaults;
     defaults.extras = {"3"};
-    const SettingsRead missing = readSettings("ブロック計算設定.txt", kBlockSettings, defaults);
+    const SettingsRead missing = readSettings("ブロック計算設定.txt", kBlockSettings, defaults, kBlockChoices);
     QVERIFY(missing.error.isEmpty());
     QCOMPARE(settingsLine(kBlockSettings, missing.settings), QStringLiteral("20,60,3,\"答数\",1,0"));
 
     writeFile("ブロック計算設定.txt", sjis("15,90,8,\"秒数\",0,1\r\n"));
-    const GameSettings read = readSettings("ブロック計算設定.txt", kBlockSettings, defaults).settings;
+    const GameSettings read = readSettings("ブロック計算設定.txt", kBlockSettings, defaults, kBlockChoices).settings;
     QCOMPARE(read.kaisu, 15);
     QCOMPARE(read.jikan, 90.0);
     QCOMPARE(read.extras, QStringList{"8"});
@@ -175,9 +204,70 @@ class GameFrameworkTest : public QObject {
     QCOMPARE(fileBytes("ブロック計算設定.txt"), sjis("15,90,8,\"秒数\",0,1\r\n"));
 
     writeFile("ブロック計算設定.txt", "15,90,\x82");
-    const SettingsRead broken = readSettings("ブロック計算設定.txt", kBlockSettings, defaults);
+    const SettingsRead broken = readSettings("ブロック計算設定.txt", kBlockSettings, defaults, kBlockChoices);
     QVERIFY(!broken.error.isEmpty());
     QCOMPARE(broken.settings.kaisu, 20);
+  }
+
+  void settingsOutOfTheChoices_makeTheFileUnreadable_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("every value in range") << QByteArray("100,180,8,\"秒数\",0,1") << true;
+    QTest::newRow("least values") << QByteArray("1,10,1,\"答数\",1,0") << true;
+    QTest::newRow("fewer fields keep the defaults") << QByteArray("15,90") << true;
+    QTest::newRow("answers beyond the list") << QByteArray("100000,60,3,\"答数\",1,0") << false;
+    QTest::newRow("answers zero") << QByteArray("0,60,3,\"答数\",1,0") << false;
+    QTest::newRow("negative seconds") << QByteArray("20,-5,3,\"答数\",1,0") << false;
+    QTest::newRow("seconds off the step") << QByteArray("20,61,3,\"答数\",1,0") << false;
+    QTest::newRow("seconds not a number") << QByteArray("20,nan,3,\"秒数\",1,0") << false;
+    QTest::newRow("seconds infinite") << QByteArray("20,inf,3,\"秒数\",1,0") << false;
+    QTest::newRow("columns beyond the list") << QByteArray("20,60,99,\"秒数\",1,0") << false;
+    QTest::newRow("unknown mode") << QByteArray("20,60,3,\"時間\",1,0") << false;
+    QTest::newRow("auto-save not 0 or 1") << QByteArray("20,60,3,\"秒数\",7,0") << false;
+    QTest::newRow("hint not 0 or 1") << QByteArray("20,60,3,\"秒数\",1,9") << false;
+    QTest::newRow("answers with a fraction") << QByteArray("2.5,60,3,\"秒数\",1,0") << false;
+  }
+  void settingsOutOfTheChoices_makeTheFileUnreadable() {
+    QFETCH(QByteArray, line);
+    QFETCH(bool, usable);
+    testing::WorkingDir dir;
+    GameSettings defaults;
+    defaults.extras = {"3"};
+    writeFile("s.txt", sjis(QString::fromUtf8(line + "\r\n")));
+    const SettingsRead read = readSettings("s.txt", kBlockSettings, defaults, kBlockChoices);
+    QCOMPARE(read.error.isEmpty(), usable);
+    if (!usable) QCOMPARE(settingsLine(kBlockSettings, read.settings), settingsLine(kBlockSettings, defaults));
+  }
+
+  void savingAPlay_triesBothFiles_andNamesEveryOneThatFailed() {
+    testing::WorkingDir dir;
+    GameProfile profile;
+    profile.itemName = "ブロック計算";
+    profile.history = kBlockHistory;
+    const PlayOutcome play = blockPlay(23.4f, 18, 2, 38);
+
+    QVERIFY(QDir().mkdir(profile.historyFile()));  // a folder where the history should be
+    SaveResult saved = savePlay(profile, play, "答数 : 20");
+    QVERIFY(!saved.historyKept && saved.recordKept);
+    QVERIFY(saved.error.contains(profile.historyFile()));
+    QVERIFY(saved.error.contains("2024/05/01 21:03:07"));
+    QVERIFY(!saved.error.contains("に残っていません：ファイル「データ.txt」"));
+    QCOMPARE(records::readRecords().table.size(), 1);
+
+    QVERIFY(QDir().rmdir(profile.historyFile()));
+    QVERIFY(QFile::remove(records::kRecordFileName));
+    QVERIFY(QDir().mkdir(records::kRecordFileName));
+    saved = savePlay(profile, play, "答数 : 20");
+    QVERIFY(saved.historyKept && !saved.recordKept);
+    QVERIFY(saved.error.contains(records::kRecordFileName));
+    QCOMPARE(readHistory(profile.historyFile(), kBlockHistory).records.size(), size_t(1));
+
+    QVERIFY(QDir().rmdir(records::kRecordFileName));
+    saved = savePlay(profile, play, "答数 : 20");
+    QVERIFY(saved.historyKept && saved.recordKept);
+    QCOMPARE(saved.error, QString());
+    QCOMPARE(fileBytes(records::kRecordFileName),
+             sjis("\"2024/05/01\",\"21:03:07\",\"ブロック計算\",23.4,\"答数 : 20\",\r\n"));
   }
 
   void historyLine_holdsTheFieldsOfAPlay() {

@@ -2,6 +2,7 @@
 #include "platform/core/Clock.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
+#include "records/RecordFile.h"
 #include "support/TestSupport.h"
 
 #include <QComboBox>
@@ -36,6 +37,8 @@ class OperationGame : public GameWindow {
     return p;
   }
   int timeUps = 0;
+  void answerForTest(bool right) { recordAnswer(right, 1); }
+  void finishForTest() { playEngine().finishPlay(); }
 
  protected:
   void showFirstBoard() override {}
@@ -93,6 +96,48 @@ class GameWindowTest : public QObject {
     platform::setMessageHandler({});
   }
 
+  void settingsOutOfRange_areReported_andTheDefaultsPlay() {
+    testing::WorkingDir dir;
+    QList<platform::MessageRequest> messages;
+    platform::setMessageHandler([&](const platform::MessageRequest& r) {
+      messages.append(r);
+      return platform::MsgResult::Ok;
+    });
+    writeFile("試験設定.txt", sjis("100000,-5,\"＋\",\"秒数\",7\r\n"));
+    OperationGame game;
+    game.Form_Load();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages[0].text.endsWith("初期設定で始めます。"));
+    QCOMPARE(game.findChild<QComboBox*>("cboKaisu")->currentText(), QStringLiteral("20"));
+    QCOMPARE(game.findChild<QComboBox*>("cboJikan")->currentText(), QStringLiteral("60"));
+    QCOMPARE(game.engine().seconds(), 60.0);
+    QCOMPARE(game.engine().mode(), PlayEngine::Mode::Answers);
+    QCOMPARE(fileBytes("試験設定.txt"), sjis("100000,-5,\"＋\",\"秒数\",7\r\n"));  // kept until a change
+    platform::setMessageHandler({});
+  }
+
+  void failedSave_showsOneMessage_andTheGridShowsOnlyWhatTheHistoryKept() {
+    testing::WorkingDir dir;
+    QList<platform::MessageRequest> messages;
+    platform::setMessageHandler([&](const platform::MessageRequest& r) {
+      messages.append(r);
+      return platform::MsgResult::Ok;
+    });
+    OperationGame game;
+    game.Form_Load();
+    QVERIFY(QDir().mkdir("試験履歴.txt"));
+    game.optMode_Click(0);
+    game.cmdStart_Click();
+    for (int i = 0; i < 3; ++i) game.tmrStart_Timer();
+    game.answerForTest(true);
+    game.finishForTest();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages[0].text.contains("試験履歴.txt"));
+    QCOMPARE(game.findChild<platform::DataGrid*>("msgRireki")->rows(), 1);
+    QCOMPARE(records::readRecords().table.size(), 1);
+    platform::setMessageHandler({});
+  }
+
   void secondsPlay_letsTheGameJudgeAgainWhenTimeIsUp() {
     testing::WorkingDir dir;
     OperationGame game;
@@ -103,7 +148,7 @@ class GameWindowTest : public QObject {
     Clock::advance(61'000);
     game.tmrBp_Timer();
     QCOMPARE(game.timeUps, 1);
-    QVERIFY(game.engine().ended());
+    QVERIFY(game.engine().blnEnd());
   }
 };
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "games/framework/GameHistory.h"
+#include "games/framework/GameSettings.h"
+#include "games/framework/PlayEngine.h"
+
+#include <QSize>
+#include <QStringList>
+#include <vector>
+
+namespace games {
+
+// A history graph button: the grid columns it draws (two give the right/wrong chart), or
+// none for a button without an action.
+struct GraphButton {
+  QString name;
+  QString caption;
+  std::vector<HistoryField> fields;
+};
+
+// How a game differs from the others: names, clock, lists, files and history.
+struct GameProfile {
+  QString windowName;  // "frmG2"
+  QString caption;     // window caption
+  QString itemName;    // item name in the record file and the game's file names
+  PlayEngine::Rules rules;
+  int playIntervalMs = 50;
+  SettingsChoices choices;
+  QString hintCaption;  // empty: the game has no hint
+  QString speedCaption = QStringLiteral("タイプ数／秒");
+  SettingsLayout settingsLayout;
+  GameSettings defaults;
+  HistoryLayout history;
+  std::vector<GraphButton> graphButtons;
+  // Games with an operation filter their history by it first ("cboMode2", "cboKeisan2").
+  QString operationFilterName;
+  QStringList operations;
+  QSize playAreaSize{500, 290};
+
+  // The game's own files, named by its item name.
+  QString settingsFile() const { return itemName + QStringLiteral("設定.txt"); }
+  QString historyFile() const { return itemName + QStringLiteral("履歴.txt"); }
+};
+
+}  // namespace games
