@@ -1,16 +1,14 @@
 #include "app/Pictures.h"
 
+#include "platform/widgets/Artwork.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace app {
 
 namespace {
-QPixmap blank(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  return pixmap;
-}
+using platform::blankPicture;
 
 void drawEyes(QPainter& p, double s, bool closed) {
   p.setBrush(QColor(0x40, 0x30, 0x20));
@@ -30,7 +28,7 @@ void drawEyes(QPainter& p, double s, bool closed) {
 }  // namespace
 
 QPixmap facePicture(Face face, int size) {
-  QPixmap pixmap = blank(size);
+  QPixmap pixmap = blankPicture(size);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   const double s = size;
@@ -72,7 +70,7 @@ QPixmap facePicture(Face face, int size) {
 }
 
 QPixmap gamePicture(int size) {
-  QPixmap pixmap = blank(size);
+  QPixmap pixmap = blankPicture(size);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   const double b = size / 3.2;
@@ -88,7 +86,7 @@ QPixmap gamePicture(int size) {
 }
 
 QPixmap tourPicture(int size) {
-  QPixmap pixmap = blank(size);
+  QPixmap pixmap = blankPicture(size);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   const double s = size;

@@ -12,6 +12,7 @@
 #include "records/TimeTotals.h"
 #include "views/DaySummary.h"
 #include "views/Graphs.h"
+#include "views/RecordsOnScreen.h"
 
 #include <QLabel>
 
@@ -122,13 +123,10 @@ void TodayPanel::DISP_TODAY() {
   INIT_DAYLIST();
   m_chart->setChartData(views::resetChart());
 
-  const records::SharedRead read = records::sharedRecords();
-  if (!read.error.isEmpty()) {
-    platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
-  }
-  m_unreadable = read.table->unreadableLineCount();
+  const std::shared_ptr<const records::RecordTable> table = views::recordsForScreen(this);
+  m_unreadable = table->unreadableLineCount();
   const views::DaySummary summary =
-      views::summarizeDay(*read.table, m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd")));
+      views::summarizeDay(*table, m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd")));
   m_noData = summary.noData;
   m_firstDay = summary.firstDay;
   m_lastDay = summary.lastDay;
@@ -186,12 +184,8 @@ void TodayPanel::cmdJikan_Click() {
 }
 
 void TodayPanel::redrawSelectedGraph() {
-  if (m_cmdDay->backColor() == selectedGraphColour()) {
-    cmdDay_Click();
-  } else if (m_cmdTotal->backColor() == selectedGraphColour()) {
-    cmdTotal_Click();
-  } else if (m_cmdJikan->backColor() == selectedGraphColour()) {
-    cmdJikan_Click();
+  if (platform::ColorButton* shown = platform::selectedButton({m_cmdDay, m_cmdTotal, m_cmdJikan}, selectedGraphColour())) {
+    shown->click();
   }
 }
 

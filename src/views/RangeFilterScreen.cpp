@@ -7,6 +7,7 @@
 #include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
 #include "views/Graphs.h"
+#include "views/RecordsOnScreen.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -182,11 +183,7 @@ void RangeFilterScreen::buildList(RangeBuilder builder) {
   INIT_BUNSEKI();
   QStringList items;
   for (int i = 0; i < m_lstAct2->count(); ++i) items << m_lstAct2->item(i)->text();
-  records::SharedRead read = records::sharedRecords();
-  if (!read.error.isEmpty()) {
-    platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
-  }
-  std::shared_ptr<const records::RecordTable> table = std::move(read.table);
+  const std::shared_ptr<const records::RecordTable> table = recordsForScreen(this);
   RangeList result = buildRangeList(
       *table, {builder, m_cboStdate->currentText(), m_cboEddate->currentText(), m_txtKey->text(), m_intWeekSel}, items);
 
@@ -334,13 +331,12 @@ void RangeFilterScreen::cmdJikan3_Click() {
   markGraphButton(m_cmdJikan3);
 }
 
+QColor RangeFilterScreen::selectedFilterColour() { return platform::kSelectedFilter; }
+QColor RangeFilterScreen::selectedGraphColour() { return platform::kSelectedGraph; }
+
 void RangeFilterScreen::redrawSelectedGraph() {
-  if (m_cmdDay3->backColor() == selectedGraphColour()) {
-    cmdDay3_Click();
-  } else if (m_cmdTotal3->backColor() == selectedGraphColour()) {
-    cmdTotal3_Click();
-  } else if (m_cmdJikan3->backColor() == selectedGraphColour()) {
-    cmdJikan3_Click();
+  if (platform::ColorButton* shown = platform::selectedButton({m_cmdDay3, m_cmdTotal3, m_cmdJikan3}, selectedGraphColour())) {
+    shown->click();
   }
 }
 

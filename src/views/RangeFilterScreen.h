@@ -64,8 +64,8 @@ class RangeFilterScreen : public QFrame {
   QListWidget* lstAct2() const { return m_lstAct2; }
   int intWeekSel() const { return m_intWeekSel; }
 
-  static QColor selectedFilterColour() { return QColor(255, 255, 192); }
-  static QColor selectedGraphColour() { return QColor(192, 255, 255); }
+  static QColor selectedFilterColour();
+  static QColor selectedGraphColour();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

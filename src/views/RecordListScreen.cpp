@@ -4,6 +4,7 @@
 #include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
 #include "views/RecordList.h"
+#include "views/RecordsOnScreen.h"
 
 #include <QPushButton>
 
@@ -46,11 +47,7 @@ void RecordListScreen::INIT_ICHIRAN() {
 }
 
 void RecordListScreen::READ_ICHIRAN() {
-  records::SharedRead read = records::sharedRecords();
-  if (!read.error.isEmpty()) {
-    platform::showMessage(this, read.error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
-  }
-  m_msgIchiran->setDataSource(std::make_shared<RecordListSource>(std::move(read.table)));
+  m_msgIchiran->setDataSource(std::make_shared<RecordListSource>(recordsForScreen(this)));
 }
 
 void RecordListScreen::sortBy(int button) {

@@ -81,11 +81,9 @@ class MainWindowTest : public QObject {
 
  private Q_SLOTS:
   void init() {
+    testing::resetRunState();
     m_dir = std::make_unique<testing::WorkingDir>();
     platform::Clock::setNow(QDateTime(kToday, QTime(12, 0, 0)));
-    app::session() = {};
-    platform::tourState() = {};
-    views::sortDescending() = {};
     m_messages.clear();
     platform::setMessageHandler([this](const platform::MessageRequest& r) {
       m_messages.append(r);
@@ -95,7 +93,7 @@ class MainWindowTest : public QObject {
   void cleanup() {
     m_window.reset();
     m_dir.reset();
-    platform::setMessageHandler({});
+    testing::resetRunState();
   }
 
   void startUp_withoutAnyFile_showsTheMainScreenForToday() {

@@ -1,34 +1,53 @@
 #pragma once
 
 #include "platform/core/Cp932.h"
+#include "platform/core/RunState.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 namespace testing {
 
-// Text as the data files hold it: code page 932.
-inline QByteArray sjis(const QString& text) { return *platform::cp932::encode(text); }
+// Every test starts from the state the program has when it starts.
+inline void resetRunState() { platform::resetRunState(); }
+
+// Text as the data files hold it: code page 932. A text the code page cannot hold is a
+// mistake in the test itself.
+inline QByteArray sjis(const QString& text) {
+  const std::optional<QByteArray> bytes = platform::cp932::encode(text);
+  if (!bytes) qFatal("test text not in code page 932: %s", qPrintable(text));
+  return *bytes;
+}
 inline QByteArray sjis(const char* utf8) { return sjis(QString::fromUtf8(utf8)); }
 
+// Test files: a write or read that fails fails the test that asked for it.
 inline void writeFile(const QString& name, const QByteArray& bytes) {
   QFile file(name);
-  file.open(QIODevice::WriteOnly);
-  file.write(bytes);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+    QTest::qFail(qPrintable(QStringLiteral("cannot write the test file %1").arg(name)), __FILE__, __LINE__);
+  }
 }
 
+// The bytes of a file; a missing file reads as no bytes.
 inline QByteArray fileBytes(const QString& name) {
   QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  if (!file.exists()) return {};
+  if (!file.open(QIODevice::ReadOnly)) {
+    QTest::qFail(qPrintable(QStringLiteral("cannot read the test file %1").arg(name)), __FILE__, __LINE__);
+    return {};
+  }
   return file.readAll();
 }
 
 // Every test runs in a working directory of its own.
 class WorkingDir {
  public:
-  WorkingDir() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
+  WorkingDir() : m_previous(QDir::currentPath()) {
+    if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path())) qFatal("cannot make a working directory for a test");
+  }
   ~WorkingDir() { QDir::setCurrent(m_previous); }
   QString path() const { return m_dir.path(); }
 

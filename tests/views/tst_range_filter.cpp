@@ -70,6 +70,7 @@ class RangeFilterScreenTest : public QObject {
 
  private Q_SLOTS:
   void init() {
+    testing::resetRunState();
     m_dir = std::make_unique<testing::WorkingDir>();
     platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
     m_firstDay.clear();

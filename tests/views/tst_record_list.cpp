@@ -44,8 +44,8 @@ class RecordListTest : public QObject {
 
  private Q_SLOTS:
   void init() {
+    testing::resetRunState();
     m_dir = std::make_unique<testing::WorkingDir>();
-    views::sortDescending() = {};
   }
   void cleanup() {
     m_screen.reset();

@@ -1,13 +1,14 @@
 #include "games/framework/GamePictures.h"
 
+#include "platform/widgets/Artwork.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace games {
 
 QPixmap countdownPicture(int step, int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
+  QPixmap pixmap = platform::blankPicture(size);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   const double s = size;
@@ -23,8 +24,7 @@ QPixmap countdownPicture(int step, int size) {
 }
 
 QPixmap autoSavePicture(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
+  QPixmap pixmap = platform::blankPicture(size);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   const double s = size;

@@ -3,6 +3,7 @@
 #include "games/framework/GamePictures.h"
 #include "platform/widgets/ChartControl.h"
 #include "platform/core/Clock.h"
+#include "platform/core/RunState.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/HelpTour.h"
@@ -24,8 +25,6 @@
 namespace games {
 
 namespace {
-const QColor kAllShown(255, 255, 192);    // "全部表示" while every row shows
-const QColor kGraphShown(192, 255, 255);  // the graph button whose graph shows
 constexpr int kPlayX = 10;
 constexpr int kSideX = 530;
 
@@ -38,6 +37,11 @@ QString& setumei() {
   static QString text;
   return text;
 }
+
+const bool registered = platform::onResetRunState([] {
+  returnToMain() = {};
+  setumei().clear();
+});
 
 QLabel* figureLabel(QWidget* parent, const QString& name, int x, int y, int width) {
   auto* label = new QLabel(parent);
@@ -449,7 +453,7 @@ void GameWindow::showHistory(const HistoryFilter& filter, bool all) {
   if (m_msgRireki->rows() > 7) m_msgRireki->setTopRow(m_msgRireki->rows() - 1);
   m_msgRireki->show();
   if (all) {
-    m_cmdAllDsp->setBackColor(kAllShown);
+    m_cmdAllDsp->setBackColor(platform::kSelectedFilter);
   } else {
     m_cmdAllDsp->setButtonFace();
   }
@@ -521,13 +525,11 @@ void GameWindow::graphButton_Click(int index) {
   shown->show();
   hidden->hide();
   shown->setChartData(historyChart(m_msgRireki->model(), columns));
-  m_graphButtons[size_t(index)]->setBackColor(kGraphShown);
+  m_graphButtons[size_t(index)]->setBackColor(platform::kSelectedGraph);
 }
 
 void GameWindow::REDRAW_GRAPH() {
-  for (size_t i = 0; i < m_graphButtons.size(); ++i) {
-    if (!m_graphButtons[i]->isButtonFace()) graphButton_Click(int(i));
-  }
+  if (platform::ColorButton* shown = platform::selectedButton(m_graphButtons, platform::kSelectedGraph)) shown->click();
 }
 
 void GameWindow::setPlayAreaColour(const QColor& colour) {

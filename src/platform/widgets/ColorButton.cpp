@@ -17,7 +17,7 @@ void ColorButton::setBackColor(const QColor& color) {
 
 QColor ColorButton::buttonFace() { return QApplication::palette().color(QPalette::Button); }
 
-void markSelected(std::initializer_list<ColorButton*> group, ColorButton* selected, const QColor& colour) {
+void markSelected(std::span<ColorButton* const> group, ColorButton* selected, const QColor& colour) {
   for (ColorButton* button : group) {
     if (button == selected) {
       button->setBackColor(colour);
@@ -25,6 +25,21 @@ void markSelected(std::initializer_list<ColorButton*> group, ColorButton* select
       button->setButtonFace();
     }
   }
+}
+
+void markSelected(std::initializer_list<ColorButton*> group, ColorButton* selected, const QColor& colour) {
+  markSelected(std::span(group.begin(), group.size()), selected, colour);
+}
+
+ColorButton* selectedButton(std::span<ColorButton* const> group, const QColor& colour) {
+  for (ColorButton* button : group) {
+    if (button->backColor() == colour) return button;
+  }
+  return nullptr;
+}
+
+ColorButton* selectedButton(std::initializer_list<ColorButton*> group, const QColor& colour) {
+  return selectedButton(std::span(group.begin(), group.size()), colour);
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPushButton>
 #include <initializer_list>
+#include <span>
 
 namespace platform {
 
@@ -25,7 +26,15 @@ class ColorButton : public QPushButton {
   QColor m_color;
 };
 
+// The colours that mark a choice in force, which the screens read back.
+inline const QColor kSelectedFilter{255, 255, 192};  // a filter, a period, "全部表示"
+inline const QColor kSelectedGraph{192, 255, 255};   // the graph on show
+
 // Marks one button of a group with a colour and gives the others the button face.
+void markSelected(std::span<ColorButton* const> group, ColorButton* selected, const QColor& colour);
 void markSelected(std::initializer_list<ColorButton*> group, ColorButton* selected, const QColor& colour);
+// The button of a group that carries the colour; nullptr when none does.
+ColorButton* selectedButton(std::span<ColorButton* const> group, const QColor& colour);
+ColorButton* selectedButton(std::initializer_list<ColorButton*> group, const QColor& colour);
 
 }  // namespace platform

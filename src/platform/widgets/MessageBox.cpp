@@ -1,5 +1,7 @@
 #include "platform/widgets/MessageBox.h"
 
+#include "platform/core/RunState.h"
+
 #include <QMessageBox>
 
 namespace platform {
@@ -9,6 +11,8 @@ MessageHandler& handler() {
   static MessageHandler h;
   return h;
 }
+
+const bool registered = onResetRunState([] { handler() = {}; });
 
 QMessageBox::Icon toQt(MsgIcon icon) {
   switch (icon) {

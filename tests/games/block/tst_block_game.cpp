@@ -74,11 +74,11 @@ class BlockGameTest : public QObject {
 
  private Q_SLOTS:
   void init() {
+    testing::resetRunState();
     m_dir = std::make_unique<testing::WorkingDir>();
     Clock::setNow(kNow);
     Clock::setMonotonicMs(5'000'000);
     platform::Random::seed(42);
-    platform::tourState() = {};
     m_messages.clear();
     m_answer = platform::MsgResult::Ok;
     m_returns = 0;
@@ -91,8 +91,7 @@ class BlockGameTest : public QObject {
   void cleanup() {
     delete m_game;
     m_dir.reset();
-    platform::setMessageHandler({});
-    Clock::useRealClocks();
+    testing::resetRunState();
   }
 
   void load_withoutFiles_usesTheDefaults_andWritesThem() {

@@ -51,8 +51,10 @@ class GameFrameworkTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { Clock::setMonotonicMs(10'000'000); }
-  void cleanup() { Clock::useRealClocks(); }
+  void init() {
+    testing::resetRunState();
+    Clock::setMonotonicMs(10'000'000);
+  }
 
   void countdown_takesThreeTicks_andThePlayBeginsOnTheThird() {
     PlayEngine engine({});

@@ -56,8 +56,10 @@ class GameWindowTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { Clock::setMonotonicMs(10'000'000); }
-  void cleanup() { Clock::useRealClocks(); }
+  void init() {
+    testing::resetRunState();
+    Clock::setMonotonicMs(10'000'000);
+  }
 
   void operationFilter_comesFirst_thenNarrowsTheOtherFilters() {
     testing::WorkingDir dir;

@@ -1,0 +1,11 @@
+#include "platform/widgets/Artwork.h"
+
+namespace platform {
+
+QPixmap blankPicture(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
+}  // namespace platform

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace platform {
+
+// A square, fully transparent picture to draw our own artwork on.
+QPixmap blankPicture(int size);
+
+}  // namespace platform
