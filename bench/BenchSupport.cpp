@@ -3,9 +3,11 @@
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 
+#include "platform/core/Clock.h"
 #include "platform/core/TextFile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -54,6 +56,16 @@ QString workingDirFor(int records, const QDate& today) {
     file.write(generateRecordFile(records, today));
   }
   return dir->path();
+}
+
+void enterWorkingDir(int records) {
+  QDir::setCurrent(workingDirFor(records, kToday));
+  platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
+}
+
+void BM_ReadAndDecodeFloor(benchmark::State& state) {
+  enterWorkingDir(int(state.range(0)));
+  for (auto _ : state) readAndDecodeOnce();
 }
 
 void readAndDecodeOnce() {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <benchmark/benchmark.h>
 
 namespace bench {
 
@@ -15,8 +16,17 @@ QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed = 
 // count for the run. Its last day is `today`.
 QString workingDirFor(int records, const QDate& today);
 
+// The day the benchmarks play on: the last day of every generated file.
+inline const QDate kToday(2026, 12, 8);
+
+// Works in the directory of a generated file of that many records, with the clock at noon
+// of kToday.
+void enterWorkingDir(int records);
+
 // The floor every view is measured against: the file read and decoded once.
 void readAndDecodeOnce();
+// The floor as a benchmark, for state.range(0) records.
+void BM_ReadAndDecodeFloor(benchmark::State& state);
 
 // Gives the play record file of the working directory a new modification time, so that it
 // counts as changed and is read again, as after a game saved a play.

@@ -16,17 +16,12 @@
 #include <map>
 #include <memory>
 
+using bench::BM_ReadAndDecodeFloor;
+
 namespace {
 
-const QDate kToday(2026, 12, 8);
-
-void BM_ReadAndDecodeFloor(benchmark::State& state) {
-  QDir::setCurrent(bench::workingDirFor(int(state.range(0)), kToday));
-  for (auto _ : state) bench::readAndDecodeOnce();
-}
-
 void BM_ReadRecords(benchmark::State& state) {
-  QDir::setCurrent(bench::workingDirFor(int(state.range(0)), kToday));
+  bench::enterWorkingDir(int(state.range(0)));
   for (auto _ : state) {
     const platform::FileBytes file = platform::readFileBytes(records::kRecordFileName);
     records::RecordTable table = records::RecordTable::parse(file.bytes);
@@ -36,8 +31,7 @@ void BM_ReadRecords(benchmark::State& state) {
 }
 
 void BM_MainWindowStartUp(benchmark::State& state) {
-  QDir::setCurrent(bench::workingDirFor(int(state.range(0)), kToday));
-  platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
+  bench::enterWorkingDir(int(state.range(0)));
   app::session().blnWelcomeShown = true;
   for (auto _ : state) {
     state.PauseTiming();

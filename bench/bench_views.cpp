@@ -19,24 +19,18 @@
 #include <map>
 #include <memory>
 
-namespace {
+using bench::BM_ReadAndDecodeFloor;
 
-const QDate kToday(2026, 12, 8);
+namespace {
 
 // A loaded main window on the record file of the given size.
 std::unique_ptr<app::MainWindow> loadedWindow(int records) {
-  QDir::setCurrent(bench::workingDirFor(records, kToday));
-  platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
+  bench::enterWorkingDir(records);
   app::session().blnWelcomeShown = true;
   auto window = std::make_unique<app::MainWindow>();
   window->Form_Load();
   QApplication::processEvents();
   return window;
-}
-
-void BM_ReadAndDecodeFloor(benchmark::State& state) {
-  QDir::setCurrent(bench::workingDirFor(int(state.range(0)), kToday));
-  for (auto _ : state) bench::readAndDecodeOnce();
 }
 
 // A screen button pressed from the main screen, up to the screen being drawn. As a user
