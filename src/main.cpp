@@ -1,9 +1,12 @@
 #include "app/WindowSwitcher.h"
+#include "platform/core/TextFile.h"
+#include "records/GameItems.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QStyleFactory>
+#include <QStringList>
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -12,6 +15,13 @@ int main(int argc, char* argv[]) {
   // Japanese glyph shapes, not the Chinese ones a fallback font might pick.
   const QString japanese = QStringLiteral("Noto Sans CJK JP");
   if (QFontDatabase::families().contains(japanese)) QApplication::setFont(QFont(japanese, 10));
+  // A write killed before its rename leaves a full copy of the file behind; clear those first.
+  QStringList files{QStringLiteral("データ.txt"), QStringLiteral("設定.txt"), QStringLiteral("プライベート.txt"),
+                    QStringLiteral("メモ.TXT")};
+  for (const QString& item : records::itemNames()) {
+    files << item + QStringLiteral("設定.txt") << item + QStringLiteral("履歴.txt");
+  }
+  platform::removeStaleTemporaryFiles(files);
   app::showMainWindow();
   return QApplication::exec();
 }

@@ -4,18 +4,100 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
+// A whole-file write goes to "<name>.atama-XXXXXX.tmp" first and is renamed over the name.
+const QLatin1String kTempMark(".atama-");
+const QLatin1String kTempEnd(".tmp");
+constexpr int kTempRandomChars = 6;
+
 QString cannotRead(const QString& name) {
   return QStringLiteral("ファイル「%1」を読み込めませんでした。").arg(name);
 }
-QString cannotWrite(const QString& name) {
-  return QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(name);
+QString cannotWrite(const QString& name, int error = 0) {
+  QString text = QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(name);
+  if (error == ENOSPC || error == EDQUOT || error == EFBIG) text += QStringLiteral("ディスクの空き容量が足りません。");
+  return text;
+}
+
+bool isAsciiLetterOrDigit(QChar c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+// Writes all of bytes at offset, going on after short writes; false with errno set otherwise.
+bool writeAll(int fd, QByteArrayView bytes, off_t offset) {
+  while (!bytes.isEmpty()) {
+    const ssize_t n = ::pwrite(fd, bytes.data(), size_t(bytes.size()), offset);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    bytes = bytes.sliced(n);
+    offset += n;
+  }
+  return true;
+}
+
+// Creates a temporary file of its own next to path; -1 with errno set when none can be made.
+int createTemporaryFile(const QByteArray& path, mode_t mode, QByteArray& tempPath) {
+  static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    QByteArray random(kTempRandomChars, Qt::Uninitialized);
+    for (char& c : random) c = kChars[QRandomGenerator::global()->bounded(int(sizeof kChars - 1))];
+    tempPath = path;
+    tempPath.append(kTempMark.data(), kTempMark.size()).append(random).append(kTempEnd.data(), kTempEnd.size());
+    const int fd = ::open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Makes the rename itself durable. The new content is already in place, so a failure here
+// is not worth reporting.
+void syncDirectoryOf(const QString& path) {
+  const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// What a killed write leaves after the file's name: this writer's ".atama-" + 6 letters or
+// digits + ".tmp", or the earlier writer's "." + 6 random ASCII letters. The earlier ones are
+// only taken with an upper case letter past the first and a lower case one, so that a user's
+// ".backup" or ".Backup" stays.
+bool isTemporarySuffix(QStringView suffix) {
+  if (suffix.startsWith(kTempMark)) {
+    const QStringView rest = suffix.sliced(kTempMark.size());
+    if (rest.size() != kTempRandomChars + kTempEnd.size() || !rest.endsWith(kTempEnd)) return false;
+    return std::all_of(rest.begin(), rest.begin() + kTempRandomChars, isAsciiLetterOrDigit);
+  }
+  if (suffix.size() != 1 + kTempRandomChars || suffix[0] != u'.') return false;
+  bool lower = false;
+  bool upperInside = false;
+  for (qsizetype i = 1; i < suffix.size(); ++i) {
+    const QChar c = suffix[i];
+    if (c >= u'a' && c <= u'z') {
+      lower = true;
+    } else if (c >= u'A' && c <= u'Z') {
+      upperInside = upperInside || i > 1;
+    } else {
+      return false;
+    }
+  }
+  return lower && upperInside;
 }
 }  // namespace
 
@@ -53,28 +135,80 @@ FileBytes readFileBytes(const QString& name) {
 }
 
 QString writeFileAtomic(const QString& name, const QByteArray& bytes) {
-  QSaveFile file(resolveFileName(name));
-  if (!file.open(QIODevice::WriteOnly)) return cannotWrite(name);
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return cannotWrite(name);
+  QString target = resolveFileName(name);
+  const QFileInfo link(target);
+  if (link.isSymLink()) target = link.symLinkTarget();  // replace what the link points to, keep the link
+  const QByteArray path = QFile::encodeName(target);
+  struct stat old {};
+  const bool exists = ::stat(path.constData(), &old) == 0;
+  if (exists && (!S_ISREG(old.st_mode) || ::access(path.constData(), W_OK) != 0)) return cannotWrite(name);
+
+  QByteArray tempPath;
+  const int fd = createTemporaryFile(path, exists ? 0600 : 0666, tempPath);
+  if (fd < 0) return cannotWrite(name, errno);
+  // Keeping the old mode is a courtesy; the content matters more than a refused chmod.
+  if (exists) ::fchmod(fd, old.st_mode & 07777);
+  int error = 0;
+  if (!writeAll(fd, bytes, 0) || ::fsync(fd) != 0) {
+    error = errno;
+    ::close(fd);
+  } else if (::close(fd) != 0) {
+    error = errno;
+  } else if (::rename(tempPath.constData(), path.constData()) != 0) {
+    error = errno;
+  } else {
+    syncDirectoryOf(target);
+    return {};
   }
-  return file.commit() ? QString() : cannotWrite(name);
+  ::unlink(tempPath.constData());
+  return cannotWrite(name, error);
 }
 
 QString appendLine(const QString& name, const QByteArray& line) {
-  QFile file(resolveFileName(name));
-  if (!file.open(QIODevice::ReadWrite)) return cannotWrite(name);
+  const QByteArray path = QFile::encodeName(resolveFileName(name));
+  bool created = false;
+  int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) {
+    fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    created = fd >= 0;
+  }
+  if (fd < 0) return cannotWrite(name, errno);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return cannotWrite(name);
+  }
+  const off_t oldSize = info.st_size;
   QByteArray out;
-  if (file.size() > 0) {
-    file.seek(file.size() - 1);
-    if (file.read(1) != "\n") out += "\r\n";
+  if (oldSize > 0) {
+    char last = 0;
+    if (::pread(fd, &last, 1, oldSize - 1) != 1) {
+      const int error = errno;
+      ::close(fd);
+      return cannotWrite(name, error);
+    }
+    if (last != '\n') out += "\r\n";
   }
   out += line;
   out += "\r\n";
-  file.seek(file.size());
-  if (file.write(out) != out.size() || !file.flush()) return cannotWrite(name);
-  return {};
+
+  if (writeAll(fd, out, oldSize) && ::fsync(fd) == 0) {
+    if (::close(fd) == 0) return {};
+    fd = -1;
+  }
+  // The completed line end belongs to the append, so the file goes back to its exact old bytes.
+  const int error = errno;
+  bool restored = false;
+  if (fd >= 0) {
+    restored = ::ftruncate(fd, oldSize) == 0;
+    ::close(fd);
+  } else {
+    restored = ::truncate(path.constData(), oldSize) == 0;
+  }
+  if (restored && created) restored = ::unlink(path.constData()) == 0;
+  QString text = cannotWrite(name, error);
+  if (!restored) text += QStringLiteral("ファイルの末尾に書きかけの行が残っているかもしれません。");
+  return text;
 }
 
 QString appendTextLine(const QString& name, const QString& line) {
@@ -116,6 +250,22 @@ QString writeTextLines(const QString& name, const QStringList& lines) {
     bytes += "\r\n";
   }
   return writeFileAtomic(name, bytes);
+}
+
+void removeStaleTemporaryFiles(const QStringList& names) {
+  const QStringList entries = QDir::current().entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+  for (const QString& entry : entries) {
+    for (const QString& name : names) {
+      if (entry.size() <= name.size() || QStringView(entry).first(name.size()).compare(name, Qt::CaseInsensitive) != 0) {
+        continue;
+      }
+      if (!isTemporarySuffix(QStringView(entry).sliced(name.size()))) continue;
+      const QByteArray path = QFile::encodeName(entry);
+      struct stat info {};
+      if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path.constData());
+      break;
+    }
+  }
 }
 
 }  // namespace platform

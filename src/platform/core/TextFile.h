@@ -28,16 +28,18 @@ struct FileBytes {
   bool exists = false;
   QString error;  // empty when the file was read in full or does not exist
 };
-FileBytes readFileBytes(const QString& name);
+[[nodiscard]] FileBytes readFileBytes(const QString& name);
 
-// Replaces the file's content atomically: a crash leaves the old or the new file.
-QString writeFileAtomic(const QString& name, const QByteArray& bytes);
+// Replaces the file's content atomically: the old file is replaced only once every byte of
+// the new one is on the disk, so a full disk or a crash leaves the old or the new file.
+[[nodiscard]] QString writeFileAtomic(const QString& name, const QByteArray& bytes);
 
 // Appends one line and its CR LF; completes a last line that lacks its line end first.
-QString appendLine(const QString& name, const QByteArray& line);
+// An append that fails leaves the file as it was.
+[[nodiscard]] QString appendLine(const QString& name, const QByteArray& line);
 
 // Appends one line of text in code page 932; refuses a text the code page cannot hold.
-QString appendTextLine(const QString& name, const QString& line);
+[[nodiscard]] QString appendTextLine(const QString& name, const QString& line);
 
 // Small text files: decoded from code page 932, split at line ends (CR LF or LF).
 struct TextLines {
@@ -45,11 +47,15 @@ struct TextLines {
   bool exists = false;
   QString error;
 };
-TextLines readTextLines(const QString& name);
+[[nodiscard]] TextLines readTextLines(const QString& name);
 
 // Writes lines in code page 932, each ended by CR LF, atomically. Refuses a text that the
 // code page cannot hold and leaves the file untouched then.
-QString writeTextLines(const QString& name, const QStringList& lines);
+[[nodiscard]] QString writeTextLines(const QString& name, const QStringList& lines);
+
+// Removes from the working directory the temporary files that a whole-file write of one of
+// names left behind when it was killed before it could finish. Touches nothing else.
+void removeStaleTemporaryFiles(const QStringList& names);
 
 // Splits whole-file bytes into lines without their line ends; a missing final line end is
 // tolerated.
