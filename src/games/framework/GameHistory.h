@@ -43,7 +43,7 @@ struct HistoryRead {
   qsizetype unreadable = 0;          // lines skipped; they stay in the file
   QString error;
 };
-HistoryRead readHistory(const QString& fileName, const HistoryLayout& layout);
+[[nodiscard]] HistoryRead readHistory(const QString& fileName, const HistoryLayout& layout);
 
 // Which saved plays a filter shows: all, a seconds value ("60" matches "60秒"), a number of
 // answers (right + wrong), and for games with an operation also the operation.

@@ -76,6 +76,31 @@ class GameFrameworkTest : public QObject {
     QCOMPARE(began.count(), 1);
   }
 
+  void phases_followTheLifeOfAPlay_andIgnoreMovesItDoesNotHave() {
+    PlayEngine engine({});
+    engine.setAnswersPerPlay(2);
+    QSignalSpy phases(&engine, &PlayEngine::phaseChanged);
+    QSignalSpy ended(&engine, &PlayEngine::playEnded);
+    engine.finishPlay();  // no play to finish
+    QVERIFY(!engine.answer(true, 1));
+    QCOMPARE(engine.phase(), PlayEngine::Phase::Idle);
+    countDown(engine);
+    engine.cmdStart_Click();  // no second start during a play
+    engine.answer(true, 1);
+    engine.answer(false, 1);
+    engine.finishPlay();  // already ended
+    engine.tmrBp_Timer();
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(engine.answersGiven(), 2);
+    QList<PlayEngine::Phase> seen;
+    for (const QList<QVariant>& change : phases) seen << change.first().value<PlayEngine::Phase>();
+    QCOMPARE(seen, (QList{PlayEngine::Phase::Countdown, PlayEngine::Phase::Playing, PlayEngine::Phase::Ended}));
+    QVERIFY(engine.blnEnd() && !engine.blnPlay() && !engine.blnStart());
+    engine.cmdStart_Click();  // a new play after the end
+    QCOMPARE(engine.phase(), PlayEngine::Phase::Countdown);
+    QCOMPARE(engine.answersGiven(), 0);
+  }
+
   void answersMode_withOneAnswer_endsOnTheFirstJudgedAnswer_andTakesNoMore() {
     PlayEngine engine({});
     engine.setAnswersPerPlay(1);
