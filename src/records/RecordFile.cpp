@@ -1,6 +1,7 @@
 #include "records/RecordFile.h"
 
 #include "platform/core/Cp932.h"
+#include "platform/core/RunState.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
 #include "records/GameItems.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
 
 namespace records {
@@ -16,6 +18,35 @@ namespace records {
 namespace {
 constexpr qsizetype kFieldCount = 6;
 
+QByteArrayView withoutBlanks(QByteArrayView bytes) {
+  while (!bytes.isEmpty() && (bytes.front() == ' ' || bytes.front() == '\t')) bytes = bytes.sliced(1);
+  while (!bytes.isEmpty() && (bytes.back() == ' ' || bytes.back() == '\t')) bytes.chop(1);
+  return bytes;
+}
+
+// Seconds no play can have had: a line with them is left unread.
+bool plausibleSeconds(float seconds, QByteArrayView text) {
+  if (!std::isfinite(seconds)) return false;
+  if (std::fabs(seconds) < kMaxSeconds) return true;
+  // Near the limit a float cannot tell 10000000.5 from 10000000; the text can.
+  const std::optional<double> exact = platform::seq::parseDouble(text);
+  return exact && std::fabs(*exact) <= kMaxSeconds;
+}
+
+// One text field in its quotes, appended in code page 932. A line break would split the
+// record, so such a text is refused like one the code page cannot hold.
+[[nodiscard]] QString appendQuoted(QByteArray& out, QStringView text) {
+  if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+    return QStringLiteral("改行はファイルに保存できません。改行を除いてください。");
+  }
+  const QString storable = platform::seq::storableText(text);
+  const std::optional<QByteArray> bytes = platform::cp932::encode(storable);
+  if (!bytes) return platform::cp932::unencodableMessage(storable);
+  out += '"';
+  out += *bytes;
+  out += '"';
+  return {};
+}
 }  // namespace
 
 // Fills a table line by line. Texts that are not plain ASCII are decoded once per distinct
@@ -26,10 +57,12 @@ class TableBuilder {
     m_table.m_texts.assign(itemNames().begin(), itemNames().end());
   }
 
-  void addLine(QByteArrayView line, qint32 number) {
+  void addLine(QByteArrayView line, qsizetype number) {
     RecordTable::Entry entry;
-    if (parse(line, entry)) {
-      entry.line = number;
+    // Beyond 2 GiB offsets and line numbers no longer fit an entry; such lines are only kept.
+    const bool placeable = line.data() + line.size() - m_table.m_bytes.constData() < kMaxOffset;
+    if (placeable && parse(line, entry)) {
+      entry.line = qint32(number);
       m_table.m_entries.push_back(entry);
     } else {
       m_table.m_unreadable.emplace_back(number, line.toByteArray());
@@ -42,6 +75,7 @@ class TableBuilder {
     qint32 pool = -1;
   };
   static constexpr size_t kSlots = 1024;
+  static constexpr qsizetype kMaxOffset = std::numeric_limits<qint32>::max();
 
   Slot& slotFor(QByteArrayView bytes) {
     // Length and a few bytes from each end tell the repeating texts apart well enough.
@@ -53,12 +87,14 @@ class TableBuilder {
     return m_slots[hash % kSlots];
   }
 
+  quint32 offsetOf(QByteArrayView bytes) const {
+    return bytes.isEmpty() ? 0 : quint32(bytes.data() - m_table.m_bytes.constData());
+  }
+
   bool text(const platform::seq::Field& field, RecordTable::Text& out) {
     const QByteArrayView bytes = field.bytes;
-    if (field.ascii) {
-      out = {-1, quint32(bytes.data() - m_table.m_bytes.constData()), quint32(bytes.size())};
-      return true;
-    }
+    out = {-1, offsetOf(bytes), quint32(bytes.size())};
+    if (field.ascii) return true;
     Slot& slot = slotFor(bytes);
     if (slot.pool < 0 || slot.key != bytes) {
       std::optional<QString> decoded = platform::cp932::decode(bytes);
@@ -66,15 +102,19 @@ class TableBuilder {
       slot = {bytes, qint32(m_table.m_texts.size())};
       m_table.m_texts.push_back(std::move(*decoded));
     }
-    out = {slot.pool, 0, 0};
+    out.pool = slot.pool;
     return true;
   }
 
   bool parse(QByteArrayView line, RecordTable::Entry& entry) {
     if (!platform::seq::splitLine(line, m_fields) || m_fields.size() != kFieldCount) return false;
-    const std::optional<float> seconds = platform::seq::parseFloat(m_fields[3].bytes);
-    if (!seconds) return false;
+    // An unquoted field comes without blanks around it already.
+    const QByteArrayView secondsText = m_fields[3].quoted ? withoutBlanks(m_fields[3].bytes) : m_fields[3].bytes;
+    const std::optional<float> seconds = platform::seq::parseFloat(secondsText);
+    if (!seconds || !plausibleSeconds(*seconds, secondsText)) return false;
     entry.seconds = *seconds;
+    entry.secondsAt = offsetOf(secondsText);
+    entry.secondsSize = quint32(secondsText.size());
     return text(m_fields[0], entry.date) && text(m_fields[1], entry.time) && item(m_fields[2], entry) &&
            text(m_fields[4], entry.diary) && text(m_fields[5], entry.reserved);
   }
@@ -83,7 +123,8 @@ class TableBuilder {
     const std::vector<QByteArray>& names = encodedItemNames();
     for (int i = 0; i < kItemCount; ++i) {
       if (field.bytes == names[size_t(i)]) {
-        entry.item = {i, 0, 0};  // the item table's names stand first in the pool
+        // The item table's names stand first in the pool.
+        entry.item = {i, offsetOf(field.bytes), quint32(field.bytes.size())};
         entry.itemIndex = i;
         return true;
       }
@@ -111,7 +152,7 @@ RecordTable RecordTable::parse(QByteArray bytes) {
   table.m_bytes = std::move(bytes);
   table.m_entries.reserve(size_t(table.m_bytes.size() / 48) + 1);  // lines are rarely shorter
   TableBuilder builder(table);
-  qint32 number = 0;
+  qsizetype number = 0;
   platform::forEachLine(table.m_bytes, [&](QByteArrayView line) { builder.addLine(line, number++); });
   return table;
 }
@@ -123,43 +164,79 @@ PlayRecord RecordTable::record(qsizetype i) const {
 }
 
 void RecordTable::setDiary(qsizetype i, const QString& diary) {
-  m_entries[size_t(i)].diary = {qint32(m_texts.size()), 0, 0};
+  Text& text = m_entries[size_t(i)].diary;
+  if (QAnyStringView::equal(view(text), diary)) return;
+  text = {qint32(m_texts.size()), kNotInFile, 0};
   m_texts.push_back(diary);
 }
 
 void RecordTable::removeRecord(qsizetype i) { m_entries.erase(m_entries.begin() + i); }
 
 RecordTable::Bytes RecordTable::serialize() const {
-  Bytes out;
+  QByteArray out;
+  out.reserve(m_bytes.size() + size() * 4 + 2);  // room for the quotes added to game lines
   auto unreadable = m_unreadable.begin();
   auto putUnreadableBefore = [&](qsizetype line) {
     for (; unreadable != m_unreadable.end() && unreadable->first < line; ++unreadable) {
-      out.bytes += unreadable->second;
-      out.bytes += "\r\n";
+      out += unreadable->second;
+      out += "\r\n";
     }
   };
-  for (qsizetype i = 0; i < size(); ++i) {
-    putUnreadableBefore(entry(i).line);
-    EncodedLine line = encodeRecord(record(i), LineShape::MainWindow);
-    if (!line.error.isEmpty()) return {{}, line.error};
-    out.bytes += line.bytes;
-    out.bytes += "\r\n";
+  auto fileBytes = [&](quint32 at, quint32 size) { return QByteArrayView(m_bytes.constData() + at, qsizetype(size)); };
+  QString error;
+  auto putText = [&](const Text& text) {
+    if (text.at == kNotInFile) {
+      if (error.isEmpty()) error = appendQuoted(out, m_texts[size_t(text.pool)]);
+      return;
+    }
+    out += '"';
+    out += fileBytes(text.at, text.size);
+    out += '"';
+  };
+  for (const Entry& e : m_entries) {
+    putUnreadableBefore(e.line);
+    putText(e.date);
+    out += ',';
+    putText(e.time);
+    out += ',';
+    putText(e.item);
+    out += ',';
+    out += fileBytes(e.secondsAt, e.secondsSize);
+    out += ',';
+    putText(e.diary);
+    out += ',';
+    putText(e.reserved);
+    if (!error.isEmpty()) return {{}, error};
+    out += "\r\n";
   }
   putUnreadableBefore(std::numeric_limits<qsizetype>::max());
-  return out;
+  return {out, {}};
 }
 
 EncodedLine encodeRecord(const PlayRecord& record, LineShape shape) {
-  platform::seq::LineBuilder builder;
-  builder.text(record.date).text(record.time).text(record.item).number(record.seconds).text(record.diary);
-  if (shape == LineShape::MainWindow) {
-    builder.text(record.reserved);
-  } else {
-    builder.trailingComma();
+  // Written, the line would read back as unreadable and the play show nowhere.
+  if (!std::isfinite(record.seconds) || std::fabs(record.seconds) > kMaxSeconds) {
+    return {{}, QStringLiteral("プレイ時間（%1 秒）が正しくないため記録できません。")
+                    .arg(platform::seq::floatText(record.seconds))};
   }
-  std::optional<QByteArray> bytes = platform::cp932::encode(builder.line());
-  if (!bytes) return {{}, platform::cp932::unencodableMessage(builder.line())};
-  return {*bytes, {}};
+  QByteArray bytes;
+  QString error;
+  auto put = [&](const QString& text) {
+    if (error.isEmpty()) error = appendQuoted(bytes, text);
+  };
+  put(record.date);
+  bytes += ',';
+  put(record.time);
+  bytes += ',';
+  put(record.item);
+  bytes += ',';
+  bytes += platform::seq::floatText(record.seconds).toLatin1();
+  bytes += ',';
+  put(record.diary);
+  bytes += ',';
+  if (shape == LineShape::MainWindow) put(record.reserved);
+  if (!error.isEmpty()) return {{}, error};
+  return {bytes, {}};
 }
 
 namespace {
@@ -173,6 +250,7 @@ Cache& cache() {
   static Cache last;
   return last;
 }
+const bool registered = platform::onResetRunState([] { cache() = {}; });
 }  // namespace
 
 SharedRead sharedRecords(const QString& fileName) {

@@ -13,11 +13,16 @@ namespace records {
 
 inline const QString kRecordFileName = QStringLiteral("データ.txt");
 
+// No play takes longer, either way: seconds beyond it (or no finite number) are no record.
+inline constexpr double kMaxSeconds = 10'000'000;
+
 // The play record file in line order. The table keeps the file's bytes: plain-ASCII fields
 // are read from them in place and only other texts are decoded, once per distinct text,
 // so a file of 100,000 records reads in little more than the time to decode it.
 // Lines that cannot be read are not records, but the table keeps their bytes so that a
-// rewrite puts them back where they were.
+// rewrite puts them back where they were; so are lines whose seconds are beyond kMaxSeconds.
+// A rewrite copies every field nobody changed from the file's bytes, as decoding and
+// encoding again would not always give the same bytes back.
 class RecordTable {
  public:
   qsizetype size() const { return qsizetype(m_entries.size()); }
@@ -36,24 +41,30 @@ class RecordTable {
   // The record's place in the item table, or -1 for a name that is not in it.
   int itemIndex(qsizetype i) const { return entry(i).itemIndex; }
 
+  // A diary equal to the one the record has keeps its bytes.
   void setDiary(qsizetype i, const QString& diary);
   void removeRecord(qsizetype i);
 
   qsizetype unreadableLineCount() const { return qsizetype(m_unreadable.size()); }
 
   // Builds the table from the file's bytes, which it keeps.
-  static RecordTable parse(QByteArray bytes);
-  // The file's bytes as the main window writes them back.
-  struct Bytes {
+  [[nodiscard]] static RecordTable parse(QByteArray bytes);
+  // The file's bytes as the main window writes them back: text fields in double quotes,
+  // the last one "" when it was empty or absent.
+  struct [[nodiscard]] Bytes {
     QByteArray bytes;
     QString error;  // a text the file cannot hold; bytes are then empty
   };
-  Bytes serialize() const;
+  [[nodiscard]] Bytes serialize() const;
 
  private:
   friend class TableBuilder;
 
-  // A field's text: ASCII bytes of the file, or (pool >= 0) a decoded text.
+  static constexpr quint32 kNotInFile = 0xFFFFFFFF;
+
+  // A field: where its bytes stand in the file (inside its quotes), and whether its text is
+  // those ASCII bytes themselves (pool < 0) or decoded into the pool. A text the program
+  // set has no bytes in the file (at == kNotInFile).
   struct Text {
     qint32 pool = -1;
     quint32 at = 0;
@@ -62,6 +73,8 @@ class RecordTable {
   struct Entry {
     Text date, time, item, diary, reserved;
     float seconds = 0;
+    quint32 secondsAt = 0;  // the seconds as the file writes them, blanks around left out
+    quint32 secondsSize = 0;
     qint32 line = 0;  // line of the file, from 0
     qint32 itemIndex = -1;
   };
@@ -78,37 +91,39 @@ class RecordTable {
   std::vector<std::pair<qsizetype, QByteArray>> m_unreadable;  // file line and its bytes
 };
 
-struct ReadResult {
+struct [[nodiscard]] ReadResult {
   RecordTable table;
   QString error;  // the file exists but could not be read
 };
 
 // A missing file is an empty table.
-ReadResult readRecords(const QString& fileName = kRecordFileName);
+[[nodiscard]] ReadResult readRecords(const QString& fileName = kRecordFileName);
 
 // The same table shared: while the file is unchanged since the last read (size, time,
 // inode) it is not read again. For views that only read.
-struct SharedRead {
+struct [[nodiscard]] SharedRead {
   std::shared_ptr<const RecordTable> table;
   QString error;
 };
-SharedRead sharedRecords(const QString& fileName = kRecordFileName);
+[[nodiscard]] SharedRead sharedRecords(const QString& fileName = kRecordFileName);
 
 // Appends one record as a game writes it: "<date>","<time>","<item>",<seconds>,"<diary>",
+// Returns an error text for the user.
 QString appendRecord(const PlayRecord& record, const QString& fileName = kRecordFileName);
 
 // Replaces the file with the table, atomically; records end with an empty quoted field.
-QString rewriteRecords(const RecordTable& table, const QString& fileName = kRecordFileName);
+[[nodiscard]] QString rewriteRecords(const RecordTable& table, const QString& fileName = kRecordFileName);
 
 // Leaves a file of zero bytes.
-QString emptyRecords(const QString& fileName = kRecordFileName);
+[[nodiscard]] QString emptyRecords(const QString& fileName = kRecordFileName);
 
 // One line of the file without its line end. Field 6 is "" (main window) or absent (game).
+// A text with a line break, or a character the code page cannot hold, is refused.
 enum class LineShape { Game, MainWindow };
-struct EncodedLine {
+struct [[nodiscard]] EncodedLine {
   QByteArray bytes;
   QString error;
 };
-EncodedLine encodeRecord(const PlayRecord& record, LineShape shape);
+[[nodiscard]] EncodedLine encodeRecord(const PlayRecord& record, LineShape shape);
 
 }  // namespace records

@@ -38,7 +38,7 @@ DaySummary summarizeDay(const records::RecordTable& table, const QString& day) {
     if (plays[size_t(i)] == 0) continue;
     summary.totalRows.push_back({QString::number(summary.totalRows.size() + 1), names[size_t(i)],
                                  QString::number(plays[size_t(i)]), QString::number(seconds[size_t(i)])});
-    summary.totalSeconds += seconds[size_t(i)];
+    summary.totalSeconds = records::addTotals(summary.totalSeconds, seconds[size_t(i)]);
   }
   summary.kinds = static_cast<int>(summary.totalRows.size());
   return summary;

@@ -36,7 +36,7 @@ platform::ChartData hourPlot(const platform::GridModel& list, int timeCol, int s
   for (int i = 1; i < list.rows(); ++i) {
     const QString time = list.textMatrix(i, timeCol);
     const double hourValue = std::nearbyint(platform::leadingNumber(QStringView(time).left(2)));
-    if (hourValue < 0 || hourValue > 24) continue;
+    if (!(hourValue >= 0 && hourValue <= 24)) continue;  // NaN included
     const int hour = static_cast<int>(hourValue);
     totals[hour] = records::addSeconds(totals[hour], list.number(i, secondsCol));
   }

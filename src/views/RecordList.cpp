@@ -1,10 +1,16 @@
 #include "views/RecordList.h"
 
+#include "platform/core/RunState.h"
 #include "platform/core/SeqFormat.h"
 
 #include <algorithm>
 
 namespace views {
+
+namespace {
+// A new run starts with every key button sorting ascending.
+const bool registered = platform::onResetRunState([] { sortDescending() = {}; });
+}  // namespace
 
 QString RecordListSource::text(int row, int col) const {
   if (row < 0 || row >= rowCount()) return {};

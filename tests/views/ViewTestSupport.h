@@ -5,6 +5,7 @@
 #include "platform/core/GridModel.h"
 
 #include <QDate>
+#include <QTest>
 #include <vector>
 
 namespace testing {
@@ -18,7 +19,10 @@ inline records::PlayRecord play(const QString& date, const QString& time, int it
 
 // Plays appended to the record file of the working directory as a game writes them.
 inline void savePlays(const std::vector<records::PlayRecord>& plays) {
-  for (const records::PlayRecord& p : plays) records::appendRecord(p);
+  for (const records::PlayRecord& p : plays) {
+    const QString error = records::appendRecord(p);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+  }
 }
 
 // A table read back from the bytes the plays would leave in the file.

@@ -96,6 +96,15 @@ class RangeListTest : public QObject {
     QCOMPARE(halves.list.totalRows[4], (QStringList{"逆計算", "97200", "27:00:00"}));
   }
 
+  void negativePlays_giveNegativeTotals_withTheSignInFront() {
+    const Built over = build({play(kDay(), "00:00:10", 2, -3.5f), play(kDay(), "00:00:20", 0, -3700),
+                              play(kDay(), "00:00:30", 0, 100)},
+                             {});
+    QCOMPARE(over.list.totalRows[2], (QStringList{"表計算", "-4", "-0:00:04"}));
+    QCOMPARE(over.list.totalRows[0], (QStringList{"ブロック計算", "-3600", "-1:00:00"}));
+    QCOMPARE(column(over, 5), (QStringList{"-3.5", "-3700", "100"}));
+  }
+
   void allRecords_collectEachDayOnce_inFileOrder() {
     const Built all = build({play("2024/04/01", "10:00:00", 0, 1), play("2024/04/01", "11:00:00", 1, 1),
                                         play("2024/04/03", "10:00:00", 0, 1), play("2099/01/01", "10:00:00", 0, 1)},

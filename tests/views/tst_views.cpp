@@ -1,8 +1,10 @@
+#include "platform/core/Cp932.h"
 #include "records/GameItems.h"
 #include "views/DaySummary.h"
 #include "views/Graphs.h"
 
 #include <QTest>
+#include <limits>
 
 using records::PlayRecord;
 using records::RecordTable;
@@ -84,6 +86,27 @@ class ViewsTest : public QObject {
     const views::DaySummary longDay = views::summarizeDay(
         tableOf({play(kDay, "08:00:00", 0, 20000), play(kDay, "09:00:00", 1, 20000)}), kDay);
     QCOMPARE(longDay.totalSeconds, 40000);
+  }
+
+  void secondsNoPlayTakes_showNowhere_andNegativePlaysCount() {
+    QByteArray bytes;
+    for (const char* seconds : {"20", "nan", "1e30", "-3.5"}) {
+      bytes += "\"2024/05/01\",\"10:00:00\",\"" + *platform::cp932::encode(records::itemNames()[0]) + "\"," + seconds +
+               ",\"\",\r\n";
+    }
+    const views::DaySummary day = views::summarizeDay(RecordTable::parse(bytes), kDay);
+    QCOMPARE(day.listRows.size(), size_t(2));
+    QCOMPARE(day.listRows[1][3], QStringLiteral("-3.5"));
+    QCOMPARE(day.totalRows[0][3], QStringLiteral("16"));  // 20 - 3.5 = 16.5, halves to even
+  }
+
+  void hourPlot_saturatesInsteadOfOverflowing() {
+    const platform::ChartData hours = views::hourPlot(*listOf({{"1", "01:00:00", "表計算", "9e18"},
+                                                              {"2", "01:10:00", "表計算", "9e18"},
+                                                              {"3", "02:00:00", "表計算", "-inf"}}),
+                                                      1, 3);
+    QCOMPARE(hours.values[0][1], double(std::numeric_limits<qint64>::max()));
+    QCOMPARE(hours.values[0][2], double(std::numeric_limits<qint64>::min()));
   }
 
   void listPlot_labelsShortenWithMoreThan16Plays() {
