@@ -34,8 +34,7 @@ QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed) {
     const int second = 8 * 3600 + (i % kPerDay) * 2400 + below(2000);
     QString diary = details[below(details.size())];
     if (below(5) == 0) diary = comments[below(comments.size())] + QString::number(i);
-    const records::PlayRecord play{day.toString(QStringLiteral("yyyy/MM/dd")),
-                                   QTime(0, 0).addSecs(second).toString(QStringLiteral("HH:mm:ss")),
+    const records::PlayRecord play{records::recordDate(day), records::recordTime(QTime(0, 0).addSecs(second)),
                                    records::itemNames()[size_t(below(records::kItemCount))],
                                    float(below(1200)) / 10.0f + 10.0f,
                                    diary,

@@ -126,7 +126,7 @@ void TodayPanel::DISP_TODAY() {
   const std::shared_ptr<const records::RecordTable> table = views::recordsForScreen(this);
   m_unreadable = table->unreadableLineCount();
   const views::DaySummary summary =
-      views::summarizeDay(*table, m_calendar->selectedDate().toString(QStringLiteral("yyyy/MM/dd")));
+      views::summarizeDay(*table, records::recordDate(m_calendar->selectedDate()));
   m_noData = summary.noData;
   m_firstDay = summary.firstDay;
   m_lastDay = summary.lastDay;

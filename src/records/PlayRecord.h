@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <QTime>
 
 namespace records {
 
@@ -15,5 +17,10 @@ struct PlayRecord {
 
   bool operator==(const PlayRecord&) const = default;
 };
+
+// Dates and times as the record file and the game histories write them: "yyyy/mm/dd" and
+// "HH:MM:SS", zero-padded.
+inline QString recordDate(const QDate& date) { return date.toString(QStringLiteral("yyyy/MM/dd")); }
+inline QString recordTime(const QTime& time) { return time.toString(QStringLiteral("HH:mm:ss")); }
 
 }  // namespace records

@@ -109,7 +109,7 @@ struct [[nodiscard]] SharedRead {
 
 // Appends one record as a game writes it: "<date>","<time>","<item>",<seconds>,"<diary>",
 // Returns an error text for the user.
-QString appendRecord(const PlayRecord& record, const QString& fileName = kRecordFileName);
+[[nodiscard]] QString appendRecord(const PlayRecord& record, const QString& fileName = kRecordFileName);
 
 // Replaces the file with the table, atomically; records end with an empty quoted field.
 [[nodiscard]] QString rewriteRecords(const RecordTable& table, const QString& fileName = kRecordFileName);

@@ -58,9 +58,8 @@ bool isRecordDate(QStringView text) {
          parseDate(text).isValid();
 }
 
-QString recordDate(const QDate& date) { return date.toString(QStringLiteral("yyyy/MM/dd")); }
 
-QString periodStart(const QDate& today, int days) { return recordDate(today.addDays(-days)); }
+QString periodStart(const QDate& today, int days) { return records::recordDate(today.addDays(-days)); }
 
 namespace {
 // Records come day by day, so the weekday of the record before is usually the one.

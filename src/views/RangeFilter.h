@@ -63,7 +63,6 @@ int weekdayIndex(QStringView date);
 
 // Whether a text is a date as the record file writes them: "yyyy/mm/dd".
 bool isRecordDate(QStringView text);
-QString recordDate(const QDate& date);
 
 // The first date of a period that ends today and reaches back the given number of days.
 QString periodStart(const QDate& today, int days);

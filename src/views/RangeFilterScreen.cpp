@@ -272,7 +272,7 @@ void RangeFilterScreen::cmdAllDay_Click() {
       [this] {
         RESET_KIKAN_COLORS();
         m_cboStdate->setEditText(m_hooks.firstDay ? m_hooks.firstDay() : QString());
-        m_cboEddate->setEditText(recordDate(platform::Clock::today()));
+        m_cboEddate->setEditText(records::recordDate(platform::Clock::today()));
       },
       m_cmdAllDay);
 }
@@ -287,7 +287,7 @@ void RangeFilterScreen::cmdKikan_Click(int number) {
         RESET_KIKAN_COLORS();
         const QDate today = platform::Clock::today();
         m_cboStdate->setEditText(periodStart(today, days));
-        m_cboEddate->setEditText(recordDate(today));
+        m_cboEddate->setEditText(records::recordDate(today));
       },
       m_cmdKikan[size_t(number)]);
 }

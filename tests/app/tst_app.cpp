@@ -31,10 +31,12 @@ const QDate kToday(2024, 5, 1);
 const QString kTitle = QStringLiteral("アタマ日和プロジェクト４　～計算力");
 
 void addPlay(const QString& date, const QString& time, int item, float seconds) {
-  records::appendRecord({date, time, records::itemNames()[item], seconds, QStringLiteral("答数 : 20"), {}});
+  const QString error =
+      records::appendRecord({date, time, records::itemNames()[item], seconds, QStringLiteral("答数 : 20"), {}});
+  if (!error.isEmpty()) QTest::qFail(qPrintable(error), __FILE__, __LINE__);
 }
 void addPlayToday(int item, float seconds = 30, const QString& time = QStringLiteral("10:00:00")) {
-  addPlay(kToday.toString(QStringLiteral("yyyy/MM/dd")), time, item, seconds);
+  addPlay(records::recordDate(kToday), time, item, seconds);
 }
 }  // namespace
 

@@ -10,7 +10,7 @@
 
 namespace testing {
 
-inline QString day(const QDate& date) { return date.toString(QStringLiteral("yyyy/MM/dd")); }
+inline QString day(const QDate& date) { return records::recordDate(date); }
 
 inline records::PlayRecord play(const QString& date, const QString& time, int item, float seconds,
                                 const QString& diary = {}) {

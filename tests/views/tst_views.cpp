@@ -1,3 +1,4 @@
+#include "ViewTestSupport.h"
 #include "platform/core/Cp932.h"
 #include "records/GameItems.h"
 #include "views/DaySummary.h"
@@ -8,20 +9,11 @@
 
 using records::PlayRecord;
 using records::RecordTable;
+using testing::play;
+using testing::tableOf;
 
 namespace {
 const QString kDay = QStringLiteral("2024/05/01");
-
-// Builds a table the way the file would hold it.
-RecordTable tableOf(const std::vector<PlayRecord>& plays) {
-  QByteArray bytes;
-  for (const PlayRecord& play : plays) bytes += records::encodeRecord(play, records::LineShape::Game).bytes + "\r\n";
-  return RecordTable::parse(bytes);
-}
-
-PlayRecord play(const QString& date, const QString& time, int item, float seconds) {
-  return {date, time, records::itemNames()[item], seconds, {}, {}};
-}
 
 std::unique_ptr<platform::GridModel> listOf(const std::vector<QStringList>& rows) {
   auto grid = std::make_unique<platform::GridModel>();

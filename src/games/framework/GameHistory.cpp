@@ -3,6 +3,7 @@
 #include "games/framework/GameText.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
+#include "records/PlayRecord.h"
 
 namespace games {
 
@@ -14,8 +15,8 @@ bool isNumber(HistoryField field) {
 
 QString fieldText(HistoryField field, const PlayOutcome& play) {
   switch (field) {
-    case HistoryField::Date: return play.savedAt.toString(QStringLiteral("yyyy/MM/dd"));
-    case HistoryField::Time: return play.savedAt.toString(QStringLiteral("HH:mm:ss"));
+    case HistoryField::Date: return records::recordDate(play.savedAt.date());
+    case HistoryField::Time: return records::recordTime(play.savedAt.time());
     case HistoryField::Answers: return QString::number(play.answers);
     case HistoryField::Ok: return QString::number(play.ok);
     case HistoryField::Ng: return QString::number(play.ng);
@@ -51,19 +52,9 @@ QString historyLine(const HistoryLayout& layout, const PlayOutcome& play) {
 }
 
 HistoryRead readHistory(const QString& fileName, const HistoryLayout& layout) {
-  HistoryRead read;
-  const platform::FileBytes file = platform::readFileBytes(fileName);
-  read.error = file.error;
-  platform::forEachLine(file.bytes, [&](QByteArrayView line) {
-    if (line.trimmed().isEmpty()) return;
-    std::optional<QStringList> fields = platform::seq::decodeFields(line);
-    if (!fields || fields->size() != qsizetype(layout.size())) {
-      ++read.unreadable;
-      return;
-    }
-    read.records.push_back(std::move(*fields));
-  });
-  return read;
+  platform::seq::FileRecords file =
+      platform::seq::readFileRecords(fileName, platform::seq::BadLines::Skip, qsizetype(layout.size()));
+  return {std::move(file.records), file.skipped, file.error};
 }
 
 int historyColumn(const HistoryLayout& layout, HistoryField field) {

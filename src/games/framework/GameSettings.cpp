@@ -82,7 +82,7 @@ SettingsRead readSettings(const QString& fileName, const SettingsLayout& layout,
   int extra = 0;
   for (size_t i = 0; i < layout.size() && qsizetype(i) < fields.size(); ++i) {
     if (!take(layout[i], fields[qsizetype(i)], choices, extra, taken)) {
-      read.error = QStringLiteral("ファイル「%1」の内容を読み取れませんでした。").arg(fileName);
+      read.error = platform::seq::unreadableContent(fileName);
       return read;
     }
   }

@@ -20,8 +20,8 @@ PlayOutcome outcomeOf(const PlayEngine& engine, const QDateTime& savedAt, const 
 
 SaveResult savePlay(const GameProfile& profile, const PlayOutcome& play, const QString& detailText) {
   const QString historyError = platform::appendTextLine(profile.historyFile(), historyLine(profile.history, play));
-  const records::PlayRecord record{play.savedAt.toString(QStringLiteral("yyyy/MM/dd")),
-                                   play.savedAt.toString(QStringLiteral("HH:mm:ss")), profile.itemName,
+  const records::PlayRecord record{records::recordDate(play.savedAt.date()),
+                                   records::recordTime(play.savedAt.time()), profile.itemName,
                                    play.seconds, detailText, {}};
   const QString recordError = records::appendRecord(record);
 

@@ -204,21 +204,28 @@ std::optional<QStringList> decodeFields(QByteArrayView line) {
   return texts;
 }
 
-FileRecords readFileRecords(const QString& name) {
+QString unreadableContent(const QString& name) {
+  return QStringLiteral("ファイル「%1」の内容を読み取れませんでした。").arg(name);
+}
+
+FileRecords readFileRecords(const QString& name, BadLines bad, qsizetype fieldCount) {
   FileRecords result;
   const FileBytes file = readFileBytes(name);
   result.exists = file.exists;
   result.error = file.error;
   if (!result.error.isEmpty()) return result;
   for (QByteArrayView line : splitLines(file.bytes)) {
-    if (line.isEmpty()) continue;
+    if (line.trimmed().isEmpty()) continue;
     std::optional<QStringList> fields = decodeFields(line);
-    if (!fields) {
+    if (fields && (fieldCount < 0 || fields->size() == fieldCount)) {
+      result.records.push_back(std::move(*fields));
+    } else if (bad == BadLines::Skip) {
+      ++result.skipped;
+    } else {
       result.records.clear();
-      result.error = QStringLiteral("ファイル「%1」の内容を読み取れませんでした。").arg(name);
+      result.error = unreadableContent(name);
       return result;
     }
-    result.records.push_back(std::move(*fields));
   }
   return result;
 }

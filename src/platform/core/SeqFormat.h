@@ -72,13 +72,20 @@ namespace platform::seq {
 // The fields of one line, text decoded from code page 932; nullopt when it cannot be read.
 std::optional<QStringList> decodeFields(QByteArrayView line);
 
-// Every record of a small data file (settings, history). A line that cannot be read makes
-// the whole read fail with an error for the user; a missing file has no records.
+// Every record of a small data file (settings, history), line by line; a missing file has
+// no records. What a line that cannot be read does: a file of settings is then unreadable
+// as a whole (error set, no records); a history passes over it and counts it.
+enum class BadLines { FailTheFile, Skip };
 struct FileRecords {
   std::vector<QStringList> records;
+  qsizetype skipped = 0;  // lines passed over (BadLines::Skip)
   bool exists = false;
   QString error;
 };
-FileRecords readFileRecords(const QString& name);
+[[nodiscard]] FileRecords readFileRecords(const QString& name, BadLines bad = BadLines::FailTheFile,
+                                          qsizetype fieldCount = -1);
+
+// The message for a file whose content cannot be read.
+QString unreadableContent(const QString& name);
 
 }  // namespace platform::seq
