@@ -54,20 +54,22 @@ class OperationGame : public GameWindow {
 // The common window, driven through a stand-in game.
 class GameWindowTest : public QObject {
   Q_OBJECT
+  QList<platform::MessageRequest> messages;
 
  private Q_SLOTS:
   void init() {
     testing::resetRunState();
     Clock::setMonotonicMs(10'000'000);
-  }
-
-  void operationFilter_comesFirst_thenNarrowsTheOtherFilters() {
-    testing::WorkingDir dir;
-    QList<platform::MessageRequest> messages;
-    platform::setMessageHandler([&](const platform::MessageRequest& r) {
+    messages.clear();
+    platform::setMessageHandler([this](const platform::MessageRequest& r) {
       messages.append(r);
       return platform::MsgResult::Ok;
     });
+  }
+  void cleanup() { testing::resetRunState(); }
+
+  void operationFilter_comesFirst_thenNarrowsTheOtherFilters() {
+    testing::WorkingDir dir;
     writeFile("試験履歴.txt", sjis("\"2024/05/01\",\"08:00:00\",14,14,0,\"100.0%\",\"0.23/秒\",\"60秒\",\"＋\"\r\n"
                                   "\"2024/05/01\",\"09:00:00\",14,12,2,\"85.7%\",\"0.23/秒\",\"60秒\",\"×\"\r\n"));
     OperationGame game;
@@ -95,16 +97,10 @@ class GameWindowTest : public QObject {
     game.cmdAllDsp_Click();
     QCOMPARE(operation->currentText(), QString());
     QCOMPARE(grid->rows(), 3);
-    platform::setMessageHandler({});
   }
 
   void settingsOutOfRange_areReported_andTheDefaultsPlay() {
     testing::WorkingDir dir;
-    QList<platform::MessageRequest> messages;
-    platform::setMessageHandler([&](const platform::MessageRequest& r) {
-      messages.append(r);
-      return platform::MsgResult::Ok;
-    });
     writeFile("試験設定.txt", sjis("100000,-5,\"＋\",\"秒数\",7\r\n"));
     OperationGame game;
     game.Form_Load();
@@ -115,16 +111,10 @@ class GameWindowTest : public QObject {
     QCOMPARE(game.engine().seconds(), 60.0);
     QCOMPARE(game.engine().mode(), PlayEngine::Mode::Answers);
     QCOMPARE(fileBytes("試験設定.txt"), sjis("100000,-5,\"＋\",\"秒数\",7\r\n"));  // kept until a change
-    platform::setMessageHandler({});
   }
 
   void failedSave_showsOneMessage_andTheGridShowsOnlyWhatTheHistoryKept() {
     testing::WorkingDir dir;
-    QList<platform::MessageRequest> messages;
-    platform::setMessageHandler([&](const platform::MessageRequest& r) {
-      messages.append(r);
-      return platform::MsgResult::Ok;
-    });
     OperationGame game;
     game.Form_Load();
     QVERIFY(QDir().mkdir("試験履歴.txt"));
@@ -137,7 +127,6 @@ class GameWindowTest : public QObject {
     QVERIFY(messages[0].text.contains("試験履歴.txt"));
     QCOMPARE(game.findChild<platform::DataGrid*>("msgRireki")->rows(), 1);
     QCOMPARE(records::readRecords().table.size(), 1);
-    platform::setMessageHandler({});
   }
 
   void secondsPlay_letsTheGameJudgeAgainWhenTimeIsUp() {
