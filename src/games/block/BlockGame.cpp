@@ -85,6 +85,7 @@ BlockGame::BlockGame(QWidget* parent) : GameWindow(profile(), parent) {
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(62, 240, 120, 42);
   m_txtKaitou->setAlignment(Qt::AlignRight);
+  m_txtKaitou->setMaxLength(kLongestAnswer);  // a paste cannot make one answer worth thousands of keystrokes
   m_txtKaitou->setStyleSheet(QStringLiteral("QLineEdit { font-size: 20pt; }"));
   connect(m_txtKaitou, &QLineEdit::textChanged, this, &BlockGame::txtKaitou_Change);
 

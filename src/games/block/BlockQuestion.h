@@ -14,6 +14,10 @@ struct Board {
   int columns = 0;
 };
 
+// The most characters an answer can need: eight columns of five blocks make 40.
+constexpr int kLongestAnswer = 2;
+static_assert(kMaxColumns * kMaxBlocks < 100);
+
 Board makeBoard(int columns);
 // The blocks of the first `columns` columns.
 int expectedSum(const Board& board, int columns);

@@ -1,17 +1,18 @@
 #include "games/framework/GameWindow.h"
 
 #include "games/framework/GamePictures.h"
-#include "platform/widgets/ChartControl.h"
+#include "games/framework/PlaySaving.h"
 #include "platform/core/Clock.h"
 #include "platform/core/RunState.h"
+#include "platform/core/SeqFormat.h"
+#include "platform/core/TextFile.h"
+#include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/HelpTour.h"
 #include "platform/widgets/MessageBox.h"
-#include "platform/core/SeqFormat.h"
 #include "platform/widgets/Shape.h"
-#include "platform/core/TextFile.h"
-#include "games/framework/PlaySaving.h"
+#include "records/PlayRecord.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -27,6 +28,9 @@ namespace games {
 namespace {
 constexpr int kPlayX = 10;
 constexpr int kSideX = 530;
+constexpr int kWindowHeight = 676;
+constexpr int kHistoryTop = 356;
+constexpr int kHistoryBottom = kWindowHeight - 10;
 
 std::function<void()>& returnToMain() {
   static std::function<void()> show;
@@ -70,7 +74,9 @@ GameWindow::GameWindow(GameProfile profile, QWidget* parent)
     : QWidget(parent), m_profile(std::move(profile)), m_engine(m_profile.rules) {
   setObjectName(m_profile.windowName);
   setWindowTitle(m_profile.caption);
-  setFixedSize(1000, 700);
+  // Fits a 1366 x 768 screen with a panel and a title bar.
+  setFixedSize(1000, kWindowHeight);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setAttribute(Qt::WA_DeleteOnClose);
 
   m_playArea = new QFrame(this);
@@ -157,7 +163,9 @@ void GameWindow::buildPlayPanel() {
   m_lblJikan->setGeometry(kSideX + 110, 170, 200, 50);
   m_lblJikan->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_lblJikan->setStyleSheet(QStringLiteral("QLabel { font-size: 26pt; font-weight: bold; }"));
-  caption(this, QStringLiteral("秒"), kSideX + 312, 184, 30)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  m_lblJikanUnit = caption(this, QStringLiteral("秒"), kSideX + 312, 184, 30);
+  m_lblJikanUnit->setObjectName(QStringLiteral("lblJikanTani"));
+  m_lblJikanUnit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
   m_shpJikanK = new platform::Shape(platform::Shape::Form::Rectangle, this);
   m_shpJikanK->setObjectName(QStringLiteral("shpJikanK"));
@@ -191,12 +199,15 @@ void GameWindow::buildPlayPanel() {
   m_lblRitu = figureLabel(this, QStringLiteral("lblRitu"), 494, y, 100);
   caption(this, m_profile.speedCaption, 610, y, 110);
   m_lblByou = figureLabel(this, QStringLiteral("lblByou"), 724, y, 130);
+  m_lblHozon = new QLabel(this);
+  m_lblHozon->setObjectName(QStringLiteral("lblHozon"));
+  m_lblHozon->setGeometry(862, y, 128, 30);
 }
 
 void GameWindow::buildHistoryPanel() {
   m_msgRireki = new platform::DataGrid(this);
   m_msgRireki->setObjectName(QStringLiteral("msgRireki"));
-  m_msgRireki->setGeometry(10, 356, 600, 334);
+  m_msgRireki->setGeometry(10, kHistoryTop, 600, kHistoryBottom - kHistoryTop);
 
   const int x = 620;
   // The filter row: the operation (for games that have one) first, then seconds and answers.
@@ -241,13 +252,15 @@ void GameWindow::buildHistoryPanel() {
   m_mcrRireki2->setObjectName(QStringLiteral("mcrRireki2"));
   m_mcrRireki2->setColumnCount(2);
   m_mcrRireki2->setSeriesNames({QStringLiteral("正解"), QStringLiteral("不正解")});
-  for (platform::ChartControl* chart : {m_mcrRireki, m_mcrRireki2}) chart->setGeometry(x, 428, 370, 262);
+  for (platform::ChartControl* chart : {m_mcrRireki, m_mcrRireki2}) chart->setGeometry(x, 428, 370, kHistoryBottom - 428);
   m_mcrRireki2->hide();
 }
 
 void GameWindow::connectEngine() {
   connect(&m_engine, &PlayEngine::figuresReset, this, [this] {
     clearAnswers();
+    m_playSaved = false;
+    m_lblHozon->clear();
     m_shpJikanK->resize(m_intHaba, m_shpJikanK->height());
     m_lblRitu->clear();
     m_lblByou->clear();
@@ -261,7 +274,7 @@ void GameWindow::connectEngine() {
   connect(&m_engine, &PlayEngine::playBegan, this, [this] { onPlayBegins(); });
   connect(&m_engine, &PlayEngine::timeUp, this, [this] { onTimeUp(); });
   connect(&m_engine, &PlayEngine::clockChanged, this, [this] {
-    m_lblJikan->setText(m_engine.clockText());
+    showClock(m_engine.clockText());
     if (m_engine.mode() == PlayEngine::Mode::Seconds && m_engine.blnPlay()) {
       m_shpJikanK->resize(m_engine.barWidth(m_intHaba), m_shpJikanK->height());
     }
@@ -276,11 +289,19 @@ void GameWindow::connectEngine() {
   connect(&m_engine, &PlayEngine::figuresChanged, this, &GameWindow::showFigures);
   connect(&m_engine, &PlayEngine::playEnded, this, [this] {
     m_cmdStart->setEnabled(true);
+    for (QLabel* picture : m_imgStart) picture->hide();  // the light goes off with the play
     m_lblRitu->setText(m_engine.accuracyText());
     m_lblByou->setText(m_engine.speedText());
     if (m_settings.autoSave == 1) cmdHozon_Click();
     m_msgRireki->setFocus();
+    // The grid has shown the new row; the next play is one Enter away.
+    m_cmdStart->setFocus();
   });
+}
+
+void GameWindow::showClock(const QString& text) {
+  m_lblJikan->setText(text);
+  m_lblJikanUnit->setVisible(!text.isEmpty());  // no unit without a number
 }
 
 void GameWindow::showFigures() {
@@ -323,7 +344,8 @@ void GameWindow::Form_Load() {
   showFirstBoard();
   m_intHaba = m_shpJikanK->width();
   clearAnswers();
-  for (QLabel* label : {m_lblOk, m_lblNg, m_lblMojiT, m_lblByou, m_lblRitu, m_lblJikan}) label->clear();
+  for (QLabel* label : {m_lblOk, m_lblNg, m_lblMojiT, m_lblByou, m_lblRitu}) label->clear();
+  showClock({});
 
   show();
   QCoreApplication::processEvents();
@@ -331,6 +353,7 @@ void GameWindow::Form_Load() {
   if (m_settingsWritable) SAVE_SETTEI();
   m_tmrStart.start();
   m_tmrBp.start();
+  m_cmdStart->setFocus();
 
   setumei() = explanation();
   platform::tourState().strTourMsg = setumei();
@@ -392,6 +415,13 @@ void GameWindow::recordAnswer(bool right, int keystrokes) { m_engine.answer(righ
 
 void GameWindow::cmdHozon_Click() {
   if (m_engine.answersGiven() == 0 || m_engine.blnPlay() || m_engine.blnStart()) return;
+  // Saving a play twice is allowed, but it counts the play twice in every total.
+  if (m_playSaved &&
+      platform::showMessage(this, QStringLiteral("このプレイはすでに保存しました。もう一度保存しますか？"),
+                            QStringLiteral("保存確認"), platform::MsgIcon::Exclamation,
+                            platform::MsgButtons::OkCancel) != platform::MsgResult::Ok) {
+    return;
+  }
   const bool bySeconds = m_engine.mode() == PlayEngine::Mode::Seconds;
   const PlayOutcome play = outcomeOf(m_engine, platform::Clock::now(), operationText());
   const QString settingText = bySeconds ? m_cboJikan->currentText() : m_cboKaisu->currentText();
@@ -406,10 +436,18 @@ void GameWindow::cmdHozon_Click() {
     for (int c = 0; c < fields.size(); ++c) m_msgRireki->setTextMatrix(row, c + 1, fields[c]);
     if (m_msgRireki->rows() > 7) m_msgRireki->setTopRow(m_msgRireki->rows() - 1);
   }
+  m_playSaved = m_playSaved || saved.historyKept || saved.recordKept;
+  showSaved(saved.error.isEmpty(), play.savedAt);
   if (!saved.error.isEmpty()) {
     platform::showMessage(this, saved.error, QStringLiteral("保存エラー"), platform::MsgIcon::Exclamation);
   }
   REDRAW_GRAPH();
+}
+
+void GameWindow::showSaved(bool ok, const QDateTime& at) {
+  m_lblHozon->setText(ok ? QStringLiteral("保存しました") : QStringLiteral("保存できませんでした"));
+  m_lblHozon->setStyleSheet(ok ? QStringLiteral("QLabel { color: #106020; }") : QStringLiteral("QLabel { color: #c00000; }"));
+  m_lblHozon->setToolTip(records::recordTime(at.time()));
 }
 
 void GameWindow::cmdClear_Click() {
@@ -428,12 +466,18 @@ void GameWindow::cmdClear_Click() {
                         platform::MsgIcon::Information);
 }
 
+// "回" is 600 twips wide, but a long history numbers its rows with up to six digits.
+int GameWindow::numberColumnTwips() const {
+  const int needed = (m_msgRireki->fontMetrics().horizontalAdvance(QStringLiteral("999999")) + 12) * 15;
+  return qMax(600, needed);
+}
+
 void GameWindow::DISP_RIREKI_HEAD() {
   m_msgRireki->setRows(1);
   QStringList headers{QStringLiteral("回")};
   for (const HistoryColumn& column : m_profile.history) headers.append(column.header);
   m_msgRireki->setHeader(headers);
-  m_msgRireki->setColWidth(0, 600);
+  m_msgRireki->setColWidth(0, numberColumnTwips());
   m_msgRireki->setFixedAlignment(0, platform::Align::Center);
   m_msgRireki->setColAlignment(0, platform::Align::Right);
   for (size_t i = 0; i < m_profile.history.size(); ++i) {

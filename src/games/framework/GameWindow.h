@@ -118,6 +118,9 @@ class GameWindow : public QWidget {
   void connectEngine();
   void fillLists();
   void showFigures();
+  void showClock(const QString& text);
+  void showSaved(bool ok, const QDateTime& at);
+  int numberColumnTwips() const;
   void showHistory(const HistoryFilter& filter, bool all);
   // The operation a history filter needs first; false (with a message) when none is chosen.
   bool operationChosen(QComboBox* changed);
@@ -145,6 +148,7 @@ class GameWindow : public QWidget {
   QPushButton* m_cmdEnd = nullptr;
   std::array<QLabel*, 3> m_imgStart{};
   QLabel* m_lblJikan = nullptr;
+  QLabel* m_lblJikanUnit = nullptr;
   platform::Shape* m_shpJikanK = nullptr;
   int m_intHaba = 0;
   QLabel* m_lblOk = nullptr;
@@ -152,6 +156,8 @@ class GameWindow : public QWidget {
   QLabel* m_lblMojiT = nullptr;
   QLabel* m_lblRitu = nullptr;
   QLabel* m_lblByou = nullptr;
+  QLabel* m_lblHozon = nullptr;  // what became of the last save
+  bool m_playSaved = false;
 
   platform::DataGrid* m_msgRireki = nullptr;
   platform::ChartControl* m_mcrRireki = nullptr;

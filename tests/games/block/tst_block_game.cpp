@@ -197,6 +197,56 @@ class BlockGameTest : public QObject {
     QCOMPARE(records::readRecords().table.size(), 1);
   }
 
+  void savingThePlayAgain_asksFirst_andEverySaveIsConfirmedInTheWindow() {
+    writeFile(kSettings, sjis("1,60,3,\"答数\",0,0\r\n"));
+    load();
+    startPlay();
+    answerRight();
+    m_game->cmdHozon_Click();
+    QCOMPARE(text(QStringLiteral("lblHozon")), QStringLiteral("保存しました"));
+    QVERIFY(m_messages.isEmpty());
+
+    m_answer = platform::MsgResult::Cancel;
+    m_game->cmdHozon_Click();
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, QStringLiteral("このプレイはすでに保存しました。もう一度保存しますか？"));
+    QCOMPARE(m_messages[0].buttons, platform::MsgButtons::OkCancel);
+    QCOMPARE(records::readRecords().table.size(), 1);
+    m_answer = platform::MsgResult::Ok;
+    m_game->cmdHozon_Click();
+    QCOMPARE(records::readRecords().table.size(), 2);
+
+    startPlay();  // a new play is a new question
+    QCOMPARE(text(QStringLiteral("lblHozon")), QString());
+    answerRight();
+    m_game->cmdHozon_Click();
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(records::readRecords().table.size(), 3);
+  }
+
+  void aPaste_isCutToTheLongestAnswer() {
+    load();
+    startPlay();
+    child<QLineEdit>(QStringLiteral("txtKaitou"))->insert(QString(7500, QLatin1Char('7')));
+    QCOMPARE(m_game->engine().answersGiven(), 1);
+    QVERIFY(m_game->engine().intMoji() <= 2);
+  }
+
+  void countdownLightAndClock_showOnlyWhatIsTrue() {
+    writeFile(kSettings, sjis("1,60,3,\"答数\",1,0\r\n"));
+    load();
+    QCOMPARE(text(QStringLiteral("lblJikan")), QString());
+    QVERIFY(!child(QStringLiteral("lblJikanTani"))->isVisibleTo(m_game));  // no lone "秒"
+    QVERIFY(!m_game->isMaximized() && !(m_game->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(m_game->height() <= 690);  // with a title bar and a panel on a 768-pixel screen
+    startPlay();
+    QVERIFY(child(QStringLiteral("imgStart(3)"))->isVisibleTo(m_game));
+    QVERIFY(child(QStringLiteral("lblJikanTani"))->isVisibleTo(m_game));
+    answerRight();  // the one answer ends the play
+    for (int i = 1; i <= 3; ++i) QVERIFY(!child(QStringLiteral("imgStart(%1)").arg(i))->isVisibleTo(m_game));
+    QVERIFY(child(QStringLiteral("cmdStart"))->hasFocus() || !QApplication::focusWindow());
+  }
+
   void typingBeforeTheStart_isDiscarded() {
     load();
     type(QStringLiteral("7"));
