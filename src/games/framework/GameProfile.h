@@ -35,7 +35,11 @@ struct GameProfile {
   // Games with an operation filter their history by it first ("cboMode2", "cboKeisan2").
   QString operationFilterName;
   QStringList operations;
-  QSize playAreaSize{500, 290};
+  QSize playAreaSize{510, 290};
+  QString endTooltip = QStringLiteral("メイン画面に戻ります");
+  // The history grid rises over the play area while a graph shows, and goes back below it
+  // at a start and after a save ("RIREKI_UE", "RIREKI_SHITA").
+  bool historyRisesForGraphs = false;
 
   // The game's own files, named by its item name.
   QString settingsFile() const { return itemName + QStringLiteral("設定.txt"); }

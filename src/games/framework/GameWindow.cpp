@@ -26,11 +26,13 @@
 namespace games {
 
 namespace {
-constexpr int kPlayX = 10;
-constexpr int kSideX = 530;
+constexpr int kMargin = 10;
+constexpr int kSideWidth = 460;
+// Fits a 1366 x 768 screen with a panel and a title bar.
 constexpr int kWindowHeight = 676;
-constexpr int kHistoryTop = 356;
-constexpr int kHistoryBottom = kWindowHeight - 10;
+constexpr int kHistoryBottom = kWindowHeight - kMargin;
+constexpr int kHistoryGridWidth = 600;
+constexpr int kGraphX = kMargin + kHistoryGridWidth + 10;
 
 std::function<void()>& returnToMain() {
   static std::function<void()> show;
@@ -74,14 +76,17 @@ GameWindow::GameWindow(GameProfile profile, QWidget* parent)
     : QWidget(parent), m_profile(std::move(profile)), m_engine(m_profile.rules) {
   setObjectName(m_profile.windowName);
   setWindowTitle(m_profile.caption);
-  // Fits a 1366 x 768 screen with a panel and a title bar.
-  setFixedSize(1000, kWindowHeight);
+  // The play area sets the layout: settings and clock beside it, figures and history below.
+  m_sideX = kMargin + m_profile.playAreaSize.width() + kMargin;
+  m_figuresY = kMargin + m_profile.playAreaSize.height() + 12;
+  m_historyTop = m_figuresY + 44;
+  setFixedSize(m_sideX + kSideWidth + kMargin, kWindowHeight);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setAttribute(Qt::WA_DeleteOnClose);
 
   m_playArea = new QFrame(this);
   m_playArea->setObjectName(m_profile.windowName + QStringLiteral("(0)"));
-  m_playArea->setGeometry(QRect(QPoint(kPlayX, 10), m_profile.playAreaSize));
+  m_playArea->setGeometry(QRect(QPoint(kMargin, kMargin), m_profile.playAreaSize));
   m_playArea->setFrameShape(QFrame::StyledPanel);
   m_playArea->setAutoFillBackground(true);
   setPlayAreaColour(platform::ColorButton::buttonFace());
@@ -103,7 +108,7 @@ GameWindow::~GameWindow() = default;
 
 void GameWindow::buildSettingsFrame() {
   auto* frame = new QGroupBox(QStringLiteral("ゲーム設定"), this);
-  frame->setGeometry(kSideX, 6, 460, 156);
+  frame->setGeometry(m_sideX, 6, kSideWidth, 156);
 
   m_optMode[0] = new QRadioButton(QStringLiteral("答数"), frame);
   m_optMode[1] = new QRadioButton(QStringLiteral("秒数"), frame);
@@ -118,11 +123,7 @@ void GameWindow::buildSettingsFrame() {
   }
   m_cboKaisu->setGeometry(86, 26, 72, 28);
   m_cboJikan->setGeometry(86, 60, 72, 28);
-  connect(m_cboKaisu, &QComboBox::activated, this, [this] {
-    m_settings.kaisu = answersPerPlay();
-    m_engine.setAnswersPerPlay(m_settings.kaisu);
-    SAVE_SETTEI();
-  });
+  connect(m_cboKaisu, &QComboBox::activated, this, &GameWindow::cboKaisu_Click);
   connect(m_cboJikan, &QComboBox::activated, this, [this] {
     m_settings.jikan = m_cboJikan->currentText().toDouble();
     m_engine.setSeconds(m_settings.jikan);
@@ -154,23 +155,23 @@ void GameWindow::buildPlayPanel() {
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("imgStart(%1)").arg(i + 1));
     picture->setPixmap(countdownPicture(i + 1, 92));
-    picture->setGeometry(kSideX, 168, 92, 92);
+    picture->setGeometry(m_sideX, 168, 92, 92);
     picture->hide();
     m_imgStart[size_t(i)] = picture;
   }
   m_lblJikan = new QLabel(this);
   m_lblJikan->setObjectName(QStringLiteral("lblJikan"));
-  m_lblJikan->setGeometry(kSideX + 110, 170, 200, 50);
+  m_lblJikan->setGeometry(m_sideX + 110, 170, 200, 50);
   m_lblJikan->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_lblJikan->setStyleSheet(QStringLiteral("QLabel { font-size: 26pt; font-weight: bold; }"));
-  m_lblJikanUnit = caption(this, QStringLiteral("秒"), kSideX + 312, 184, 30);
+  m_lblJikanUnit = caption(this, QStringLiteral("秒"), m_sideX + 312, 184, 30);
   m_lblJikanUnit->setObjectName(QStringLiteral("lblJikanTani"));
   m_lblJikanUnit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
   m_shpJikanK = new platform::Shape(platform::Shape::Form::Rectangle, this);
   m_shpJikanK->setObjectName(QStringLiteral("shpJikanK"));
   m_shpJikanK->setFillColor(QColor(0x40, 0x90, 0xE0));
-  m_shpJikanK->setGeometry(kSideX + 110, 228, 340, 22);
+  m_shpJikanK->setGeometry(m_sideX + 110, 228, 340, 22);
 
   auto button = [this](const QString& name, const QString& text, int x, const QString& tip) {
     auto* b = new QPushButton(text, this);
@@ -179,16 +180,16 @@ void GameWindow::buildPlayPanel() {
     if (!tip.isEmpty()) b->setToolTip(tip);
     return b;
   };
-  m_cmdStart = button(QStringLiteral("cmdStart"), QStringLiteral("スタート"), kSideX, QStringLiteral("ゲームをスタートします"));
-  m_cmdHozon = button(QStringLiteral("cmdHozon"), QStringLiteral("保存"), kSideX + 118, QStringLiteral("データを保存します"));
-  m_cmdClear = button(QStringLiteral("cmdClear"), QStringLiteral("クリア"), kSideX + 236, QStringLiteral("履歴データをクリアします"));
-  m_cmdEnd = button(QStringLiteral("cmdEnd"), QStringLiteral("戻り"), kSideX + 354, QStringLiteral("メイン画面に戻ります"));
+  m_cmdStart = button(QStringLiteral("cmdStart"), QStringLiteral("スタート"), m_sideX, QStringLiteral("ゲームをスタートします"));
+  m_cmdHozon = button(QStringLiteral("cmdHozon"), QStringLiteral("保存"), m_sideX + 118, QStringLiteral("データを保存します"));
+  m_cmdClear = button(QStringLiteral("cmdClear"), QStringLiteral("クリア"), m_sideX + 236, QStringLiteral("履歴データをクリアします"));
+  m_cmdEnd = button(QStringLiteral("cmdEnd"), QStringLiteral("戻り"), m_sideX + 354, m_profile.endTooltip);
   connect(m_cmdStart, &QPushButton::clicked, this, &GameWindow::cmdStart_Click);
   connect(m_cmdHozon, &QPushButton::clicked, this, &GameWindow::cmdHozon_Click);
   connect(m_cmdClear, &QPushButton::clicked, this, &GameWindow::cmdClear_Click);
   connect(m_cmdEnd, &QPushButton::clicked, this, &GameWindow::cmdEnd_Click);
 
-  const int y = 312;
+  const int y = m_figuresY;
   caption(this, QStringLiteral("正解"), 10, y, 50);
   m_lblOk = figureLabel(this, QStringLiteral("lblOk"), 64, y, 70);
   caption(this, QStringLiteral("不正解"), 140, y, 60);
@@ -205,11 +206,15 @@ void GameWindow::buildPlayPanel() {
 }
 
 void GameWindow::buildHistoryPanel() {
-  m_msgRireki = new platform::DataGrid(this);
+  m_fraRireki = new QFrame(this);
+  m_fraRireki->setObjectName(QStringLiteral("fraRireki"));
+  m_msgRireki = new platform::DataGrid(m_fraRireki);
   m_msgRireki->setObjectName(QStringLiteral("msgRireki"));
-  m_msgRireki->setGeometry(10, kHistoryTop, 600, kHistoryBottom - kHistoryTop);
+  RIREKI_SHITA();
 
-  const int x = 620;
+  const int x = kGraphX;
+  const int top = m_historyTop;
+  const int graphWidth = width() - kMargin - x;
   // The filter row: the operation (for games that have one) first, then seconds and answers.
   int fx = x;
   if (!m_profile.operationFilterName.isEmpty()) {
@@ -217,32 +222,32 @@ void GameWindow::buildHistoryPanel() {
     m_operationFilter->setObjectName(m_profile.operationFilterName);
     m_operationFilter->addItems(m_profile.operations);
     m_operationFilter->setCurrentIndex(-1);
-    m_operationFilter->setGeometry(fx, 356, 50, 30);
+    m_operationFilter->setGeometry(fx, top, 50, 30);
     connect(m_operationFilter, &QComboBox::activated, this, &GameWindow::operationFilter_Click);
     fx += 54;
   }
-  caption(this, QStringLiteral("秒数"), fx, 356, 40);
+  caption(this, QStringLiteral("秒数"), fx, top, 40);
   m_cboJikan2 = new QComboBox(this);
   m_cboJikan2->setObjectName(QStringLiteral("cboJikan2"));
-  m_cboJikan2->setGeometry(fx + 44, 356, 66, 30);
-  caption(this, QStringLiteral("答数"), fx + 112, 356, 40);
+  m_cboJikan2->setGeometry(fx + 44, top, 66, 30);
+  caption(this, QStringLiteral("答数"), fx + 112, top, 40);
   m_cboKaisu2 = new QComboBox(this);
   m_cboKaisu2->setObjectName(QStringLiteral("cboKaisu2"));
-  m_cboKaisu2->setGeometry(fx + 156, 356, 66, 30);
+  m_cboKaisu2->setGeometry(fx + 156, top, 66, 30);
   connect(m_cboJikan2, &QComboBox::activated, this, &GameWindow::cboJikan2_Click);
   connect(m_cboKaisu2, &QComboBox::activated, this, &GameWindow::cboKaisu2_Click);
   m_cmdAllDsp = new platform::ColorButton(QStringLiteral("全部表示"), this);
   m_cmdAllDsp->setObjectName(QStringLiteral("cmdAllDsp"));
-  m_cmdAllDsp->setGeometry(fx + 234, 356, x + 370 - (fx + 234), 30);
+  m_cmdAllDsp->setGeometry(fx + 234, top, x + graphWidth - (fx + 234), 30);
   connect(m_cmdAllDsp, &QPushButton::clicked, this, &GameWindow::cmdAllDsp_Click);
 
   const int count = int(m_profile.graphButtons.size());
-  const int width = count > 0 ? (370 - 4 * (count - 1)) / count : 0;
+  const int buttonWidth = count > 0 ? (graphWidth - 4 * (count - 1)) / count : 0;
   for (int i = 0; i < count; ++i) {
     const GraphButton& g = m_profile.graphButtons[size_t(i)];
     auto* b = new platform::ColorButton(g.caption, this);
     b->setObjectName(g.name);
-    b->setGeometry(x + i * (width + 4), 392, width, 30);
+    b->setGeometry(x + i * (buttonWidth + 4), top + 36, buttonWidth, 30);
     connect(b, &QPushButton::clicked, this, [this, i] { graphButton_Click(i); });
     m_graphButtons.push_back(b);
   }
@@ -252,7 +257,9 @@ void GameWindow::buildHistoryPanel() {
   m_mcrRireki2->setObjectName(QStringLiteral("mcrRireki2"));
   m_mcrRireki2->setColumnCount(2);
   m_mcrRireki2->setSeriesNames({QStringLiteral("正解"), QStringLiteral("不正解")});
-  for (platform::ChartControl* chart : {m_mcrRireki, m_mcrRireki2}) chart->setGeometry(x, 428, 370, kHistoryBottom - 428);
+  for (platform::ChartControl* chart : {m_mcrRireki, m_mcrRireki2}) {
+    chart->setGeometry(x, top + 72, graphWidth, kHistoryBottom - (top + 72));
+  }
   m_mcrRireki2->hide();
 }
 
@@ -292,6 +299,7 @@ void GameWindow::connectEngine() {
     for (QLabel* picture : m_imgStart) picture->hide();  // the light goes off with the play
     m_lblRitu->setText(m_engine.accuracyText());
     m_lblByou->setText(m_engine.speedText());
+    onPlayEnded();
     if (m_settings.autoSave == 1) cmdHozon_Click();
     m_msgRireki->setFocus();
     // The grid has shown the new row; the next play is one Enter away.
@@ -380,6 +388,18 @@ void GameWindow::SAVE_SETTEI() {
   if (!error.isEmpty()) platform::showMessage(this, error, m_profile.caption, platform::MsgIcon::Exclamation);
 }
 
+void GameWindow::cboKaisu_Click() {
+  m_settings.kaisu = answersPerPlay();
+  m_engine.setAnswersPerPlay(m_settings.kaisu);
+  SAVE_SETTEI();
+  onAnswersPerPlayChanged();
+}
+
+void GameWindow::setAnswersPerPlay(int count) {
+  m_cboKaisu->setCurrentText(QString::number(count));
+  cboKaisu_Click();
+}
+
 int GameWindow::answersPerPlay() const { return m_cboKaisu->currentText().toInt(); }
 
 bool GameWindow::hintOn() const { return m_chkHint && m_chkHint->isChecked(); }
@@ -407,6 +427,7 @@ void GameWindow::chkHint_Click() {
 
 void GameWindow::cmdStart_Click() {
   if (!m_cmdStart->isEnabled()) return;
+  if (m_profile.historyRisesForGraphs) RIREKI_SHITA();
   m_engine.cmdStart_Click();
   m_cmdStart->setEnabled(false);
 }
@@ -434,7 +455,7 @@ void GameWindow::cmdHozon_Click() {
     m_msgRireki->setRows(row + 1);
     m_msgRireki->setTextMatrix(row, 0, QString::number(row));
     for (int c = 0; c < fields.size(); ++c) m_msgRireki->setTextMatrix(row, c + 1, fields[c]);
-    if (m_msgRireki->rows() > 7) m_msgRireki->setTopRow(m_msgRireki->rows() - 1);
+    scrollHistory();
   }
   m_playSaved = m_playSaved || saved.historyKept || saved.recordKept;
   showSaved(saved.error.isEmpty(), play.savedAt);
@@ -442,6 +463,7 @@ void GameWindow::cmdHozon_Click() {
     platform::showMessage(this, saved.error, QStringLiteral("保存エラー"), platform::MsgIcon::Exclamation);
   }
   REDRAW_GRAPH();
+  if (m_profile.historyRisesForGraphs) RIREKI_SHITA();
 }
 
 void GameWindow::showSaved(bool ok, const QDateTime& at) {
@@ -494,7 +516,7 @@ void GameWindow::showHistory(const HistoryFilter& filter, bool all) {
   m_msgRireki->hide();
   DISP_RIREKI_HEAD();
   m_msgRireki->setDataRows(numberedRows(all ? m_historyRecords : filterHistory(m_historyRecords, m_profile.history, filter)));
-  if (m_msgRireki->rows() > 7) m_msgRireki->setTopRow(m_msgRireki->rows() - 1);
+  scrollHistory();
   m_msgRireki->show();
   if (all) {
     m_cmdAllDsp->setBackColor(platform::kSelectedFilter);
@@ -560,6 +582,7 @@ void GameWindow::CLEAR_GRAPH_BUTTONS() {
 
 void GameWindow::graphButton_Click(int index) {
   const GraphButton& g = m_profile.graphButtons[size_t(index)];
+  if (m_profile.historyRisesForGraphs) RIREKI_UE();
   if (g.fields.empty()) return;
   CLEAR_GRAPH_BUTTONS();
   std::vector<int> columns;
@@ -574,6 +597,29 @@ void GameWindow::graphButton_Click(int index) {
 
 void GameWindow::REDRAW_GRAPH() {
   if (platform::ColorButton* shown = platform::selectedButton(m_graphButtons, platform::kSelectedGraph)) shown->click();
+}
+
+void GameWindow::RIREKI_SHITA() {
+  m_fraRireki->setGeometry(kMargin, m_historyTop, kHistoryGridWidth, kHistoryBottom - m_historyTop);
+  m_msgRireki->setGeometry(0, 0, kHistoryGridWidth, m_fraRireki->height());
+  m_historyRaised = false;
+  scrollHistory();
+}
+
+void GameWindow::RIREKI_UE() {
+  m_fraRireki->setGeometry(kMargin, kMargin, kHistoryGridWidth, kHistoryBottom - kMargin);
+  m_msgRireki->setGeometry(0, 0, kHistoryGridWidth, m_fraRireki->height());
+  m_fraRireki->raise();
+  m_historyRaised = true;
+  scrollHistory();
+}
+
+// The newest row comes into view once the grid holds more rows than the layout shows
+// without scrolling.
+void GameWindow::scrollHistory() {
+  const int rows = m_msgRireki->rows();
+  const bool scroll = !m_profile.historyRisesForGraphs ? rows > 7 : rows >= (m_historyRaised ? 14 : 9);
+  if (scroll) m_msgRireki->setTopRow(rows - 1);
 }
 
 void GameWindow::setPlayAreaColour(const QColor& colour) {

@@ -58,6 +58,9 @@ class GameWindow : public QWidget {
   void chkAs_Click();
   void chkHint_Click();
   void graphButton_Click(int index);
+  void cboKaisu_Click();
+  void RIREKI_SHITA();
+  void RIREKI_UE();
   void REDRAW_GRAPH();
   void DISP_RIREKI_HEAD();
 
@@ -84,6 +87,8 @@ class GameWindow : public QWidget {
   virtual void onPlayBegins() = 0;               // the first question and the focus
   virtual void onHintChanged(bool /*on*/) {}
   virtual void onTimeUp() {}  // a seconds-bounded play is over, before its results
+  virtual void onPlayEnded() {}  // results are shown; the play is saved next
+  virtual void onAnswersPerPlayChanged() {}
   virtual QString operationText() const { return {}; }
   virtual QString detailText(const QString& settingText, const PlayOutcome& play) const = 0;
   virtual QString explanation() const = 0;
@@ -95,6 +100,8 @@ class GameWindow : public QWidget {
   // A judged answer: counts it and may end the play.
   void recordAnswer(bool right, int keystrokes);
   int answersPerPlay() const;  // the number shown in cboKaisu
+  // Chooses a number in cboKaisu as the player would.
+  void setAnswersPerPlay(int count);
   bool hintOn() const;
   QPushButton* startButton() const { return m_cmdStart; }
   QPushButton* clearButton() const { return m_cmdClear; }
@@ -118,6 +125,7 @@ class GameWindow : public QWidget {
   void connectEngine();
   void fillLists();
   void showFigures();
+  void scrollHistory();
   void showClock(const QString& text);
   void showSaved(bool ok, const QDateTime& at);
   int numberColumnTwips() const;
@@ -159,6 +167,11 @@ class GameWindow : public QWidget {
   QLabel* m_lblHozon = nullptr;  // what became of the last save
   bool m_playSaved = false;
 
+  int m_sideX = 0;
+  int m_figuresY = 0;
+  int m_historyTop = 0;
+  bool m_historyRaised = false;
+  QFrame* m_fraRireki = nullptr;
   platform::DataGrid* m_msgRireki = nullptr;
   platform::ChartControl* m_mcrRireki = nullptr;
   platform::ChartControl* m_mcrRireki2 = nullptr;
