@@ -1,6 +1,7 @@
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/core/Twips.h"
+#include "support/TestSupport.h"
 
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -122,6 +123,12 @@ class TestGridChart : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void init() {
+    testing::resetRunState();
+    m_dir = std::make_unique<testing::WorkingDir>();
+  }
+  void cleanup() { m_dir.reset(); }
+
   void rowsOne_afterFill_leavesOnlyHeader_andGrowingAddsEmptyRows() {
     GridModel model;
     fill(model, {"1", "2", "3"});
@@ -426,13 +433,13 @@ class TestGridChart : public QObject {
     QCOMPARE(m.data(m.index(0, 2), Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
   }
 
-  void topRowSetToLastRow_scrollsItToTop_data() {
+  void topRowSetToLastRow_showsTheLastPage_data() {
     QTest::addColumn<bool>("beforeShow");
     QTest::newRow("grid shown") << false;
     QTest::newRow("set before the grid is shown") << true;
   }
 
-  void topRowSetToLastRow_scrollsItToTop() {
+  void topRowSetToLastRow_showsTheLastPage() {
     QFETCH(bool, beforeShow);
     DataGrid grid;
     grid.setHeader({"No"});
@@ -445,9 +452,24 @@ class TestGridChart : public QObject {
     if (!beforeShow) grid.setTopRow(grid.rows() - 1);
     QCoreApplication::processEvents();
 
-    QCOMPARE(grid.topRow(), 40);
-    QCOMPARE(grid.indexAt(QPoint(5, 1)).data().toString(), QStringLiteral("40"));
+    // A full page, the last row at its bottom and the row above it no longer fitting.
+    const int height = grid.viewport()->height();
+    const QRect last = grid.visualRect(grid.QTableView::model()->index(39, 0));
+    QVERIFY(last.bottom() < height);
+    QVERIFY(height - last.bottom() <= last.height());
+    QVERIFY(grid.topRow() > 1);
+    QCOMPARE(grid.indexAt(QPoint(5, 1)).data().toString(), QString::number(grid.topRow()));
+
+    // Neither the wheel nor the keys go further.
+    const int top = grid.topRow();
+    QWheelEvent wheel(QPointF(5, 5), grid.viewport()->mapToGlobal(QPointF(5, 5)), {}, {0, -1200}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid.viewport(), &wheel);
+    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grid.topRow(), top);
+
     grid.setTopRow(5);
+    QCOMPARE(grid.topRow(), 5);
     QCOMPARE(grid.indexAt(QPoint(5, 1)).data().toString(), QStringLiteral("5"));
   }
 
@@ -670,6 +692,9 @@ class TestGridChart : public QObject {
     QCOMPARE(onlySeries<QBarSeries>(chart)->barSets().front()->label(), QStringLiteral("Score"));
     QVERIFY(chartOf(chart)->legend()->isVisible());
   }
+
+ private:
+  std::unique_ptr<testing::WorkingDir> m_dir;
 };
 
 QTEST_MAIN(TestGridChart)

@@ -92,7 +92,10 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
   });
   connect(&m_model, &QAbstractItemModel::rowsRemoved, this, [this] {
     // A grid emptied for a refill starts again at its first row.
-    if (rows() <= 1) verticalScrollBar()->setValue(0);
+    if (rows() <= 1) {
+      m_pendingTop.reset();
+      verticalScrollBar()->setValue(0);
+    }
     clampCurrent();
   });
   connect(&m_model, &QAbstractItemModel::layoutChanged, this, [this] { syncCurrent(); });
@@ -185,7 +188,8 @@ void DataGrid::clampCurrent() {
 
 void DataGrid::setTopRow(int row) {
   if (row < 1 || row >= rows()) return;
-  // Before the first layout the scroll bar has no range yet.
+  if (!isVisible()) m_pendingTop = row;
+  // Before the first layout the scroll bar has no range yet; the bar clamps to the last page.
   updateGeometries();
   verticalScrollBar()->setValue(row - 1);
 }
@@ -196,23 +200,15 @@ int DataGrid::topRow() const {
 }
 
 void DataGrid::updateGeometries() {
-  QScrollBar* bar = verticalScrollBar();
-  const int top = bar->value();
   QTableView::updateGeometries();
-  // Let the last row scroll up to the top instead of stopping when it reaches the bottom.
-  const int last = std::max(m_model.rowCount() - 1, 0);
-  bar->setRange(0, last);
-  bar->setValue(std::min(top, last));
+  if (m_pendingTop) verticalScrollBar()->setValue(*m_pendingTop - 1);
 }
 
-void DataGrid::scrollContentsBy(int dx, int dy) {
-  QTableView::scrollContentsBy(dx, dy);
-  // At the scroll bar's maximum the view would put the last row at the bottom; here the
-  // scroll value is always the row shown at the top.
-  QHeaderView* rowHeader = verticalHeader();
-  const int before = rowHeader->offset();
-  rowHeader->setOffsetToSectionPosition(verticalScrollBar()->value());
-  if (rowHeader->offset() != before) viewport()->update();
+void DataGrid::showEvent(QShowEvent* event) {
+  QTableView::showEvent(event);
+  if (!m_pendingTop) return;
+  updateGeometries();
+  m_pendingTop.reset();
 }
 
 void DataGrid::keyPressEvent(QKeyEvent* event) {

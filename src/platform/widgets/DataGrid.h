@@ -4,6 +4,7 @@
 
 #include <QTableView>
 #include <initializer_list>
+#include <optional>
 
 class QColor;
 
@@ -59,8 +60,8 @@ class DataGrid : public QTableView {
   void setCellBackColor(const QColor& color);
   void setCellForeColor(const QColor& color);
 
-  // First visible data row. The last row may be scrolled to the top, as in the grids the
-  // record files were designed for.
+  // First visible data row. The grid never scrolls past its end: asking for a row near the
+  // end shows the last page, the last row at the bottom.
   void setTopRow(int row);
   int topRow() const;
 
@@ -75,10 +76,10 @@ class DataGrid : public QTableView {
 
  protected:
   void updateGeometries() override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void keyPressEvent(QKeyEvent* event) override;
-  void scrollContentsBy(int dx, int dy) override;
   // Moves the view's current cell to m_row/m_col without scrolling.
   void syncCurrent();
   // Keeps m_row/m_col inside the grid after rows or columns went away.
@@ -88,6 +89,8 @@ class DataGrid : public QTableView {
   int m_row = 0;
   int m_col = 0;
   std::vector<int> m_colTwips;  // as set; -1: take the header's width
+  // A top row asked for while hidden: the page size is known only once shown.
+  std::optional<int> m_pendingTop;
   bool m_syncing = false;
   bool m_settingWidth = false;
 };
