@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -471,6 +472,35 @@ class TestGridChart : public QObject {
     grid.setTopRow(5);
     QCOMPARE(grid.topRow(), 5);
     QCOMPARE(grid.indexAt(QPoint(5, 1)).data().toString(), QStringLiteral("5"));
+  }
+
+  void cutOffCells_showTheirFullTextAsTooltip_othersNone() {
+    const QString longHeader = QStringLiteral("今日の日記の見出し");
+    const QString diary = QStringLiteral("今日はとても調子が良くて全部正解でした");
+    DataGrid grid;
+    grid.setHeader({"No", longHeader});
+    grid.setColWidth(0, 1500);
+    grid.setColWidth(1, 900);
+    grid.setDataRows({{"1", diary}, {"2", QStringLiteral("良")}});
+    showGrid(grid);
+    const QAbstractItemModel* shown = grid.QTableView::model();
+    const auto tip = [&](int row, int col) { return shown->data(shown->index(row, col), Qt::ToolTipRole); };
+
+    QCOMPARE(tip(0, 1).toString(), diary);
+    QVERIFY(!tip(1, 1).isValid());
+    QVERIFY(!tip(0, 0).isValid());
+    QCOMPARE(shown->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(), longHeader);
+    QVERIFY(!shown->headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
+
+    // Hovering shows it; a wide enough column has nothing to add.
+    const QPoint cell = grid.visualRect(shown->index(0, 1)).center();
+    QHelpEvent hover(QEvent::ToolTip, cell, grid.viewport()->mapToGlobal(cell));
+    QApplication::sendEvent(grid.viewport(), &hover);
+    QCOMPARE(QToolTip::text(), diary);
+    QToolTip::hideText();
+    grid.setColWidth(1, 6000);
+    QVERIFY(!tip(0, 1).isValid());
+    QVERIFY(!shown->headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
   }
 
   void currentCellSetInCode_doesNotScroll_butKeyboardDoes() {

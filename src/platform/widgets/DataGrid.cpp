@@ -10,8 +10,10 @@
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
+#include <functional>
 
 namespace platform {
 
@@ -19,18 +21,24 @@ QColor toQColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 Rgb toRgb(const QColor& color) { return {quint8(color.red()), quint8(color.green()), quint8(color.blue())}; }
 
 namespace {
-// Shows the model's colour values as the brushes a view paints with.
-class ColorProxy : public QIdentityProxyModel {
+// Shows the model's colour values as the brushes a view paints with, and the full text of a
+// cell cut off by its column as its tooltip.
+class ViewProxy : public QIdentityProxyModel {
  public:
-  using QIdentityProxyModel::QIdentityProxyModel;
+  using CutOff = std::function<bool(int row, int col, const QString& text)>;
+  ViewProxy(CutOff cutOff, QObject* parent) : QIdentityProxyModel(parent), m_cutOff(std::move(cutOff)) {}
 
   QVariant data(const QModelIndex& index, int role) const override {
     if (const std::optional<int> from = colorRole(role)) return brush(QIdentityProxyModel::data(index, *from));
+    if (role == Qt::ToolTipRole) return toolTip(index.row() + 1, index.column(), data(index, Qt::DisplayRole));
     return QIdentityProxyModel::data(index, role);
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (const std::optional<int> from = colorRole(role)) {
       return brush(QIdentityProxyModel::headerData(section, orientation, *from));
+    }
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal) {
+      return toolTip(0, section, headerData(section, orientation, Qt::DisplayRole));
     }
     return QIdentityProxyModel::headerData(section, orientation, role);
   }
@@ -45,14 +53,21 @@ class ColorProxy : public QIdentityProxyModel {
     if (!value.isValid()) return {};
     return QBrush(toQColor(Rgb::fromValue(value.toUInt())));
   }
+  QVariant toolTip(int row, int col, const QVariant& display) const {
+    const QString text = display.toString();
+    if (text.isEmpty() || !m_cutOff(row, col, text)) return {};
+    return text;
+  }
+
+  CutOff m_cutOff;
 };
 }  // namespace
 
 
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
-  auto* colors = new ColorProxy(this);
-  colors->setSourceModel(&m_model);
-  setModel(colors);
+  auto* shown = new ViewProxy([this](int row, int col, const QString& text) { return isCutOff(row, col, text); }, this);
+  shown->setSourceModel(&m_model);
+  setModel(shown);
   verticalHeader()->hide();
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setHighlightSections(false);
@@ -99,6 +114,21 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
     clampCurrent();
   });
   connect(&m_model, &QAbstractItemModel::layoutChanged, this, [this] { syncCurrent(); });
+}
+
+bool DataGrid::isCutOff(int row, int col, const QString& text) const {
+  if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) return true;
+  const QStyle* style = this->style();
+  if (row == 0) {
+    // The header clips its text at the section's edges, inside the header margin.
+    const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    const int room = horizontalHeader()->sectionSize(col) - 2 * margin;
+    return horizontalHeader()->fontMetrics().horizontalAdvance(text) > room;
+  }
+  // A cell draws its text inside the focus frame margin, within the grid line.
+  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  const int room = columnWidth(col) - (showGrid() ? 1 : 0) - 2 * margin;
+  return fontMetrics().horizontalAdvance(text) > room;
 }
 
 void DataGrid::setCellBackColor(const QColor& color) { m_model.setCellBackColor(m_row, m_col, toRgb(color)); }

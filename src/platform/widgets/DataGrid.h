@@ -80,6 +80,8 @@ class DataGrid : public QTableView {
 
  private:
   void keyPressEvent(QKeyEvent* event) override;
+  // Whether a cell's text (row 0: the header) does not fit its column as the grid draws it.
+  bool isCutOff(int row, int col, const QString& text) const;
   // Moves the view's current cell to m_row/m_col without scrolling.
   void syncCurrent();
   // Keeps m_row/m_col inside the grid after rows or columns went away.
