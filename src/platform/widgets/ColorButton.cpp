@@ -1,6 +1,9 @@
 #include "platform/widgets/ColorButton.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace platform {
 
@@ -13,9 +16,41 @@ void ColorButton::setBackColor(const QColor& color) {
   QPalette pal = palette();
   pal.setColor(QPalette::Button, color);
   setPalette(pal);
+  update();
 }
 
 QColor ColorButton::buttonFace() { return QApplication::palette().color(QPalette::Button); }
+
+void ColorButton::paintEvent(QPaintEvent* event) {
+  if (isButtonFace()) {
+    QPushButton::paintEvent(event);
+    return;
+  }
+  // The style would wash the colour out with a gradient; the colour is the state the user
+  // reads, so it is filled flat.
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const bool pressed = isDown() || isChecked();
+  const QRect outer = rect();
+  painter.fillRect(outer, palette().color(QPalette::Window).darker(150));
+  painter.fillRect(outer.adjusted(1, 1, -1, -1), pressed ? m_color.darker(120) : m_color);
+  if (pressed) {
+    // A shadow along the top and left edges: the button sinks in.
+    const QColor shadow = m_color.darker(160);
+    painter.fillRect(QRect(outer.left() + 1, outer.top() + 1, outer.width() - 2, 1), shadow);
+    painter.fillRect(QRect(outer.left() + 1, outer.top() + 1, 1, outer.height() - 2), shadow);
+    option.rect.translate(1, 1);
+  }
+  if (hasFocus()) {
+    QPen pen(palette().color(QPalette::Highlight), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(outer).adjusted(2, 2, -2, -2));
+  }
+  painter.drawControl(QStyle::CE_PushButtonLabel, option);
+}
 
 void markSelected(std::span<ColorButton* const> group, ColorButton* selected, const QColor& colour) {
   for (ColorButton* button : group) {

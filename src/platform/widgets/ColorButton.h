@@ -8,7 +8,7 @@
 namespace platform {
 
 // A button whose background colour marks a choice in force. The colour is the state that
-// the screens read back, so it is kept exactly as set.
+// the screens read back, so it is kept exactly as set and painted as a flat fill.
 class ColorButton : public QPushButton {
   Q_OBJECT
  public:
@@ -21,6 +21,9 @@ class ColorButton : public QPushButton {
 
   // The normal colour of every button.
   static QColor buttonFace();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   QColor m_color;
