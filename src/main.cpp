@@ -1,5 +1,6 @@
 #include "app/WindowSwitcher.h"
 #include "platform/core/TextFile.h"
+#include "platform/widgets/ButtonKeys.h"
 #include "records/GameItems.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   // Japanese glyph shapes, not the Chinese ones a fallback font might pick.
   const QString japanese = QStringLiteral("Noto Sans CJK JP");
   if (QFontDatabase::families().contains(japanese)) QApplication::setFont(QFont(japanese, 10));
+  platform::installEnterPressesButtons();
   // A write killed before its rename leaves a full copy of the file behind; clear those first.
   QStringList files{QStringLiteral("データ.txt"), QStringLiteral("設定.txt"), QStringLiteral("プライベート.txt"),
                     QStringLiteral("メモ.TXT")};

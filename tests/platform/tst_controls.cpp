@@ -1,12 +1,17 @@
+#include "platform/widgets/ButtonKeys.h"
 #include "platform/widgets/ColorButton.h"
 #include "support/TestSupport.h"
 
 #include <QImage>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
 
 using namespace platform;
+
+Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
 
 class TestControls : public QObject {
   Q_OBJECT
@@ -35,6 +40,34 @@ class TestControls : public QObject {
     QPushButton plain(QStringLiteral("全部"));
     plain.resize(button.size());
     QCOMPARE(button.grab().toImage(), plain.grab().toImage());
+  }
+
+  void enter_pressesTheFocusedButton_butStaysWithLineEdits_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+  }
+
+  void enter_pressesTheFocusedButton_butStaysWithLineEdits() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    installEnterPressesButtons();
+    installEnterPressesButtons();  // a second time must not press twice
+    QPushButton plain(QStringLiteral("スタート"));
+    ColorButton toggle(QStringLiteral("手動保存モード"));
+    toggle.setCheckable(true);
+    QLineEdit answer;
+    QSignalSpy clicked(&plain, &QPushButton::clicked);
+    QSignalSpy returned(&answer, &QLineEdit::returnPressed);
+
+    QTest::keyClick(&plain, Qt::Key(key), modifiers);
+    QTest::keyClick(&toggle, Qt::Key(key), modifiers);
+    QTest::keyClick(&answer, Qt::Key(key), modifiers);
+
+    QCOMPARE(clicked.size(), 1);
+    QVERIFY(toggle.isChecked());
+    QCOMPARE(returned.size(), 1);
   }
 
  private:
