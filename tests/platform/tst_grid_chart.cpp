@@ -118,6 +118,20 @@ QValueAxis* valueAxis(ChartControl& control) {
   return qobject_cast<QValueAxis*>(chartOf(control)->axes(Qt::Vertical).value(0));
 }
 
+// The values at which the axis draws its ticks and labels.
+QList<double> tickValues(const QValueAxis* axis) {
+  QList<double> out;
+  if (axis->tickType() == QValueAxis::TicksDynamic) {
+    const double step = axis->tickInterval();
+    double first = axis->tickAnchor() + std::ceil((axis->min() - axis->tickAnchor()) / step - 1e-9) * step;
+    for (double v = first; v <= axis->max() + 1e-9 * step; v += step) out << v;
+  } else {
+    for (int i = 0; i < axis->tickCount(); ++i)
+      out << axis->min() + i * (axis->max() - axis->min()) / (axis->tickCount() - 1);
+  }
+  return out;
+}
+
 }  // namespace
 
 class TestGridChart : public QObject {
@@ -695,6 +709,27 @@ class TestGridChart : public QObject {
     QCOMPARE(valueAxis(chart)->min(), 10.0);
     QCOMPARE(valueAxis(chart)->max(), 50.0);
     QCOMPARE(chartOf(chart)->axes().size(), 2);  // the old axes went away
+  }
+
+  void chartValueAxis_ticksAtRoundSteps_underAFixedTop_data() {
+    QTest::addColumn<double>("largest");
+    QTest::addColumn<double>("fixedTop");  // 0: none
+    QTest::addColumn<double>("top");
+    QTest::addColumn<QList<double>>("ticks");
+    QTest::newRow("following the data") << 140.0 << 0.0 << 150.0 << QList<double>{0, 50, 100, 150};
+    QTest::newRow("top fixed at the longest play") << 300.0 << 428.7 << 428.7 << QList<double>{0, 100, 200, 300, 400};
+    QTest::newRow("top fixed small") << 0.9 << 1.5 << 1.5 << QList<double>{0, 0.5, 1, 1.5};
+  }
+
+  void chartValueAxis_ticksAtRoundSteps_underAFixedTop() {
+    QFETCH(double, largest);
+    QFETCH(double, fixedTop);
+    ChartControl chart;
+    chart.setChartData(chartData({"a", "b"}, {{"1", QString::number(largest)}}));
+    if (fixedTop > 0) chart.setAxisMaximum(fixedTop);
+    chart.redrawNow();
+    QTEST(valueAxis(chart)->max(), "top");
+    QTEST(tickValues(valueAxis(chart)), "ticks");
   }
 
   void chartChanges_drawnOnShow_andLaterOnceQueued() {

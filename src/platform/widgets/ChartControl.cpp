@@ -68,21 +68,26 @@ int decimalsFor(double step) {
   return decimals;
 }
 
-// Widens [lo, hi] to multiples of a round step (1, 2, 2.5 or 5 times a power of ten), about five steps.
-void setRoundRange(QValueAxis* axis, double lo, double hi) {
-  const double raw = (hi - lo) / 5.0;
+// A round step (1, 2, 2.5 or 5 times a power of ten) that cuts span into about five steps.
+double roundStep(double span) {
+  const double raw = span / 5.0;
   const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-  double step = 10.0 * magnitude;
   for (double factor : {1.0, 2.0, 2.5, 5.0}) {
-    if (factor * magnitude >= raw * (1.0 - 1e-9)) {
-      step = factor * magnitude;
-      break;
-    }
+    if (factor * magnitude >= raw * (1.0 - 1e-9)) return factor * magnitude;
   }
-  const double minimum = std::floor(lo / step + 1e-9) * step;
-  const double maximum = std::ceil(hi / step - 1e-9) * step;
+  return 10.0 * magnitude;
+}
+
+// Ticks at multiples of a round step. An end the caller fixed stays where it is, with the
+// ticks that fit under it; a free end widens to the next multiple.
+void setRoundTicks(QValueAxis* axis, double minimum, double maximum, bool fixedMin, bool fixedMax) {
+  const double step = roundStep(maximum - minimum);
+  if (!fixedMin) minimum = std::floor(minimum / step + 1e-9) * step;
+  if (!fixedMax) maximum = std::ceil(maximum / step - 1e-9) * step;
   axis->setRange(minimum, maximum);
-  axis->setTickCount(int(std::lround((maximum - minimum) / step)) + 1);
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(std::ceil(minimum / step - 1e-9) * step);
+  axis->setTickInterval(step);
   axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(step)));
 }
 
@@ -263,12 +268,7 @@ void ChartControl::rebuild() {
   const double minimum = m_axisMin.value_or(lo < 0.0 ? lo - room : 0.0);
   double maximum = m_axisMax.value_or(hi + room);
   if (maximum <= minimum) maximum = minimum + 1.0;
-  if (m_axisMin || m_axisMax) {
-    valueAxis->setRange(minimum, maximum);
-    valueAxis->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor((maximum - minimum) / 4.0)));
-  } else {
-    setRoundRange(valueAxis, minimum, maximum);
-  }
+  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value());
   chart->addAxis(valueAxis, Qt::AlignLeft);
 
   if (m_kind == Kind::Bar && points <= kMaxBars) {
