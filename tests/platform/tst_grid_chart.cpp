@@ -3,7 +3,10 @@
 #include "platform/core/Twips.h"
 #include "support/TestSupport.h"
 
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QHeaderView>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QToolTip>
@@ -730,6 +733,44 @@ class TestGridChart : public QObject {
     chart.redrawNow();
     QTEST(valueAxis(chart)->max(), "top");
     QTEST(tickValues(valueAxis(chart)), "ticks");
+  }
+
+  void chartRowLabels_thatDoNotFit_showEveryFewInFull() {
+    ChartControl chart;
+    QStringList days;
+    for (int day = 1; day <= 31; ++day) days << QStringLiteral("12/%1").arg(day, 2, 10, QLatin1Char('0'));
+    chart.setChartData(chartData(days, {QStringList(31, "5")}));
+    chart.resize(300, 200);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    QCoreApplication::processEvents();
+
+    QStringList shown;
+    for (QGraphicsItem* item : chartOf(chart)->scene()->items()) {
+      auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+      if (!text || !text->isVisible() || text->sceneBoundingRect().top() < chartOf(chart)->plotArea().bottom()) continue;
+      QCOMPARE(text->font().pointSizeF(), chart.font().pointSizeF());
+      shown << text->toPlainText().remove(QRegularExpression("[\\x{200B}-\\x{200D}\\x{2060}]"));
+    }
+    QVERIFY2(shown.size() >= 3, qPrintable(shown.join(',')));
+    for (const QString& label : shown) QVERIFY2(days.contains(label), qPrintable(label));
+  }
+
+  void chartWithoutPoints_saysSoInsteadOfABareAxis() {
+    ChartControl chart(ChartControl::Kind::Line);
+    chart.setRowCount(3);  // rows, but no value yet
+    chart.resize(300, 200);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    auto* none = chart.findChild<QLabel*>();
+    QVERIFY(none && none->isVisible());
+    QCOMPARE(none->text(), QStringLiteral("データがありません"));
+
+    chart.setRow(2);
+    chart.setValue("0");
+    QCoreApplication::processEvents();
+    QVERIFY(!none->isVisible());
+    QVERIFY(chart.findChild<QChartView*>()->isVisible());
   }
 
   void chartChanges_drawnOnShow_andLaterOnceQueued() {

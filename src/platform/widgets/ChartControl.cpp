@@ -8,10 +8,12 @@
 #include <QGraphicsLayout>
 #include <QMetaObject>
 #include <QSet>
-#include <QVBoxLayout>
+#include <QLabel>
+#include <QStackedLayout>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
@@ -117,6 +119,20 @@ QList<QPointF> thinnedLine(const QList<QPointF>& line, int columns) {
   return out;
 }
 
+// Padding Qt Charts keeps on each side of an axis label.
+constexpr int kLabelPadding = 5;
+
+// The width of the value axis's labels and title, beside the plot.
+int valueAxisWidth(const QValueAxis* axis, const QFont& font) {
+  const QFontMetrics metrics(font);
+  const QByteArray format = axis->labelFormat().toLatin1();
+  int widest = 0;
+  for (double value : {axis->min(), axis->max()})
+    widest = std::max(widest, metrics.horizontalAdvance(QString::asprintf(format.constData(), value)));
+  const int title = axis->titleText().isEmpty() ? 0 : metrics.height() + 2 * kLabelPadding;
+  return widest + 2 * kLabelPadding + title;
+}
+
 void normalise(ChartData& data) {
   data.seriesCount = std::clamp(data.seriesCount, 1, 2);
   data.values.resize(size_t(data.seriesCount));
@@ -127,11 +143,20 @@ void normalise(ChartData& data) {
 
 ChartControl::ChartControl(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
   normalise(m_data);
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QStackedLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   m_view = new QChartView(this);
   m_view->setRenderHint(QPainter::Antialiasing);
   layout->addWidget(m_view);
+  m_noData = new QLabel(QStringLiteral("データがありません"), this);
+  m_noData->setObjectName(QStringLiteral("noDataLabel"));
+  m_noData->setAlignment(Qt::AlignCenter);
+  m_noData->setAutoFillBackground(true);
+  QPalette white = m_noData->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::WindowText, Qt::darkGray);
+  m_noData->setPalette(white);
+  layout->addWidget(m_noData);
 
   QChart* chart = m_view->chart();
   chart->setTitle(QString());
@@ -140,6 +165,12 @@ ChartControl::ChartControl(Kind kind, QWidget* parent) : QWidget(parent), m_kind
   chart->setMargins(QMargins(4, 4, 4, 4));
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   chart->legend()->hide();
+  // The labels that fit depend on the plot's real width, known once the chart is laid out.
+  connect(chart, &QChart::plotAreaChanged, this, [this](const QRectF& area) {
+    if (m_labelStep == 0 || labelStep(area.width()) == m_labelStep) return;
+    m_laidOutWidth = area.width();
+    changed();
+  });
 }
 
 ChartControl::~ChartControl() = default;
@@ -204,6 +235,11 @@ void ChartControl::setAxisMaximum(double maximum) {
   changed();
 }
 
+void ChartControl::setValueTitle(const QString& title) {
+  m_valueTitle = title;
+  changed();
+}
+
 void ChartControl::setSeriesNames(const QStringList& names) {
   m_seriesNames = names;
   changed();
@@ -247,6 +283,7 @@ void ChartControl::rebuild() {
 
   double lo = 0.0;
   double hi = 0.0;
+  bool anyPoint = false;
   std::vector<std::vector<std::optional<double>>> parsed(static_cast<size_t>(seriesCount));
   for (int k = 0; k < seriesCount; ++k) {
     auto& out = parsed[size_t(k)];
@@ -254,6 +291,7 @@ void ChartControl::rebuild() {
     for (double value : m_data.values[size_t(k)]) {
       out.push_back(present(value));
       if (out.back()) {
+        anyPoint = true;
         lo = std::min(lo, *out.back());
         hi = std::max(hi, *out.back());
       }
@@ -269,7 +307,11 @@ void ChartControl::rebuild() {
   double maximum = m_axisMax.value_or(hi + room);
   if (maximum <= minimum) maximum = minimum + 1.0;
   setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value());
+  valueAxis->setLabelsFont(font());
+  valueAxis->setTitleFont(font());
+  valueAxis->setTitleText(m_valueTitle);
   chart->addAxis(valueAxis, Qt::AlignLeft);
+  m_labelStep = 0;
 
   if (m_kind == Kind::Bar && points <= kMaxBars) {
     auto* series = new QBarSeries(chart);
@@ -282,19 +324,7 @@ void ChartControl::rebuild() {
       series->append(set);
     }
     chart->addSeries(series);
-    auto* categories = new QBarCategoryAxis(chart);
-    categories->append(uniqueCategories(m_data.labels));
-    // Labels wider than their bar would be cut to "...", so they get a smaller font.
-    const double slot = double(std::max(width() - 60, 1)) / std::max(points, 1);
-    QFont font = categories->labelsFont();
-    const auto widest = [&] {
-      const QFontMetrics metrics(font);
-      int w = 0;
-      for (const QString& label : m_data.labels) w = std::max(w, metrics.horizontalAdvance(label));
-      return w;
-    };
-    while (font.pointSizeF() > 6.0 && widest() + 8 > slot) font.setPointSizeF(font.pointSizeF() - 0.5);
-    categories->setLabelsFont(font);
+    QAbstractAxis* categories = categoryAxis(chart, plotWidth(valueAxis));
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     series->attachAxis(valueAxis);
@@ -342,6 +372,63 @@ void ChartControl::rebuild() {
     }
   }
   chart->legend()->setVisible(named);
+  auto* pages = static_cast<QStackedLayout*>(layout());
+  pages->setCurrentWidget(anyPoint ? static_cast<QWidget*>(m_view) : m_noData);
+}
+
+double ChartControl::plotWidth(const QValueAxis* valueAxis) const {
+  if (m_laidOutWidth > 0) return m_laidOutWidth;
+  const QMargins margins = m_view->chart()->margins();
+  return std::max(width() - valueAxisWidth(valueAxis, font()) - margins.left() - margins.right() - 8, 1);
+}
+
+int ChartControl::labelStep(double plotWidth) const {
+  const QFontMetrics metrics(font());
+  int widest = 0;
+  for (const QString& label : m_data.labels) widest = std::max(widest, metrics.horizontalAdvance(label));
+  const int points = rowCount();
+  // The axis gives each label an equal share of its width, one share more than it has
+  // labels, less the padding on both sides; a wider label would be cut.
+  for (int step = 1; step < points; ++step) {
+    const int shown = (points + step - 1) / step;
+    if (widest + 2 * kLabelPadding + 2 <= plotWidth / (shown + 1)) return step;
+  }
+  return std::max(points, 1);
+}
+
+QAbstractAxis* ChartControl::categoryAxis(QChart* chart, double plotWidth) {
+  const int points = rowCount();
+  m_labelStep = labelStep(plotWidth);
+  m_laidOutWidth = 0;
+  if (m_labelStep == 1) {
+    auto* categories = new QBarCategoryAxis(chart);
+    categories->append(uniqueCategories(m_data.labels));
+    categories->setLabelsFont(font());
+    categories->setGridLineVisible(false);
+    return categories;
+  }
+  // Too many labels to show them all in full: every step-th, each under its bar. Labels
+  // near the ends would overhang the plot and be dropped, so they start a little way in.
+  const QFontMetrics metrics(font());
+  const double slot = plotWidth / points;
+  QList<int> shown;
+  for (int i = 0; i < points; ++i) {
+    if (m_data.labels[i].isEmpty()) continue;
+    const double half = metrics.horizontalAdvance(m_data.labels[i]) / 2.0;
+    const bool inside = (i + 0.5) * slot >= half && (points - i - 0.5) * slot >= half;
+    if (inside && (shown.isEmpty() || i - shown.back() >= m_labelStep)) shown << i;
+  }
+  QStringList names;
+  for (int i : shown) names << m_data.labels[i];
+  names = uniqueCategories(names);
+  auto* categories = new QCategoryAxis(chart);
+  categories->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  categories->setRange(-0.5, points - 0.5);
+  categories->setStartValue(-0.5);
+  for (qsizetype k = 0; k < shown.size(); ++k) categories->append(names[k], shown[k]);
+  categories->setGridLineVisible(false);
+  categories->setLabelsFont(font());
+  return categories;
 }
 
 }  // namespace platform

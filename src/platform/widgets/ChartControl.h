@@ -7,8 +7,11 @@
 #include <vector>
 
 QT_BEGIN_NAMESPACE
+class QAbstractAxis;
 class QChart;
 class QChartView;
+class QLabel;
+class QValueAxis;
 QT_END_NAMESPACE
 
 namespace platform {
@@ -48,6 +51,10 @@ class ChartControl : public QWidget {
   std::optional<double> axisMinimum() const { return m_axisMin; }
   std::optional<double> axisMaximum() const { return m_axisMax; }
 
+  // The title of the value axis, such as its unit.
+  void setValueTitle(const QString& title);
+  QString valueTitle() const { return m_valueTitle; }
+
   void setSeriesNames(const QStringList& names);
 
   // Draws now instead of when next shown (for screenshots and benchmarks).
@@ -59,6 +66,12 @@ class ChartControl : public QWidget {
  private:
   void changed();
   void rebuild();
+  // The plot's width beside a value axis: as last laid out, else as expected.
+  double plotWidth(const QValueAxis* valueAxis) const;
+  // Show every how many-th row label so that each is shown in full.
+  int labelStep(double plotWidth) const;
+  // The bar chart's axis of row labels.
+  QAbstractAxis* categoryAxis(QChart* chart, double plotWidth);
 
   Kind m_kind;
   ChartData m_data;
@@ -67,9 +80,13 @@ class ChartControl : public QWidget {
   std::optional<double> m_axisMin;
   std::optional<double> m_axisMax;
   QStringList m_seriesNames;
+  QString m_valueTitle;
+  int m_labelStep = 0;  // of the labels drawn; 0 when there are none
+  double m_laidOutWidth = 0;
   bool m_dirty = true;
   bool m_rebuildQueued = false;
   QChartView* m_view = nullptr;
+  QLabel* m_noData = nullptr;
 };
 
 }  // namespace platform
