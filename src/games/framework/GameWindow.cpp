@@ -293,7 +293,9 @@ void GameWindow::connectEngine() {
       m_tmrPlay.stop();
     }
   });
-  connect(&m_engine, &PlayEngine::figuresChanged, this, &GameWindow::showFigures);
+  connect(&m_engine, &PlayEngine::figuresChanged, this, [this] {
+    if (m_figuresLive || !m_engine.blnPlay()) showFigures();
+  });
   connect(&m_engine, &PlayEngine::playEnded, this, [this] {
     m_cmdStart->setEnabled(true);
     for (QLabel* picture : m_imgStart) picture->hide();  // the light goes off with the play

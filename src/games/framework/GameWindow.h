@@ -108,6 +108,9 @@ class GameWindow : public QWidget {
   platform::DataGrid* historyGrid() const { return m_msgRireki; }
   // For games that show their accuracy at every answer.
   void showAccuracy(const QString& text);
+  // Whether right and wrong answers show as they are judged; a game that reveals them only
+  // at the end of a play turns this off.
+  void setFiguresLive(bool live) { m_figuresLive = live; }
   // The one way a game waits: the rest of the work runs as `then` after ms, while the
   // window and its clocks go on. Nothing runs once the window is leaving, so closing it
   // during a wait is safe; `then` must check the play's phase before it judges or asks,
@@ -166,6 +169,7 @@ class GameWindow : public QWidget {
   QLabel* m_lblByou = nullptr;
   QLabel* m_lblHozon = nullptr;  // what became of the last save
   bool m_playSaved = false;
+  bool m_figuresLive = true;
 
   int m_sideX = 0;
   int m_figuresY = 0;

@@ -154,6 +154,7 @@ void TableGame::applyGameSettings() {
   m_intKaisu = settings().kaisu;
   m_cboKeisan->setCurrentText(signOf(m_operation));
   m_chkRial->setChecked(m_intRial == 1);
+  setFiguresLive(m_intRial == 1);
 }
 
 void TableGame::showFirstBoard() {
@@ -205,6 +206,7 @@ void TableGame::cboKeisan_Click() {
 
 void TableGame::chkRial_Click() {
   m_intRial = m_chkRial->isChecked() ? 1 : 0;
+  setFiguresLive(m_intRial == 1);
   settings().extras = {signOf(m_operation), QString::number(m_intRial)};
   SAVE_SETTEI();
 }
@@ -315,8 +317,6 @@ void TableGame::txtKai_Change(int k) {
   if (m_intRial == 1) {
     setColour(m_txtKai[size_t(k - 1)], QPalette::Text, judgement.right ? kRight : kWrong);
     showAccuracy(percentText(double(engine().intOk()) / engine().answersGiven()));
-  } else {
-    keepFiguresHidden();
   }
   for (int next = k + 1; next <= kCells; ++next) {
     if (!m_txtKai[size_t(next - 1)]->isHidden()) {
@@ -328,13 +328,6 @@ void TableGame::txtKai_Change(int k) {
   JUDGE_TABLE();
   showSign();
   playEngine().finishPlay();
-}
-
-// Without real-time judging the figures stay at 0 until the end.
-void TableGame::keepFiguresHidden() {
-  for (const char* name : {"lblOk", "lblNg", "lblMoji_T"}) {
-    if (auto* label = findChild<QLabel*>(QLatin1String(name))) label->setText(QStringLiteral("0"));
-  }
 }
 
 CellTexts TableGame::cellTexts() const {

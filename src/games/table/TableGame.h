@@ -59,7 +59,6 @@ class TableGame : public GameWindow {
   void showJudgement(const TableJudgement& judgement);
   void setCellsEditable(bool editable);
   void focusCell(int k);
-  void keepFiguresHidden();
   CellTexts cellTexts() const;
   int sizeLimit() const;
 
