@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QStyleFactory>
 #include <QStringList>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -17,6 +19,10 @@ int main(int argc, char* argv[]) {
   const QString japanese = QStringLiteral("Noto Sans CJK JP");
   if (QFontDatabase::families().contains(japanese)) QApplication::setFont(QFont(japanese, 10));
   platform::installEnterPressesButtons();
+  // Standard buttons in Japanese ("キャンセル"); without the translations they stay English.
+  QTranslator qtJapanese;
+  if (qtJapanese.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtJapanese);
   // A write killed before its rename leaves a full copy of the file behind; clear those first.
   QStringList files{QStringLiteral("データ.txt"), QStringLiteral("設定.txt"), QStringLiteral("プライベート.txt"),
                     QStringLiteral("メモ.TXT")};

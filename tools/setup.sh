@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: installs missing Debian packages and builds into build/.
 # Sourced, not run.
 
-packages=(g++ cmake make qt6-base-dev qt6-charts-dev libgl-dev fonts-noto-cjk ${EXTRA_PACKAGES:-})
+packages=(g++ cmake make qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev fonts-noto-cjk ${EXTRA_PACKAGES:-})
 
 missing=()
 for p in "${packages[@]}"; do
