@@ -475,8 +475,11 @@ class TestGridChart : public QObject {
     const QRect last = grid.visualRect(grid.QTableView::model()->index(39, 0));
     QVERIFY(last.bottom() < height);
     QVERIFY(height - last.bottom() <= last.height());
+    // The top row is the first one shown whole.
+    const auto rowTop = [&](int row) { return grid.visualRect(grid.QTableView::model()->index(row - 1, 0)).top(); };
     QVERIFY(grid.topRow() > 1);
-    QCOMPARE(grid.indexAt(QPoint(5, 1)).data().toString(), QString::number(grid.topRow()));
+    QVERIFY(rowTop(grid.topRow()) >= 0);
+    QVERIFY(rowTop(grid.topRow() - 1) < 0);
 
     // Neither the wheel nor the keys go further.
     const int top = grid.topRow();
