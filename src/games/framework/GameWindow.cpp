@@ -60,6 +60,17 @@ QLabel* figureLabel(QWidget* parent, const QString& name, int x, int y, int widt
   return label;
 }
 
+// The unit a history graph's values are in.
+QString valueTitle(HistoryField field) {
+  switch (field) {
+    case HistoryField::Speed: return QStringLiteral("／秒");
+    case HistoryField::Accuracy: return QStringLiteral("%");
+    case HistoryField::Seconds: return QStringLiteral("秒");
+    case HistoryField::Keystrokes: return QStringLiteral("字");
+    default: return QStringLiteral("回");
+  }
+}
+
 QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
   auto* label = new QLabel(text, parent);
   label->setGeometry(x, y, width, 30);
@@ -593,6 +604,7 @@ void GameWindow::graphButton_Click(int index) {
   platform::ChartControl* hidden = shown == m_mcrRireki ? m_mcrRireki2 : m_mcrRireki;
   shown->show();
   hidden->hide();
+  shown->setValueTitle(valueTitle(g.fields.front()));
   shown->setChartData(historyChart(m_msgRireki->model(), columns));
   m_graphButtons[size_t(index)]->setBackColor(platform::kSelectedGraph);
 }
