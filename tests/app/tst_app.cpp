@@ -38,6 +38,13 @@ void addPlay(const QString& date, const QString& time, int item, float seconds) 
 void addPlayToday(int item, float seconds = 30, const QString& time = QStringLiteral("10:00:00")) {
   addPlay(records::recordDate(kToday), time, item, seconds);
 }
+
+// The newest row is on the last page of the grid.
+bool showsLastRow(platform::DataGrid* grid) {
+  QCoreApplication::processEvents();  // the grid's layout
+  const QRect last = grid->visualRect(grid->QTableView::model()->index(grid->rows() - 2, 0));
+  return last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height();
+}
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -254,13 +261,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayList"))->rows(), 3);
   }
 
-  void elevenPlays_scrollTheNewestToTheTop() {
+  void elevenPlays_showTheNewestOnTheLastPage() {
     for (int i = 0; i < 11; ++i) addPlayToday(0, 10, QStringLiteral("10:%1:00").arg(i, 2, 10, QLatin1Char('0')));
     load();
     auto* list = child<platform::DataGrid>(QStringLiteral("msgDayList"));
     QCOMPARE(list->rows(), 12);
     QCOMPARE(list->textMatrix(11, 1), QStringLiteral("10:10:00"));
-    QCOMPARE(list->topRow(), 11);
+    QVERIFY(showsLastRow(list));
   }
 
   void chart_followsTheSelectedGraphButton() {

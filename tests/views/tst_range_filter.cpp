@@ -22,6 +22,12 @@ const QDate kToday(2024, 5, 1);  // a Wednesday
 const QColor kYellow(255, 255, 192);
 const QColor kCyan(192, 255, 255);
 
+// The newest row is on the last page of the grid.
+bool showsLastRow(platform::DataGrid* grid) {
+  QCoreApplication::processEvents();  // the grid's layout
+  const QRect last = grid->visualRect(grid->QTableView::model()->index(grid->rows() - 2, 0));
+  return last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height();
+}
 }  // namespace
 
 // The screen, driven through its controls.
@@ -206,14 +212,14 @@ class RangeFilterScreenTest : public QObject {
     m_firstDay = day(kToday);
     open();
     QCOMPARE(list()->rows(), 12);
-    QCOMPARE(list()->topRow(), 11);
+    QVERIFY(showsLastRow(list()));
     click(QStringLiteral("cmdWeek(1)"));
     QCOMPARE(list()->rows(), 1);
     click(QStringLiteral("cmdAllWeek"));
     m_screen->lstAct2_Click(1);  // no plays of that game
     m_screen->lstAct2_Click(0);
     QCOMPARE(list()->rows(), 12);
-    QCOMPARE(list()->topRow(), 11);
+    QVERIFY(showsLastRow(list()));
   }
 
   void graphs_drawWhatTheListsShow_andTheChosenOneSurvivesARebuild() {
