@@ -15,6 +15,7 @@
 #include "views/RecordsOnScreen.h"
 
 #include <QLabel>
+#include <cmath>
 
 namespace app {
 
@@ -31,6 +32,16 @@ QLabel* pictureLabel(Face face, const QString& name, QWidget* parent) {
   label->setGeometry(12, 8, kFaceSize, kFaceSize);
   label->hide();
   return label;
+}
+
+double largestValue(const platform::ChartData& data) {
+  double largest = 0;
+  for (const std::vector<double>& series : data.values) {
+    for (double value : series) {
+      if (std::isfinite(value)) largest = std::max(largest, value);
+    }
+  }
+  return largest;
 }
 
 void setLabelBackground(QLabel* label, const QColor& colour) {
@@ -128,6 +139,8 @@ void TodayPanel::DISP_TODAY() {
   const views::DaySummary summary =
       views::summarizeDay(*table, records::recordDate(m_calendar->selectedDate()));
   m_noData = summary.noData;
+  // The seconds as the list shows them, not the float's binary neighbour (49.400002).
+  m_largestSeconds = platform::seq::floatText(summary.largestSeconds).toDouble();
   m_firstDay = summary.firstDay;
   m_lastDay = summary.lastDay;
   if (summary.noData) {
@@ -137,9 +150,6 @@ void TodayPanel::DISP_TODAY() {
 
   m_dayList->setDataRows(summary.listRows);
   if (m_dayList->rows() > 10) m_dayList->setTopRow(m_dayList->rows() - 1);
-  // The seconds as the list shows them, not the float's binary neighbour (49.400002).
-  m_chart->setAxisMaximum(platform::seq::floatText(summary.largestSeconds).toDouble());
-  m_chart->setAxisMinimum(0);
 
   m_dayTotal->setDataRows(summary.totalRows);
   m_dayTotalLabel->setText(records::hmsText(summary.totalSeconds));
@@ -168,19 +178,26 @@ void TodayPanel::markGraphButton(platform::ColorButton* selected) {
   platform::markSelected({m_cmdDay, m_cmdTotal, m_cmdJikan}, selected, selectedGraphColour());
 }
 
+void TodayPanel::showGraph(platform::ChartData data, std::optional<double> axisMaximum) {
+  m_chart->setAxisMinimum(0);
+  m_chart->setAxisMaximum(axisMaximum.value_or(largestValue(data)));
+  m_chart->setChartData(std::move(data));
+}
+
+// Single plays share the day's longest one as their scale; sums would run off it.
 void TodayPanel::cmdDay_Click() {
   markGraphButton(m_cmdDay);
-  m_chart->setChartData(views::listPlot(m_dayList->model(), 2, 3));
+  showGraph(views::listPlot(m_dayList->model(), 2, 3), m_largestSeconds);
 }
 
 void TodayPanel::cmdTotal_Click() {
   markGraphButton(m_cmdTotal);
-  m_chart->setChartData(views::listPlot(m_dayTotal->model(), 1, 3));
+  showGraph(views::listPlot(m_dayTotal->model(), 1, 3));
 }
 
 void TodayPanel::cmdJikan_Click() {
   markGraphButton(m_cmdJikan);
-  m_chart->setChartData(views::hourPlot(m_dayList->model(), 1, 3));
+  showGraph(views::hourPlot(m_dayList->model(), 1, 3));
 }
 
 void TodayPanel::redrawSelectedGraph() {

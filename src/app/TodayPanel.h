@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/core/ChartData.h"
+
 #include <QFrame>
 #include <array>
+#include <optional>
 
 class QLabel;
 
@@ -48,6 +51,8 @@ class TodayPanel : public QFrame {
   void showEvaluation(int kinds);
   void redrawSelectedGraph();
   void markGraphButton(platform::ColorButton* selected);
+  // The value axis: fixed where given, else fitted to the graph's own values.
+  void showGraph(platform::ChartData data, std::optional<double> axisMaximum = std::nullopt);
 
   platform::MonthCalendar* m_calendar;
   platform::DataGrid* m_dayList;
@@ -64,6 +69,7 @@ class TodayPanel : public QFrame {
   platform::ColorButton* m_cmdTotal;
   platform::ColorButton* m_cmdJikan;
 
+  double m_largestSeconds = 0;
   QString m_firstDay;
   QString m_lastDay;
   bool m_noData = true;

@@ -393,6 +393,26 @@ class MainWindowTest : public QObject {
     QVERIFY(shown(QStringLiteral("lblStatus")));
     QVERIFY(child<QLabel>(QStringLiteral("lblStatus"))->text().contains(QStringLiteral("1 行")));
   }
+
+  void chartAxis_fitsTheGraphOnShow_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<double>("maximum");
+    QTest::newRow("時系列: the longest play") << "cmdDay" << 45.5;
+    QTest::newRow("項目別: the largest game total") << "cmdTotal" << 50.0;
+    QTest::newRow("時間別: the largest hour") << "cmdJikan" << 46.0;
+  }
+  void chartAxis_fitsTheGraphOnShow() {
+    QFETCH(QString, button);
+    QFETCH(double, maximum);
+    addPlayToday(0, 20, QStringLiteral("07:59:59"));
+    addPlayToday(0, 30, QStringLiteral("08:10:00"));
+    addPlayToday(4, 45.5f, QStringLiteral("23:30:00"));
+    load();
+    click(QStringLiteral("cmdTotal"));  // one graph's scale does not stay for the next
+    click(QStringLiteral("cmdJikan"));
+    click(button);
+    QCOMPARE(child<platform::ChartControl>(QStringLiteral("mcrMain"))->axisMaximum(), std::optional<double>(maximum));
+  }
 };
 
 QTEST_MAIN(MainWindowTest)
