@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace app {
 
@@ -147,7 +148,8 @@ void MainWindow::buildFrames() {
   m_today = new TodayPanel(m_content);
   m_today->setGeometry(QRect(QPoint(0, 0), kContentSize));
   m_today->setFrameShape(QFrame::StyledPanel);
-  connect(m_today, &TodayPanel::dayClicked, this, &MainWindow::mtvmain_DateClick);
+  connect(m_today, &TodayPanel::dayClicked, this, &MainWindow::pickDay);
+  connect(m_today, &TodayPanel::daySelected, this, &MainWindow::mtvmain_SelChange);
 
   m_fraBunseki = new views::RecordListScreen(m_content);
   m_fraTaijyu = new views::RangeFilterScreen(
@@ -207,7 +209,10 @@ void MainWindow::Form_Load() {
   setWindowState(Qt::WindowNoState);
   m_loading = true;
   HIDE_ALL_FRAMES();
-  m_today->mtvmain()->setSelectedDate(platform::Clock::today());
+  {
+    const QSignalBlocker once(m_today->mtvmain());  // DISP_TODAY below builds the panel
+    m_today->mtvmain()->setSelectedDate(platform::Clock::today());
+  }
   READ_PRIVATE();
   SET_GAME_ITEM();
   m_today->INIT_DAYLIST();
@@ -313,8 +318,7 @@ void MainWindow::cmdSettei_Click() { switchScreen(m_fraSettei, {}, tourSettei())
 void MainWindow::cmdGame_Click() {
   const QDate today = platform::Clock::today();
   if (!m_today->strFirstDay().isEmpty() && m_today->mtvmain()->selectedDate() != today) {
-    m_today->mtvmain()->setSelectedDate(today);
-    m_today->DISP_TODAY();
+    m_today->mtvmain()->setSelectedDate(today);  // the panel follows the selection
   }
   m_fraGame->show();
   m_fraGame->raise();
@@ -356,9 +360,22 @@ void MainWindow::chkHelp_Click() {
 }
 
 void MainWindow::mtvmain_DateClick() {
+  mtvmain_SelChange();
+  m_cmdMain->setFocus();
+}
+
+void MainWindow::mtvmain_SelChange() {
   m_today->DISP_TODAY();
   showStatus();
-  m_cmdMain->setFocus();
+}
+
+// A click has changed the selection first, which has rebuilt the panel already.
+void MainWindow::pickDay() {
+  if (m_today->showsSelectedDay()) {
+    m_cmdMain->setFocus();
+  } else {
+    mtvmain_DateClick();
+  }
 }
 
 }  // namespace app

@@ -53,7 +53,10 @@ class MainWindow : public QWidget {
   void cmdHelp_Click();
   void cmdOwari_Click();
   void chkHelp_Click();
+  // A day picked in the calendar: the panel shows it and the focus goes to "メイン".
   void mtvmain_DateClick();
+  // Any move of the calendar's selection: the panel follows it.
+  void mtvmain_SelChange();
 
   TodayPanel* todayPanel() const { return m_today; }
   views::RecordListScreen* recordList() const { return m_fraBunseki; }
@@ -69,6 +72,7 @@ class MainWindow : public QWidget {
   // The pattern every screen button follows.
   void switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour);
   void showStatus();
+  void pickDay();
 
   GameLauncher m_games;
   QString m_helpFile;

@@ -83,6 +83,8 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
   m_calendar->setObjectName(QStringLiteral("mtvmain"));
   m_calendar->setGeometry(10, 92, 304, 220);
   connect(m_calendar, &platform::MonthCalendar::dayClicked, this, &TodayPanel::dayClicked);
+  connect(m_calendar, &QCalendarWidget::activated, this, &TodayPanel::dayClicked);
+  connect(m_calendar, &QCalendarWidget::selectionChanged, this, &TodayPanel::daySelected);
 
   m_dayTotal = new platform::DataGrid(this);
   m_dayTotal->setObjectName(QStringLiteral("msgDayTotal"));
@@ -136,8 +138,8 @@ void TodayPanel::DISP_TODAY() {
 
   const std::shared_ptr<const records::RecordTable> table = views::recordsForScreen(this);
   m_unreadable = table->unreadableLineCount();
-  const views::DaySummary summary =
-      views::summarizeDay(*table, records::recordDate(m_calendar->selectedDate()));
+  m_shownDay = m_calendar->selectedDate();
+  const views::DaySummary summary = views::summarizeDay(*table, records::recordDate(m_shownDay));
   m_noData = summary.noData;
   // The seconds as the list shows them, not the float's binary neighbour (49.400002).
   m_largestSeconds = platform::seq::floatText(summary.largestSeconds).toDouble();
@@ -177,6 +179,8 @@ void TodayPanel::showEvaluation(int kinds) {
 void TodayPanel::markGraphButton(platform::ColorButton* selected) {
   platform::markSelected({m_cmdDay, m_cmdTotal, m_cmdJikan}, selected, selectedGraphColour());
 }
+
+bool TodayPanel::showsSelectedDay() const { return m_shownDay == m_calendar->selectedDate(); }
 
 void TodayPanel::showGraph(platform::ChartData data, std::optional<double> axisMaximum) {
   m_chart->setAxisMinimum(0);

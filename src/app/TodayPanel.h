@@ -2,6 +2,7 @@
 
 #include "platform/core/ChartData.h"
 
+#include <QDate>
 #include <QFrame>
 #include <array>
 #include <optional>
@@ -40,12 +41,17 @@ class TodayPanel : public QFrame {
   qsizetype unreadableLines() const { return m_unreadable; }
 
   platform::MonthCalendar* mtvmain() const { return m_calendar; }
+  // Whether the panel was last built for the day now selected in the calendar.
+  bool showsSelectedDay() const;
 
   static const std::array<QColor, 7>& lampColours();
   static QColor selectedGraphColour() { return QColor(255, 192, 192); }
 
  Q_SIGNALS:
+  // A day picked with a click or Enter.
   void dayClicked();
+  // The calendar's selection moved, by mouse, keys or month buttons.
+  void daySelected();
 
  private:
   void showEvaluation(int kinds);
@@ -69,6 +75,7 @@ class TodayPanel : public QFrame {
   platform::ColorButton* m_cmdTotal;
   platform::ColorButton* m_cmdJikan;
 
+  QDate m_shownDay;
   double m_largestSeconds = 0;
   QString m_firstDay;
   QString m_lastDay;

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 using testing::sjis;
 using testing::writeFile;
@@ -412,6 +413,29 @@ class MainWindowTest : public QObject {
     click(QStringLiteral("cmdJikan"));
     click(button);
     QCOMPARE(child<platform::ChartControl>(QStringLiteral("mcrMain"))->axisMaximum(), std::optional<double>(maximum));
+  }
+
+  void calendar_keysAndMonthButtons_rebuildThePanel_andEnterPicksTheDay() {
+    addPlayToday(0);
+    addPlay(QStringLiteral("2024/05/02"), QStringLiteral("10:00:00"), 1, 30);
+    addPlay(QStringLiteral("2024/05/02"), QStringLiteral("11:00:00"), 2, 30);
+    addPlay(QStringLiteral("2024/06/02"), QStringLiteral("10:00:00"), 3, 30);
+    load();
+    auto* calendar = child<platform::MonthCalendar>(QStringLiteral("mtvmain"));
+    auto* list = child<platform::DataGrid>(QStringLiteral("msgDayList"));
+    QTest::keyClick(calendar->focusProxy(), Qt::Key_Right);
+    QCOMPARE(calendar->selectedDate(), QDate(2024, 5, 2));
+    QCOMPARE(list->rows(), 3);
+    QCOMPARE(litLamps().size(), 2);
+
+    QTest::mouseClick(calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")), Qt::LeftButton);
+    QCOMPARE(calendar->selectedDate(), QDate(2024, 6, 2));
+    QCOMPARE(list->rows(), 2);
+    QCOMPARE(list->textMatrix(1, 2), QStringLiteral("スピード計算"));
+
+    calendar->focusProxy()->setFocus();
+    QTest::keyClick(calendar->focusProxy(), Qt::Key_Return);
+    QCOMPARE(m_window->focusWidget(), child(QStringLiteral("cmdMain")));
   }
 };
 

@@ -10,6 +10,16 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
   setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   setGridVisible(true);
   connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::dayClicked);
+  connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::followPage);
+}
+
+// The month buttons turn the page but leave the selection where it was; keys and clicks
+// have moved it before the page turns.
+void MonthCalendar::followPage(int year, int month) {
+  const QDate selected = selectedDate();
+  if (selected.year() == year && selected.month() == month) return;
+  const QDate first(year, month, 1);
+  setSelectedDate(first.addDays(std::min(selected.day(), first.daysInMonth()) - 1));
 }
 
 }  // namespace platform
