@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopedValueRollback>
 #include <QStringListModel>
 
 namespace views {
@@ -163,17 +164,42 @@ void RangeFilterScreen::INIT_BUNSEKI() {
   m_msgBunseki2->setColumns({{"項目", 1390, Align::Left}, {"秒", 900, Align::Right}, {"時間", 1100, Align::Right}});
 }
 
-void RangeFilterScreen::RESET_KIKAN_COLORS() {
-  m_cmdAllDay->setButtonFace();
-  for (int number = 1; number <= 8; ++number) m_cmdKikan[size_t(number)]->setButtonFace();
-  m_cmdKikanF->setButtonFace();
+void RangeFilterScreen::RESET_KIKAN_COLORS() { markPeriod(nullptr); }
+
+void RangeFilterScreen::markPeriod(platform::ColorButton* selected) {
+  std::vector<platform::ColorButton*> group{m_cmdAllDay, m_cmdKikanF};
+  group.insert(group.end(), m_cmdKikan.begin() + 1, m_cmdKikan.end());
+  platform::markSelected(group, selected, selectedFilterColour());
 }
 
+void RangeFilterScreen::markWeekday(platform::ColorButton* selected) {
+  std::vector<platform::ColorButton*> group(m_cmdWeek.begin(), m_cmdWeek.end());
+  group.push_back(m_cmdAllWeek);
+  platform::markSelected(group, selected, selectedFilterColour());
+}
+
+void RangeFilterScreen::markKeyword(const QString& keyword) {
+  if (keyword.isEmpty()) {
+    m_cmdAllact->setBackColor(selectedFilterColour());
+  } else {
+    m_cmdAllact->setButtonFace();
+  }
+  const QList<QListWidgetItem*> named = keyword.isEmpty() ? QList<QListWidgetItem*>{}
+                                                          : m_lstAct2->findItems(keyword, Qt::MatchExactly);
+  if (named.isEmpty()) {
+    m_lstAct2->clearSelection();
+    m_lstAct2->setCurrentRow(-1);
+  } else {
+    m_lstAct2->setCurrentItem(named.front());
+  }
+}
+
+// The screen opens unfiltered, whatever the keyword box still holds.
 void RangeFilterScreen::prepareScreen() {
   DISP_BUNSEKI_ALL();
-  for (platform::ColorButton* button : {m_cmdAllDay, m_cmdAllact, m_cmdAllWeek}) {
-    button->setBackColor(selectedFilterColour());
-  }
+  markPeriod(m_cmdAllDay);
+  markWeekday(m_cmdAllWeek);
+  markKeyword({});
   m_intWeekSel = kAllWeekdays;
 }
 
@@ -213,6 +239,9 @@ void RangeFilterScreen::showDateHint() {
 }
 
 void RangeFilterScreen::applyFilter(const std::function<void()>& ownChanges, platform::ColorButton* highlight) {
+  // Hiding the screen moves the focus away from the control the user has just used.
+  QWidget* const focused = window()->focusWidget();
+  const bool focusHere = focused && isAncestorOf(focused);
   if (m_hooks.hideAllFrames) {
     m_hooks.hideAllFrames();
   } else {
@@ -222,37 +251,41 @@ void RangeFilterScreen::applyFilter(const std::function<void()>& ownChanges, pla
   SELECT_BUNSEKI();
   show();
   if (highlight) highlight->setBackColor(selectedFilterColour());
+  if (focusHere && window()->focusWidget() != focused) {
+    const QScopedValueRollback restoring(m_restoringFocus, true);
+    focused->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void RangeFilterScreen::lstAct2_Click(int index) {
   if (index < 0 || index >= m_lstAct2->count()) return;
   const QString name = m_lstAct2->item(index)->text();
-  applyFilter(
-      [this, name] {
-        m_txtKey->setText(name);
-        m_cmdAllact->setButtonFace();
-      },
-      nullptr);
+  applyFilter([this, name] { m_txtKey->setText(name); }, nullptr);
+  markKeyword(name);
 }
 
 void RangeFilterScreen::cmdAllact_Click() {
-  applyFilter([this] { m_txtKey->clear(); }, m_cmdAllact);
+  applyFilter([this] { m_txtKey->clear(); }, nullptr);
+  markKeyword({});
 }
 
 void RangeFilterScreen::txtKey_Enter() {
-  applyFilter([this] { m_cmdAllact->setButtonFace(); }, nullptr);
+  applyFilter([] {}, nullptr);
+  markKeyword(m_txtKey->text());
 }
 
 void RangeFilterScreen::txtKey_GotFocus() { m_txtKey->clear(); }
 
-void RangeFilterScreen::cmdKensaku_Click() { DISP_BUNSEKI_KEY(); }
+void RangeFilterScreen::cmdKensaku_Click() {
+  DISP_BUNSEKI_KEY();
+  markKeyword(m_txtKey->text());
+}
 
 void RangeFilterScreen::cmdWeek_Click(int index) {
   if (index < 0 || index >= 7) return;
   applyFilter(
       [this, index] {
-        m_cmdAllWeek->setButtonFace();
-        for (platform::ColorButton* button : m_cmdWeek) button->setButtonFace();
+        markWeekday(nullptr);
         m_intWeekSel = index;
       },
       m_cmdWeek[size_t(index)]);
@@ -261,7 +294,7 @@ void RangeFilterScreen::cmdWeek_Click(int index) {
 void RangeFilterScreen::cmdAllWeek_Click() {
   applyFilter(
       [this] {
-        for (platform::ColorButton* button : m_cmdWeek) button->setButtonFace();
+        markWeekday(nullptr);
         m_intWeekSel = kAllWeekdays;
       },
       m_cmdAllWeek);
@@ -300,7 +333,8 @@ bool RangeFilterScreen::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_txtKey && event->type() == QEvent::FocusIn) {
     // Only the user's own move into the box empties it, not the window coming back to front.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) txtKey_GotFocus();
+    const bool userMove = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    if (userMove && !m_restoringFocus) txtKey_GotFocus();
   }
   return QFrame::eventFilter(watched, event);
 }

@@ -81,9 +81,14 @@ class RangeFilterScreen : public QFrame {
   void showDateHint();
   void redrawSelectedGraph();
   void markGraphButton(platform::ColorButton* selected);
+  void markPeriod(platform::ColorButton* selected);
+  void markWeekday(platform::ColorButton* selected);
+  // The item choice in force: "全部" without a keyword, else the item of that name if any.
+  void markKeyword(const QString& keyword);
 
   Hooks m_hooks;
   int m_intWeekSel = kAllWeekdays;
+  bool m_restoringFocus = false;
 
   QListWidget* m_lstAct2 = nullptr;
   platform::ColorButton* m_cmdAllact = nullptr;

@@ -437,6 +437,43 @@ class MainWindowTest : public QObject {
     QTest::keyClick(calendar->focusProxy(), Qt::Key_Return);
     QCOMPARE(m_window->focusWidget(), child(QStringLiteral("cmdMain")));
   }
+
+  void buttons_keepTheFocusAfterTheKeyboardPressedThem_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("main graph") << "cmdMain" << "cmdTotal";
+    QTest::newRow("sort key") << "cmdBunseki" << "cmdSort3";
+    QTest::newRow("period filter") << "cmdTaijyu" << "cmdKikan1";
+    QTest::newRow("weekday filter") << "cmdTaijyu" << "cmdWeek(2)";
+    QTest::newRow("range graph") << "cmdTaijyu" << "cmdTotal3";
+  }
+  void buttons_keepTheFocusAfterTheKeyboardPressedThem() {
+    QFETCH(QString, screen);
+    QFETCH(QString, button);
+    addPlayToday(0);
+    load();
+    click(screen);
+    m_window->activateWindow();
+    QCoreApplication::processEvents();
+    auto* pressed = child<QPushButton>(button);
+    pressed->setFocus();
+    QTest::keyClick(pressed, Qt::Key_Space);
+    QCoreApplication::processEvents();  // charts draw when the handler is done
+    QCOMPARE(QApplication::focusWidget(), pressed);
+  }
+
+  void keyword_enterKeepsTheFocusAndTheTypedText() {
+    load();
+    click(QStringLiteral("cmdTaijyu"));
+    m_window->activateWindow();
+    QCoreApplication::processEvents();
+    auto* keyword = child<QLineEdit>(QStringLiteral("txtKey"));
+    keyword->setFocus();
+    keyword->setText(QStringLiteral("計算"));
+    QTest::keyClick(keyword, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), keyword);
+    QCOMPARE(keyword->text(), QStringLiteral("計算"));
+  }
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -65,6 +65,19 @@ class RangeFilterScreenTest : public QObject {
     return texts;
   }
   QColor colour(const QString& button) const { return child<platform::ColorButton>(button)->backColor(); }
+  // The buttons of a group that are lit.
+  QStringList lit(const QStringList& group) const {
+    QStringList names;
+    for (const QString& button : group) {
+      if (colour(button) == kYellow) names << button;
+    }
+    return names;
+  }
+  QStringList selectedItems() const {
+    QStringList names;
+    for (const QListWidgetItem* item : m_screen->lstAct2()->selectedItems()) names << item->text();
+    return names;
+  }
   bool face(const QString& button) const { return child<platform::ColorButton>(button)->isButtonFace(); }
   void click(const QString& button) { child<QPushButton>(button)->click(); }
   // Plays on the three days up to today and the day after, one per day.
@@ -264,6 +277,41 @@ class RangeFilterScreenTest : public QObject {
     testing::savePlays({play(day(kToday), "10:00:00", 5, 8)});
     open();
     QCOMPARE(views::listPlot(list()->model(), 4, 5).labels.front(), QStringLiteral("小"));
+  }
+
+  void reopening_lightsOneButtonPerGroup() {
+    saveFourDays();
+    open();
+    click(QStringLiteral("cmdKikan3"));  // "２週間"
+    click(QStringLiteral("cmdWeek(2)"));
+    m_screen->lstAct2_Click(2);
+    open();  // the screen button again
+    QCOMPARE(lit({"cmdAllDay", "cmdKikan1", "cmdKikan2", "cmdKikan3", "cmdKikan4", "cmdKikan5", "cmdKikan6", "cmdKikan7",
+                  "cmdKikan8", "cmdKikanF"}),
+             QStringList{"cmdAllDay"});
+    QCOMPARE(lit({"cmdWeek(0)", "cmdWeek(1)", "cmdWeek(2)", "cmdWeek(3)", "cmdWeek(4)", "cmdWeek(5)", "cmdWeek(6)",
+                  "cmdAllWeek"}),
+             QStringList{"cmdAllWeek"});
+    QCOMPARE(selectedItems(), QStringList{});
+  }
+
+  void itemList_selectionFollowsTheKeyword() {
+    saveFourDays();
+    open();
+    QListWidget* items = m_screen->lstAct2();
+    QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, items->visualItemRect(items->item(2)).center());
+    QCOMPARE(selectedItems(), QStringList{"表計算"});
+    click(QStringLiteral("cmdAllact"));
+    QCOMPARE(selectedItems(), QStringList{});
+
+    auto* keyword = child<QLineEdit>(QStringLiteral("txtKey"));
+    keyword->setText(QStringLiteral("逆計算"));
+    QTest::keyClick(keyword, Qt::Key_Return);
+    QCOMPARE(selectedItems(), QStringList{"逆計算"});
+    keyword->setText(QStringLiteral("計算"));
+    QTest::keyClick(keyword, Qt::Key_Return);
+    QCOMPARE(selectedItems(), QStringList{});
+    QVERIFY(face(QStringLiteral("cmdAllact")));
   }
 };
 
