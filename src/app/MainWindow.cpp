@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -194,11 +195,11 @@ void MainWindow::buildGameMenu() {
     button->setEnabled(m_games.available && m_games.available(number));
     m_gameButtons[i] = button;
   }
-  auto* back = new QPushButton(QStringLiteral("戻る"), m_fraGame);
-  back->setObjectName(QStringLiteral("cmdModori"));
-  back->setToolTip(QStringLiteral("キャンセルします"));
-  back->setGeometry(350, 226, 100, 44);
-  connect(back, &QPushButton::clicked, this, &MainWindow::cmdModori_Click);
+  m_cmdModori = new QPushButton(QStringLiteral("戻る"), m_fraGame);
+  m_cmdModori->setObjectName(QStringLiteral("cmdModori"));
+  m_cmdModori->setToolTip(QStringLiteral("キャンセルします"));
+  m_cmdModori->setGeometry(350, 226, 100, 44);
+  connect(m_cmdModori, &QPushButton::clicked, this, &MainWindow::cmdModori_Click);
   m_fraGame->hide();
 }
 
@@ -322,9 +323,35 @@ void MainWindow::cmdGame_Click() {
   }
   m_fraGame->show();
   m_fraGame->raise();
+  const auto first = std::find_if(m_gameButtons.begin(), m_gameButtons.end(),
+                                  [](const QPushButton* button) { return button->isEnabled(); });
+  (first != m_gameButtons.end() ? *first : m_cmdModori)->setFocus();
 }
 
 void MainWindow::cmdModori_Click() { m_fraGame->hide(); }
+
+// The open game menu keeps Tab and Backtab among its own buttons.
+bool MainWindow::focusNextPrevChild(bool next) {
+  if (m_fraGame->isHidden()) return QWidget::focusNextPrevChild(next);
+  QList<QWidget*> chain;
+  for (QPushButton* button : m_gameButtons) {
+    if (button->isEnabled()) chain << button;
+  }
+  chain << m_cmdModori;
+  const qsizetype at = chain.indexOf(focusWidget());
+  const qsizetype count = chain.size();
+  const qsizetype to = at < 0 ? 0 : (at + (next ? 1 : count - 1)) % count;
+  chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && !m_fraGame->isHidden()) {
+    cmdModori_Click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 // The game window opens first, then this window goes, so the run never lacks a window.
 void MainWindow::cmdG_Click(int button) {

@@ -64,6 +64,10 @@ class MainWindow : public QWidget {
   const QString& strHelpFile() const { return m_helpFile; }
   static QString captionFor(const QString& nickname);
 
+ protected:
+  bool focusNextPrevChild(bool next) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void buildButtons();
   void buildFrames();
@@ -96,6 +100,7 @@ class MainWindow : public QWidget {
   QPushButton* m_chkHelp = nullptr;
   QLabel* m_status = nullptr;
   std::array<QPushButton*, 7> m_gameButtons{};
+  QPushButton* m_cmdModori = nullptr;
 };
 
 }  // namespace app

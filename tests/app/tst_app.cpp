@@ -474,6 +474,36 @@ class MainWindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), keyword);
     QCOMPARE(keyword->text(), QStringLiteral("計算"));
   }
+
+  void gameMenu_takesTheFocus_keepsTabInside_andClosesOnEsc() {
+    m_window = std::make_unique<app::MainWindow>(
+        app::MainWindow::GameLauncher{[](int button) { return button == 2 || button == 4; }, [](int) {}});
+    m_window->Form_Load();
+    click(QStringLiteral("cmdGame"));
+    QCOMPARE(m_window->focusWidget(), child(QStringLiteral("cmdG2")));
+    QStringList tabs;
+    for (int i = 0; i < 3; ++i) {
+      QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab);
+      tabs << m_window->focusWidget()->objectName();
+    }
+    QCOMPARE(tabs, (QStringList{"cmdG4", "cmdModori", "cmdG2"}));
+    QTest::keyClick(m_window->focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(m_window->focusWidget()->objectName(), QStringLiteral("cmdModori"));
+    QTest::keyClick(m_window->focusWidget(), Qt::Key_Escape);
+    QVERIFY(!shown(QStringLiteral("fraGame")));
+  }
+
+  void calendar_isReachedByTab() {
+    load();
+    auto* calendar = child<platform::MonthCalendar>(QStringLiteral("mtvmain"));
+    child(QStringLiteral("cmdGame"))->setFocus();
+    bool reached = false;
+    for (int i = 0; i < 40 && !reached; ++i) {
+      QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab);
+      reached = calendar->isAncestorOf(m_window->focusWidget());
+    }
+    QVERIFY(reached);
+  }
 };
 
 QTEST_MAIN(MainWindowTest)
