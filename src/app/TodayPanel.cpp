@@ -14,6 +14,7 @@
 #include "views/Graphs.h"
 #include "views/RecordsOnScreen.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <cmath>
 
@@ -88,14 +89,11 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
 
   m_dayTotal = new platform::DataGrid(this);
   m_dayTotal->setObjectName(QStringLiteral("msgDayTotal"));
-  m_dayTotal->setGeometry(10, 322, 304, 196);
 
   auto* totalCaption = new QLabel(QStringLiteral("合計時間"), this);
-  totalCaption->setGeometry(10, 526, 90, 30);
   m_dayTotalLabel = new QLabel(QStringLiteral("0:00:00"), this);
   m_dayTotalLabel->setObjectName(QStringLiteral("lblDayTotal"));
   m_dayTotalLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  m_dayTotalLabel->setGeometry(100, 526, 214, 30);
   m_dayTotalLabel->setStyleSheet(QStringLiteral("QLabel { font-size: 16pt; font-weight: bold; }"));
 
   m_dayList = new platform::DataGrid(this);
@@ -121,15 +119,22 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
   m_chart->setGeometry(326, 322, 530, 300);
 
   INIT_DAYLIST();
+  // The totals grid shows a row for each of the seven games without scrolling.
+  const int totalsHeight = 2 * m_dayTotal->frameWidth() + m_dayTotal->horizontalHeader()->sizeHint().height() +
+                           7 * m_dayTotal->verticalHeader()->defaultSectionSize();
+  m_dayTotal->setGeometry(10, 322, 304, std::max(196, totalsHeight));
+  const int totalY = m_dayTotal->geometry().bottom() + 9;
+  totalCaption->setGeometry(10, totalY, 90, 30);
+  m_dayTotalLabel->setGeometry(100, totalY, 214, 30);
 }
 
 void TodayPanel::INIT_DAYLIST() {
   m_dayList->setFontSize(11);
-  m_dayList->setColumns({{"", 500, Align::Right}, {"時間", 1040, Align::Center}, {"項目", 2400, Align::Left},
-                         {"秒", 810, Align::Right}});
+  m_dayList->setColumns({{"", views::countColumnTwips(*m_dayList, 500), Align::Right},
+                         {"時間", 1040, Align::Center}, {"項目", 2400, Align::Left}, {"秒", 810, Align::Right}});
   m_dayTotal->setFontSize(10);
-  m_dayTotal->setColumns({{"", 350, Align::Right}, {"項目", 1840, Align::Left}, {"回", 500, Align::Right},
-                          {"秒合計", 750, Align::Right}});
+  m_dayTotal->setColumns({{"", 350, Align::Right}, {"項目", 1840, Align::Left},
+                          {"回", views::countColumnTwips(*m_dayTotal, 500), Align::Right}, {"秒合計", 750, Align::Right}});
 }
 
 void TodayPanel::DISP_TODAY() {

@@ -158,7 +158,8 @@ void RangeFilterScreen::INIT_BUNSEKI() {
   // Where the classic widths cut off what this font shows (six-character item names, running
   // numbers and totals of five digits and more), the columns are a little wider.
   m_msgBunseki->setFontSize(10);
-  m_msgBunseki->setColumns({{"", 720, Align::Right}, {"日付", 1240, Align::Center}, {"時間", 940, Align::Center},
+  m_msgBunseki->setColumns({{"", countColumnTwips(*m_msgBunseki, 720), Align::Right}, {"日付", 1240, Align::Center},
+                            {"時間", 940, Align::Center},
                             {"曜", 365, Align::Center}, {"項目", 1350, Align::Left}, {"秒", 740, Align::Right}});
   m_msgBunseki2->setFontSize(10);
   m_msgBunseki2->setColumns({{"項目", 1390, Align::Left}, {"秒", 900, Align::Right}, {"時間", 1100, Align::Right}});

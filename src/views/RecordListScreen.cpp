@@ -42,8 +42,11 @@ RecordListScreen::RecordListScreen(QWidget* parent) : QFrame(parent) {
 
 void RecordListScreen::INIT_ICHIRAN() {
   m_msgIchiran->setFontSize(11);
-  m_msgIchiran->setColumns({{"回", 680, Align::Right}, {"日付", 1400, Align::Center}, {"時間", 1100, Align::Center},
-                            {"項目", 2150, Align::Left}, {"秒数", 850, Align::Right}, {"一言日記", 4880, Align::Left}});
+  // The diary gives up what the number needs, so the grid keeps its width.
+  const int number = countColumnTwips(*m_msgIchiran, 680);
+  m_msgIchiran->setColumns({{"回", number, Align::Right}, {"日付", 1400, Align::Center}, {"時間", 1100, Align::Center},
+                            {"項目", 2150, Align::Left}, {"秒数", 850, Align::Right},
+                            {"一言日記", 4880 - (number - 680), Align::Left}});
 }
 
 void RecordListScreen::READ_ICHIRAN() {

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QToolButton>
 
@@ -38,6 +39,12 @@ void addPlay(const QString& date, const QString& time, int item, float seconds) 
 }
 void addPlayToday(int item, float seconds = 30, const QString& time = QStringLiteral("10:00:00")) {
   addPlay(records::recordDate(kToday), time, item, seconds);
+}
+
+// Whether a grid shows the text whole in a cell of the column, as a cell draws it.
+bool fitsWhole(const platform::DataGrid* grid, int col, const QString& text) {
+  const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+  return grid->fontMetrics().horizontalAdvance(text) + 2 * margin + 1 <= grid->columnWidth(col);
 }
 
 // The newest row is on the last page of the grid.
@@ -503,6 +510,18 @@ class MainWindowTest : public QObject {
       reached = calendar->isAncestorOf(m_window->focusWidget());
     }
     QVERIFY(reached);
+  }
+
+  void countsOfSixDigits_andSevenGameTotals_showWhole() {
+    for (int item = 0; item < 7; ++item) addPlayToday(item);
+    load();
+    for (const auto& [grid, col] : {std::pair{"msgDayList", 0}, std::pair{"msgDayTotal", 2}}) {
+      QVERIFY2(fitsWhole(child<platform::DataGrid>(QString::fromLatin1(grid)), col, QStringLiteral("123456")), grid);
+    }
+    auto* totals = child<platform::DataGrid>(QStringLiteral("msgDayTotal"));
+    QCOMPARE(totals->rows(), 8);
+    QCOMPARE(totals->topRow(), 1);
+    QVERIFY(showsLastRow(totals));
   }
 };
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
 #include <QTest>
 
 using testing::day;
@@ -312,6 +313,12 @@ class RangeFilterScreenTest : public QObject {
     QTest::keyClick(keyword, Qt::Key_Return);
     QCOMPARE(selectedItems(), QStringList{});
     QVERIFY(face(QStringLiteral("cmdAllact")));
+  }
+
+  void recordNumbersOfSixDigits_showWhole() {
+    open();
+    const int margin = list()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list()) + 1;
+    QVERIFY(list()->fontMetrics().horizontalAdvance(QStringLiteral("123456")) + 2 * margin + 1 <= list()->columnWidth(0));
   }
 };
 

@@ -5,6 +5,7 @@
 #include "views/RecordListScreen.h"
 
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 using testing::play;
@@ -67,7 +68,7 @@ class RecordListTest : public QObject {
     QCOMPARE(grid.rows(), 1);
     QCOMPARE(grid.textMatrix(0, 0), QStringLiteral("回"));
     QCOMPARE(grid.textMatrix(0, 5), QStringLiteral("一言日記"));
-    QCOMPARE(grid.colWidth(5), 4880);
+    QCOMPARE(grid.colWidth(0) + grid.colWidth(5), 680 + 4880);  // the diary makes room for the number
     for (const char* button : {"cmdSort1", "cmdSort2", "cmdSort3", "cmdSort4"}) click(button);
     QCOMPARE(grid.rows(), 1);
   }
@@ -118,6 +119,12 @@ class RecordListTest : public QObject {
     platform::DataGrid& grid = open();
     QCOMPARE(column(grid, 0), (QStringList{"1", "2"}));
     QCOMPARE(grid.textMatrix(2, 3), QStringLiteral("小銭計算"));
+  }
+
+  void recordNumbersOfSixDigits_showWhole() {
+    platform::DataGrid& grid = open();
+    const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+    QVERIFY(grid.fontMetrics().horizontalAdvance(QStringLiteral("123456")) + 2 * margin + 1 <= grid.columnWidth(0));
   }
 };
 
