@@ -36,6 +36,9 @@ constexpr int kWindowWidth = 1000;
 constexpr int kWindowHeight = 690;
 constexpr int kContentX = 122;
 constexpr QSize kContentSize{870, 674};
+// The status line covers the bottom of the screens, which they leave free, so that the
+// window keeps its size and fits a 1366 x 768 screen with a panel.
+constexpr QRect kStatusLine{kContentX + 1, kWindowHeight - 24, kContentSize.width() - 2, 22};
 
 struct ScreenButton {
   const char* name;
@@ -80,11 +83,13 @@ MainWindow::MainWindow(GameLauncher games, QWidget* parent)
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("アタマ日和プロジェクト"));
   setFixedSize(kWindowWidth, kWindowHeight);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   m_content = new QWidget(this);
   m_content->setGeometry(QRect(QPoint(kContentX, 8), kContentSize));
   buildFrames();
   buildButtons();
   buildGameMenu();
+  m_status->raise();
 }
 
 void MainWindow::buildButtons() {
@@ -173,7 +178,9 @@ void MainWindow::buildFrames() {
 
   m_status = new QLabel(this);
   m_status->setObjectName(QStringLiteral("lblStatus"));
-  m_status->setGeometry(kContentX, kWindowHeight - 4 - 0, kContentSize.width(), 0);
+  m_status->setGeometry(kStatusLine);
+  m_status->setAutoFillBackground(true);
+  m_status->setIndent(8);
   m_status->hide();
 }
 
@@ -278,8 +285,6 @@ void MainWindow::showStatus() {
   m_status->setText(QStringLiteral("データ.txt の %1 行は読み取れないため表示していません（ファイルにはそのまま残っています）。")
                         .arg(unreadable));
   m_status->setStyleSheet(QStringLiteral("QLabel { color: #A00000; }"));
-  setFixedSize(kWindowWidth, kWindowHeight + 22);
-  m_status->setGeometry(kContentX, kWindowHeight - 2, kContentSize.width(), 22);
   m_status->show();
 }
 
@@ -354,8 +359,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 // The game window opens first, then this window goes, so the run never lacks a window.
+// Both windows open where this one stands.
 void MainWindow::cmdG_Click(int button) {
   if (!m_games.available || !m_games.available(button)) return;
+  session().windowPos = pos();
   m_games.open(button);
   close();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
+#include <optional>
 
 namespace app {
 
@@ -8,6 +10,9 @@ namespace app {
 struct Session {
   QString strNickname;
   bool blnWelcomeShown = false;
+  // Where the main window stood when it last gave way to a game; the game window opens
+  // there and the main window comes back to it.
+  std::optional<QPoint> windowPos;
 };
 Session& session();
 

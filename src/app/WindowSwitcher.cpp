@@ -1,5 +1,7 @@
 #include "app/WindowSwitcher.h"
 
+#include "app/Session.h"
+
 #include "games/block/BlockGame.h"
 
 #include <functional>
@@ -20,6 +22,7 @@ MainWindow* showMainWindow() {
   games::GameWindow::setReturnToMain([] { showMainWindow(); });
   auto* window = new MainWindow(gameLauncher());
   window->setAttribute(Qt::WA_DeleteOnClose);
+  if (session().windowPos) window->move(*session().windowPos);  // the first one the desktop places
   window->Form_Load();
   return window;
 }
@@ -27,7 +30,11 @@ MainWindow* showMainWindow() {
 MainWindow::GameLauncher gameLauncher() {
   return {[](int button) { return bool(gameFor(button)); },
           [](int button) {
-            if (auto make = gameFor(button)) make()->Form_Load();
+            const auto make = gameFor(button);
+            if (!make) return;
+            games::GameWindow* game = make();
+            if (session().windowPos) game->move(*session().windowPos);
+            game->Form_Load();
           }};
 }
 

@@ -53,6 +53,13 @@ bool showsLastRow(platform::DataGrid* grid) {
   const QRect last = grid->visualRect(grid->QTableView::model()->index(grid->rows() - 2, 0));
   return last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height();
 }
+
+app::MainWindow* shownMainWindow() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<app::MainWindow*>(w); window && window->isVisible()) return window;
+  }
+  return nullptr;
+}
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -512,7 +519,29 @@ class MainWindowTest : public QObject {
     QVERIFY(reached);
   }
 
-  void countsOfSixDigits_andSevenGameTotals_showWhole() {
+  void gameTrip_opensTheGameWhereTheMainWindowStood_andBringsItBackThere() {
+    QPointer<app::MainWindow> main = app::showMainWindow();
+    main->move(140, 60);
+    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdGame")), Qt::LeftButton);
+    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdG1")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.isNull());
+    QPointer<games::block::BlockGame> game;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* block = qobject_cast<games::block::BlockGame*>(w); block && block->isVisible()) game = block;
+    }
+    QVERIFY(game);
+    QCOMPARE(game->pos(), QPoint(140, 60));
+
+    game->move(300, 200);
+    game->cmdEnd_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::unique_ptr<app::MainWindow> back(shownMainWindow());
+    QVERIFY(back);
+    QCOMPARE(back->pos(), QPoint(140, 60));
+  }
+
+  void mainWindow_fitsASmallScreen_andShowsCountsAndGameTotalsWhole() {
     for (int item = 0; item < 7; ++item) addPlayToday(item);
     load();
     for (const auto& [grid, col] : {std::pair{"msgDayList", 0}, std::pair{"msgDayTotal", 2}}) {
@@ -522,6 +551,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(totals->rows(), 8);
     QCOMPARE(totals->topRow(), 1);
     QVERIFY(showsLastRow(totals));
+    // Room on a 1366 x 768 screen under a title bar and above a panel, with or without a status line.
+    QVERIFY(m_window->height() <= 698 && m_window->width() <= 1366);
+    QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
   }
 };
 
