@@ -105,14 +105,19 @@ void MainWindow::buildButtons() {
       [this] { cmdTaijyu_Click(); }, [this] { cmdRentai_Click(); },  [this] { cmdCale_Click(); },
       [this] { cmdMemo_Click(); },   [this] { cmdSettei_Click(); },
   };
+  QFrame* const frames[] = {m_today,     m_fraBunseki, m_fraSyuukei, m_fraTaijyu,
+                            m_fraRenTai, m_fraCale,    m_fraMemo,    m_fraSettei};
   int y = 84;
   for (size_t i = 0; i < std::size(kScreenButtons); ++i) {
     auto* button = new QPushButton(QString::fromUtf8(kScreenButtons[i].caption), this);
     button->setObjectName(QString::fromUtf8(kScreenButtons[i].name));
     button->setToolTip(QString::fromUtf8(kScreenButtons[i].tip));
     button->setGeometry(8, y, 106, 40);
+    // The button of the screen on show stays pressed.
+    button->setCheckable(true);
     connect(button, &QPushButton::clicked, this, handlers[i]);
     if (i == 0) m_cmdMain = button;
+    m_screenButtons.emplace_back(button, frames[i]);
     y += 46;
   }
 
@@ -229,6 +234,7 @@ void MainWindow::Form_Load() {
   READ_SETTEI();
   show();
   m_today->show();
+  markScreenButton();
   showStatus();
   m_chkHelp->setChecked(platform::tourState().intHelpTour == 1);
   if (!session().blnWelcomeShown) {
@@ -288,11 +294,19 @@ void MainWindow::showStatus() {
   m_status->show();
 }
 
+void MainWindow::markScreenButton() {
+  for (const auto& [button, frame] : m_screenButtons) button->setChecked(!frame->isHidden());
+}
+
 void MainWindow::switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour) {
-  if (frame->isVisible()) return;
+  if (frame->isVisible()) {
+    markScreenButton();  // its click has unchecked it
+    return;
+  }
   HIDE_ALL_FRAMES();
   if (prepare) prepare();
   frame->show();
+  markScreenButton();
   m_fraGame->raise();
   QCoreApplication::processEvents();
   if (tour.isEmpty()) return;

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -76,6 +78,7 @@ class MainWindow : public QWidget {
   // The pattern every screen button follows.
   void switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour);
   void showStatus();
+  void markScreenButton();
   void pickDay();
 
   GameLauncher m_games;
@@ -101,6 +104,8 @@ class MainWindow : public QWidget {
   QLabel* m_status = nullptr;
   std::array<QPushButton*, 7> m_gameButtons{};
   QPushButton* m_cmdModori = nullptr;
+  // The screen buttons with the frames they show.
+  std::vector<std::pair<QPushButton*, QFrame*>> m_screenButtons;
 };
 
 }  // namespace app

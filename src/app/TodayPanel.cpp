@@ -16,6 +16,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QSet>
 #include <cmath>
 
 namespace app {
@@ -33,6 +34,23 @@ QLabel* pictureLabel(Face face, const QString& name, QWidget* parent) {
   label->setGeometry(12, 8, kFaceSize, kFaceSize);
   label->hide();
   return label;
+}
+
+// The days of the table that have plays, each once.
+QList<QDate> playDays(const records::RecordTable& table) {
+  QList<QDate> days;
+  QSet<QString> seen;
+  QString previous;
+  for (qsizetype i = 0; i < table.size(); ++i) {
+    const QAnyStringView date = table.date(i);
+    if (QAnyStringView::equal(date, previous)) continue;  // plays of a day mostly follow one another
+    previous = date.toString();
+    if (seen.contains(previous)) continue;
+    seen.insert(previous);
+    const QDate day = QDate::fromString(previous, QStringLiteral("yyyy/MM/dd"));
+    if (day.isValid()) days << day;
+  }
+  return days;
 }
 
 double largestValue(const platform::ChartData& data) {
@@ -117,6 +135,7 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
   m_chart = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
   m_chart->setObjectName(QStringLiteral("mcrMain"));
   m_chart->setGeometry(326, 322, 530, 300);
+  m_chart->setValueTitle(QStringLiteral("秒"));
 
   INIT_DAYLIST();
   // The totals grid shows a row for each of the seven games without scrolling.
@@ -143,6 +162,7 @@ void TodayPanel::DISP_TODAY() {
 
   const std::shared_ptr<const records::RecordTable> table = views::recordsForScreen(this);
   m_unreadable = table->unreadableLineCount();
+  markPlayDays(table);
   m_shownDay = m_calendar->selectedDate();
   const views::DaySummary summary = views::summarizeDay(*table, records::recordDate(m_shownDay));
   m_noData = summary.noData;
@@ -186,6 +206,12 @@ void TodayPanel::markGraphButton(platform::ColorButton* selected) {
 }
 
 bool TodayPanel::showsSelectedDay() const { return m_shownDay == m_calendar->selectedDate(); }
+
+void TodayPanel::markPlayDays(const std::shared_ptr<const records::RecordTable>& table) {
+  if (m_markedFrom.lock() == table) return;
+  m_calendar->setMarkedDays(playDays(*table));
+  m_markedFrom = table;
+}
 
 void TodayPanel::showGraph(platform::ChartData data, std::optional<double> axisMaximum) {
   m_chart->setAxisMinimum(0);

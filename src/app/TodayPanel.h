@@ -5,9 +5,14 @@
 #include <QDate>
 #include <QFrame>
 #include <array>
+#include <memory>
 #include <optional>
 
 class QLabel;
+
+namespace records {
+class RecordTable;
+}
 
 namespace platform {
 class ChartControl;
@@ -59,6 +64,7 @@ class TodayPanel : public QFrame {
   void markGraphButton(platform::ColorButton* selected);
   // The value axis: fixed where given, else fitted to the graph's own values.
   void showGraph(platform::ChartData data, std::optional<double> axisMaximum = std::nullopt);
+  void markPlayDays(const std::shared_ptr<const records::RecordTable>& table);
 
   platform::MonthCalendar* m_calendar;
   platform::DataGrid* m_dayList;
@@ -77,6 +83,7 @@ class TodayPanel : public QFrame {
 
   QDate m_shownDay;
   double m_largestSeconds = 0;
+  std::weak_ptr<const records::RecordTable> m_markedFrom;
   QString m_firstDay;
   QString m_lastDay;
   bool m_noData = true;

@@ -148,9 +148,11 @@ void RangeFilterScreen::buildListsAndCharts() {
   m_mcrBunseki = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
   m_mcrBunseki->setObjectName(QStringLiteral("mcrBunseki"));
   m_mcrBunseki->setGeometry(266, 342, 594, 314);
+  m_mcrBunseki->setValueTitle(QStringLiteral("秒"));
   m_mcrBunseki2 = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
   m_mcrBunseki2->setObjectName(QStringLiteral("mcrBunseki2"));
   m_mcrBunseki2->setGeometry(266, 342, 594, 314);
+  m_mcrBunseki2->setValueTitle(QStringLiteral("秒"));
   m_mcrBunseki2->hide();
 }
 

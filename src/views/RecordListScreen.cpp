@@ -49,13 +49,25 @@ void RecordListScreen::INIT_ICHIRAN() {
                             {"一言日記", 4880 - (number - 680), Align::Left}});
 }
 
+// A fresh list is in file order, which is the number's ascending order.
 void RecordListScreen::READ_ICHIRAN() {
   m_msgIchiran->setDataSource(std::make_shared<RecordListSource>(recordsForScreen(this)));
+  showSortKey(1, true);
 }
 
 void RecordListScreen::sortBy(int button) {
   m_msgIchiran->setCol(sortKey(button).col);
-  m_msgIchiran->sort(takeSortOrder(button));
+  const platform::SortOrder order = takeSortOrder(button);
+  m_msgIchiran->sort(order);
+  showSortKey(button, order == platform::SortOrder::NumericAscending || order == platform::SortOrder::TextAscending);
+}
+
+void RecordListScreen::showSortKey(int button, bool ascending) {
+  for (int i = 0; i < 4; ++i) {
+    const QString caption = QString::fromUtf8(kSortButtons[i].caption);
+    m_cmdSort[size_t(i)]->setText(i + 1 == button ? caption + (ascending ? QStringLiteral(" ▲") : QStringLiteral(" ▼"))
+                                                  : caption);
+  }
 }
 
 }  // namespace views

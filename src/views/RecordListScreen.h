@@ -30,6 +30,8 @@ class RecordListScreen : public QFrame {
 
  private:
   void sortBy(int button);
+  // Marks the button of the order in force with its direction.
+  void showSortKey(int button, bool ascending);
 
   platform::DataGrid* m_msgIchiran;
   std::array<QPushButton*, 4> m_cmdSort{};

@@ -187,6 +187,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(child<QPushButton>(QStringLiteral("cmdCale"))->toolTip(), QStringLiteral("実施状況把握カレンダーを表示します"));
   }
 
+  void screenButton_ofTheScreenOnShow_staysPressed() {
+    load();
+    QVERIFY(child<QPushButton>(QStringLiteral("cmdMain"))->isChecked());
+    click(QStringLiteral("cmdBunseki"));
+    click(QStringLiteral("cmdBunseki"));  // already shown
+    QVERIFY(child<QPushButton>(QStringLiteral("cmdBunseki"))->isChecked());
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdMain"))->isChecked());
+  }
+
   void gameMenu_opensOverTheScreen_andBackLeavesItUnchanged() {
     load();
     click(QStringLiteral("cmdBunseki"));
@@ -450,6 +459,8 @@ class MainWindowTest : public QObject {
     calendar->focusProxy()->setFocus();
     QTest::keyClick(calendar->focusProxy(), Qt::Key_Return);
     QCOMPARE(m_window->focusWidget(), child(QStringLiteral("cmdMain")));
+    QVERIFY(calendar->markedDays().contains(QDate(2024, 6, 2)));
+    QCOMPARE(calendar->markedDays().size(), 3);
   }
 
   void buttons_keepTheFocusAfterTheKeyboardPressedThem_data() {

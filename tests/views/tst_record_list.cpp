@@ -42,6 +42,13 @@ class RecordListTest : public QObject {
     return *m_screen->msgIchiran();
   }
   void click(const char* button) { m_screen->findChild<QPushButton*>(QString::fromLatin1(button))->click(); }
+  QStringList captions() const {
+    QStringList texts;
+    for (const char* button : {"cmdSort1", "cmdSort2", "cmdSort3", "cmdSort4"}) {
+      texts << m_screen->findChild<QPushButton*>(QString::fromLatin1(button))->text();
+    }
+    return texts;
+  }
 
  private Q_SLOTS:
   void init() {
@@ -119,6 +126,15 @@ class RecordListTest : public QObject {
     platform::DataGrid& grid = open();
     QCOMPARE(column(grid, 0), (QStringList{"1", "2"}));
     QCOMPARE(grid.textMatrix(2, 3), QStringLiteral("小銭計算"));
+  }
+
+  void sortButtons_showTheKeyAndDirectionInForce() {
+    testing::savePlays({play(kDay, "09:00:00", 0, 20)});
+    open();
+    QCOMPARE(captions(), (QStringList{"回 （日付） ▲", "項目", "秒数", "一言日記"}));
+    click("cmdSort3");
+    click("cmdSort3");
+    QCOMPARE(captions(), (QStringList{"回 （日付）", "項目", "秒数 ▼", "一言日記"}));
   }
 
   void recordNumbersOfSixDigits_showWhole() {

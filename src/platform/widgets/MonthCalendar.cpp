@@ -1,6 +1,7 @@
 #include "platform/widgets/MonthCalendar.h"
 
 #include <QLocale>
+#include <QTextCharFormat>
 
 namespace platform {
 
@@ -20,6 +21,14 @@ void MonthCalendar::followPage(int year, int month) {
   if (selected.year() == year && selected.month() == month) return;
   const QDate first(year, month, 1);
   setSelectedDate(first.addDays(std::min(selected.day(), first.daysInMonth()) - 1));
+}
+
+void MonthCalendar::setMarkedDays(const QList<QDate>& days) {
+  setDateTextFormat(QDate(), {});  // a null date clears every day's format
+  QTextCharFormat bold;
+  bold.setFontWeight(QFont::Bold);
+  for (const QDate& day : days) setDateTextFormat(day, bold);
+  m_marked = days;
 }
 
 }  // namespace platform

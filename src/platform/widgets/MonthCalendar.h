@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCalendarWidget>
+#include <QList>
 
 namespace platform {
 
@@ -11,11 +12,17 @@ class MonthCalendar : public QCalendarWidget {
  public:
   explicit MonthCalendar(QWidget* parent = nullptr);
 
+  // Shows these days in bold, in place of the days marked before.
+  void setMarkedDays(const QList<QDate>& days);
+  const QList<QDate>& markedDays() const { return m_marked; }
+
  Q_SIGNALS:
   void dayClicked(const QDate& date);
 
  private:
   void followPage(int year, int month);
+
+  QList<QDate> m_marked;
 };
 
 }  // namespace platform
