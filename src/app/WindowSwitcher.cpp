@@ -2,7 +2,9 @@
 
 #include "app/Session.h"
 
+#include "games/adjacent/AdjacentGame.h"
 #include "games/block/BlockGame.h"
+#include "games/table/TableGame.h"
 
 #include <functional>
 
@@ -13,6 +15,8 @@ namespace {
 std::function<games::GameWindow*()> gameFor(int button) {
   switch (button) {
     case 1: return [] { return new games::block::BlockGame; };
+    case 2: return [] { return new games::adjacent::AdjacentGame; };
+    case 3: return [] { return new games::table::TableGame; };
     default: return {};
   }
 }

@@ -405,6 +405,39 @@ class MainWindowTest : public QObject {
     delete back;
   }
 
+  void gameMenu_opensEachBuiltGame_andItsWayBackRebuildsTheMainWindow_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("±ネオ") << "cmdG2" << "frmG1" << "隣接加減ドリル　ネオ";
+    QTest::newRow("表計算") << "cmdG3" << "frmG3" << "表計算ドリル";
+  }
+  void gameMenu_opensEachBuiltGame_andItsWayBackRebuildsTheMainWindow() {
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    QPointer<app::MainWindow> main = app::showMainWindow();
+    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdGame")), Qt::LeftButton);
+    QTest::mouseClick(main->findChild<QPushButton*>(button), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.isNull());
+    QPointer<QWidget> game;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == window && w->isVisible()) game = w;
+    }
+    QVERIFY(game);
+    QCOMPARE(game->windowTitle(), caption);
+    QTest::mouseClick(game->findChild<QPushButton*>(QStringLiteral("cmdEnd")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(game.isNull());
+    app::MainWindow* back = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* window = qobject_cast<app::MainWindow*>(w); window && window->isVisible()) back = window;
+    }
+    QVERIFY(back);
+    delete back;
+  }
+
   void unreadableLines_areNotShown_butSaidSo() {
     addPlayToday(0);
     QFile file(records::kRecordFileName);
