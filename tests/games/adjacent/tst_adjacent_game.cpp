@@ -4,7 +4,7 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
-#include "support/WidgetTestSupport.h"
+#include "support/GameTestSupport.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -29,22 +29,9 @@ const QColor kRight(192, 255, 192);
 const QColor kWrong(255, 192, 192);
 }  // namespace
 
-class AdjacentGameTest : public QObject {
+class AdjacentGameTest : public QObject, testing::GameBench<AdjacentGame> {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
-  QPointer<AdjacentGame> m_game;
-  QList<platform::MessageRequest> m_messages;
 
-  AdjacentGame& load() {
-    m_game = new AdjacentGame;
-    m_game->Form_Load();
-    return *m_game;
-  }
-  template <typename T = QWidget>
-  T* child(const QString& name) const {
-    return testing::control<T>(m_game, name);
-  }
-  QString text(const QString& label) const { return child<QLabel>(label)->text(); }
   QLineEdit* box(int i) const { return child<QLineEdit>(QStringLiteral("txtKaitou(%1)").arg(i)); }
   QColor colour(int i) const { return box(i)->palette().color(QPalette::Base); }
   QString digits() const {
@@ -56,34 +43,10 @@ class AdjacentGameTest : public QObject {
   int expected(int i) const { return expected(i, m_game->operation()); }
   void type(int i, const QString& answer) { box(i)->setText(answer); }
   void answer(int i, bool right) { type(i, QString::number(right ? expected(i) : (expected(i) + 1) % 10)); }
-  void startPlay() {
-    m_game->cmdStart_Click();
-    for (int i = 0; i < 3; ++i) m_game->tmrStart_Timer();
-  }
-  void choose(const QString& combo, const QString& item) {
-    auto* list = child<QComboBox>(combo);
-    list->setCurrentText(item);
-    Q_EMIT list->activated(list->currentIndex());
-  }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    Clock::setNow(kNow);
-    Clock::setMonotonicMs(5'000'000);
-    platform::Random::seed(42);
-    m_messages.clear();
-    platform::setMessageHandler([this](const platform::MessageRequest& r) {
-      m_messages.append(r);
-      return platform::MsgResult::Ok;
-    });
-  }
-  void cleanup() {
-
-    m_dir.reset();
-    testing::resetRunState();
-  }
+  void init() { setUpBench(kNow); }
+  void cleanup() { tearDownBench(); }
 
   void load_withoutFiles_writesTheDefaults_andShowsTheBoardOnlyAfterTheCountdown() {
     load();

@@ -7,7 +7,7 @@
 #include "platform/widgets/MessageBox.h"
 #include "platform/core/Random.h"
 #include "records/RecordFile.h"
-#include "support/WidgetTestSupport.h"
+#include "support/GameTestSupport.h"
 
 #include <QComboBox>
 #include <QCheckBox>
@@ -29,33 +29,14 @@ const QString kSettings = QStringLiteral("ブロック計算設定.txt");
 const QString kHistory = QStringLiteral("ブロック計算履歴.txt");
 }  // namespace
 
-class BlockGameTest : public QObject {
+class BlockGameTest : public QObject, testing::GameBench<BlockGame> {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
-  QPointer<BlockGame> m_game;
-  QList<platform::MessageRequest> m_messages;
-  platform::MsgResult m_answer = platform::MsgResult::Ok;
-  int m_returns = 0;
 
-  BlockGame& load() {
-    m_game = new BlockGame;
-    m_game->Form_Load();
-    return *m_game;
-  }
-  template <typename T = QWidget>
-  T* child(const QString& name) const {
-    return testing::control<T>(m_game, name);
-  }
-  QString text(const QString& label) const { return child<QLabel>(label)->text(); }
   void type(const QString& answer) {
     auto* box = child<QLineEdit>(QStringLiteral("txtKaitou"));
     for (QChar c : answer) box->setText(box->text() + c);
   }
   int sum() const { return games::block::expectedSum(m_game->board(), m_game->intRetsu()); }
-  void startPlay() {
-    m_game->cmdStart_Click();
-    for (int i = 0; i < 3; ++i) m_game->tmrStart_Timer();
-  }
   void answerRight() { type(QString::number(sum())); }
   QString wrongAnswer() const {
     return QString::number(sum() % 10 == 9 ? sum() - 1 : sum() + 1).right(QString::number(sum()).size());
@@ -66,33 +47,10 @@ class BlockGameTest : public QObject {
     m_game->finishWaits();
   }
   void chooseMode(int index) { QTest::mouseClick(child<QRadioButton>(QStringLiteral("optMode(%1)").arg(index)), Qt::LeftButton); }
-  void choose(const QString& combo, const QString& item) {
-    auto* box = child<QComboBox>(combo);
-    box->setCurrentText(item);
-    Q_EMIT box->activated(box->currentIndex());
-  }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    Clock::setNow(kNow);
-    Clock::setMonotonicMs(5'000'000);
-    platform::Random::seed(42);
-    m_messages.clear();
-    m_answer = platform::MsgResult::Ok;
-    m_returns = 0;
-    platform::setMessageHandler([this](const platform::MessageRequest& r) {
-      m_messages.append(r);
-      return m_answer;
-    });
-    games::GameWindow::setReturnToMain([this] { ++m_returns; });
-  }
-  void cleanup() {
-    delete m_game;
-    m_dir.reset();
-    testing::resetRunState();
-  }
+  void init() { setUpBench(kNow); }
+  void cleanup() { tearDownBench(); }
 
   void load_withoutFiles_usesTheDefaults_andWritesThem() {
     load();

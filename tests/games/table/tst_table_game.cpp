@@ -5,7 +5,7 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
-#include "support/WidgetTestSupport.h"
+#include "support/GameTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,11 +29,8 @@ const QColor kWrong(255, 0, 0);
 const QColor kBlack(0, 0, 0);
 }  // namespace
 
-class TableGameTest : public QObject {
+class TableGameTest : public QObject, testing::GameBench<TableGame> {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
-  QPointer<TableGame> m_game;
-  QList<platform::MessageRequest> m_messages;
 
   TableGame& load(const char* settings = nullptr) {
     if (settings) writeFile(kSettings, sjis(settings));
@@ -41,12 +38,7 @@ class TableGameTest : public QObject {
     m_game->Form_Load();
     return *m_game;
   }
-  template <typename T = QWidget>
-  T* child(const QString& name) const {
-    return testing::control<T>(m_game, name);
-  }
   QLineEdit* cell(int k) const { return child<QLineEdit>(QStringLiteral("txtKai(%1)").arg(k)); }
-  QString text(const QString& label) const { return child<QLabel>(label)->text(); }
   QColor colour(int k) const { return cell(k)->palette().color(QPalette::Text); }
   int answer(int k) const { return m_game->answers()[size_t(k - 1)]; }
   void type(int k, const QString& typed) {
@@ -59,34 +51,10 @@ class TableGameTest : public QObject {
     t[t.size() - 1] = QChar(u'0' + (t.back().digitValue() + 1) % 10);
     type(k, t);
   }
-  void startPlay() {
-    m_game->cmdStart_Click();
-    for (int i = 0; i < 3; ++i) m_game->tmrStart_Timer();
-  }
-  void choose(const QString& combo, const QString& item) {
-    auto* box = child<QComboBox>(combo);
-    box->setCurrentText(item);
-    Q_EMIT box->activated(box->currentIndex());
-  }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    Clock::setNow(kNow);
-    Clock::setMonotonicMs(5'000'000);
-    platform::Random::seed(42);
-    m_messages.clear();
-    platform::setMessageHandler([this](const platform::MessageRequest& r) {
-      m_messages.append(r);
-      return platform::MsgResult::Ok;
-    });
-  }
-  void cleanup() {
-    delete m_game;
-    m_dir.reset();
-    testing::resetRunState();
-  }
+  void init() { setUpBench(kNow); }
+  void cleanup() { tearDownBench(); }
 
   void load_withoutFiles_writesTheDefaults_andOpensWithAWorkedTable() {
     load();
