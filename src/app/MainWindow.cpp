@@ -12,6 +12,7 @@
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
 #include "records/GameItems.h"
+#include "views/AggregationScreen.h"
 #include "views/RangeFilterScreen.h"
 #include "views/RecordListScreen.h"
 
@@ -165,11 +166,14 @@ void MainWindow::buildFrames() {
   m_fraBunseki = new views::RecordListScreen(m_content);
   m_fraTaijyu = new views::RangeFilterScreen(
       {[this] { HIDE_ALL_FRAMES(); }, [this] { return m_today->strFirstDay(); }}, m_content);
-  for (QFrame* screen : std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu}) {
+  m_fraSyuukei = new views::AggregationScreen(
+      {[this] { return m_today->strFirstDay(); }, [this] { return m_today->strLastDay(); },
+       [this] { return m_colWidthKoumoku; }, [this] { return m_colWidthSyoukei; }},
+      m_content);
+  for (QFrame* screen : std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu, m_fraSyuukei}) {
     screen->setGeometry(QRect(QPoint(0, 0), kContentSize));
     screen->setFrameShape(QFrame::StyledPanel);
   }
-  m_fraSyuukei = makeScreen(QStringLiteral("fraSyuukei"), QStringLiteral("集計表示"));
   m_fraRenTai = makeScreen(QStringLiteral("fraRenTai"), QStringLiteral("全グラフ"));
   m_fraCale = makeScreen(QStringLiteral("fraCale"), QStringLiteral("カレンダー"));
   m_fraMemo = makeScreen(QStringLiteral("fraMemo"), QStringLiteral("一言日記"));
@@ -329,7 +333,9 @@ void MainWindow::cmdTaijyu_Click() {
   switchScreen(m_fraTaijyu, [this] { m_fraTaijyu->prepareScreen(); }, tourTaijyu());
 }
 
-void MainWindow::cmdSyuukei_Click() { switchScreen(m_fraSyuukei, {}, tourSyuukei()); }
+void MainWindow::cmdSyuukei_Click() {
+  switchScreen(m_fraSyuukei, [this] { m_fraSyuukei->prepareScreen(); }, tourSyuukei());
+}
 void MainWindow::cmdRentai_Click() { switchScreen(m_fraRenTai, {}, tourRentai()); }
 void MainWindow::cmdCale_Click() { switchScreen(m_fraCale, {}, tourCale()); }
 void MainWindow::cmdMemo_Click() { switchScreen(m_fraMemo, {}, tourMemo()); }

@@ -12,6 +12,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace views {
+class AggregationScreen;
 class RangeFilterScreen;
 class RecordListScreen;
 }  // namespace views
@@ -63,6 +64,7 @@ class MainWindow : public QWidget {
   TodayPanel* todayPanel() const { return m_today; }
   views::RecordListScreen* recordList() const { return m_fraBunseki; }
   views::RangeFilterScreen* rangeFilter() const { return m_fraTaijyu; }
+  views::AggregationScreen* aggregation() const { return m_fraSyuukei; }
   const QString& strHelpFile() const { return m_helpFile; }
   static QString captionFor(const QString& nickname);
 
@@ -91,7 +93,7 @@ class MainWindow : public QWidget {
   TodayPanel* m_today = nullptr;
   views::RecordListScreen* m_fraBunseki = nullptr;
   views::RangeFilterScreen* m_fraTaijyu = nullptr;
-  QFrame* m_fraSyuukei = nullptr;
+  views::AggregationScreen* m_fraSyuukei = nullptr;
   QFrame* m_fraRenTai = nullptr;
   QFrame* m_fraCale = nullptr;
   QFrame* m_fraMemo = nullptr;
