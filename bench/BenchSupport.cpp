@@ -18,20 +18,22 @@
 
 namespace bench {
 
-QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed) {
+QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed, int perDay) {
   std::mt19937 random(seed);
   auto below = [&](int n) { return int(random() % quint32(n)); };
   const QStringList details = {QStringLiteral("答数 : 20"), QStringLiteral("秒数 : 60"),
                                QStringLiteral("秒数 : 60  (＋) モード"), QStringLiteral("答数 : 30  (×) モード")};
   const QStringList comments = {QStringLiteral("眠かったけど頑張った"), QStringLiteral("今日は調子がいい！"),
                                 QStringLiteral("計算ミスが多い、集中"), QStringLiteral("朝の一回目")};
-  constexpr int kPerDay = 5;
-  QDate day = lastDay.addDays(-(records / kPerDay));
+  const int plays = qMax(1, perDay);
+  QDate day = lastDay.addDays(-(records / plays));
+  // Plays 40 minutes apart from eight o'clock, closer on busy days so that a day ends by midnight.
+  const int spacing = qMin(2400, (24 * 3600 - 8 * 3600 - 2000) / plays);
   QByteArray bytes;
   bytes.reserve(qsizetype(records) * 64);
   for (int i = 0; i < records; ++i) {
-    if (i > 0 && i % kPerDay == 0) day = day.addDays(1);
-    const int second = 8 * 3600 + (i % kPerDay) * 2400 + below(2000);
+    if (i > 0 && i % plays == 0) day = day.addDays(1);
+    const int second = 8 * 3600 + (i % plays) * spacing + below(qMin(2000, spacing - 1));
     QString diary = details[below(details.size())];
     if (below(5) == 0) diary = comments[below(comments.size())] + QString::number(i);
     const records::PlayRecord play{records::recordDate(day), records::recordTime(QTime(0, 0).addSecs(second)),
@@ -45,20 +47,20 @@ QByteArray generateRecordFile(int records, const QDate& lastDay, quint32 seed) {
   return bytes;
 }
 
-QString workingDirFor(int records, const QDate& today) {
-  static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-  auto& dir = dirs[records];
+QString workingDirFor(int records, const QDate& today, int perDay) {
+  static std::map<std::pair<int, int>, std::unique_ptr<QTemporaryDir>> dirs;
+  auto& dir = dirs[{records, perDay}];
   if (!dir) {
     dir = std::make_unique<QTemporaryDir>();
     QFile file(dir->filePath(records::kRecordFileName));
     file.open(QIODevice::WriteOnly);
-    file.write(generateRecordFile(records, today));
+    file.write(generateRecordFile(records, today, 1, perDay));
   }
   return dir->path();
 }
 
-void enterWorkingDir(int records) {
-  QDir::setCurrent(workingDirFor(records, kToday));
+void enterWorkingDir(int records, int perDay) {
+  QDir::setCurrent(workingDirFor(records, kToday, perDay));
   platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
 }
 

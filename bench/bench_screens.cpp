@@ -1,0 +1,75 @@
+// The day-by-day screens (aggregation tables, all graphs, practice calendar) on a record
+// file of ten years of practice, against the floor of reading and decoding it once.
+#include "BenchSupport.h"
+
+#include "app/MainWindow.h"
+#include "app/Session.h"
+#include "views/AggregationScreen.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <functional>
+#include <memory>
+
+namespace {
+
+void enterTenYears(int records) { bench::enterWorkingDir(records, bench::kTenYearsPerDay); }
+
+void BM_ReadAndDecodeFloorTenYears(benchmark::State& state) {
+  enterTenYears(int(state.range(0)));
+  for (auto _ : state) bench::readAndDecodeOnce();
+}
+
+std::unique_ptr<app::MainWindow> loadedWindow(int records) {
+  enterTenYears(records);
+  app::session().blnWelcomeShown = true;
+  auto window = std::make_unique<app::MainWindow>();
+  window->Form_Load();
+  QApplication::processEvents();
+  return window;
+}
+
+// A screen button pressed from the main screen, up to the screen being drawn; "cold" makes
+// the file count as changed first, so that it is read again.
+void openScreen(benchmark::State& state, void (app::MainWindow::*button)(), bool cold = false) {
+  auto window = loadedWindow(int(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    window->cmdMain_Click();
+    if (cold) bench::touchRecordFile();
+    state.ResumeTiming();
+    ((*window).*button)();
+    QApplication::processEvents();
+  }
+}
+
+// One control of an open screen, pressed again and again.
+template <typename Screen>
+void pressOnScreen(benchmark::State& state, void (app::MainWindow::*button)(), Screen* (app::MainWindow::*screen)() const,
+                   const std::function<void(Screen&)>& press) {
+  auto window = loadedWindow(int(state.range(0)));
+  ((*window).*button)();
+  Screen& shown = *((*window).*screen)();
+  for (auto _ : state) {
+    press(shown);
+    QApplication::processEvents();
+  }
+}
+
+void BM_OpenAggregation(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdSyuukei_Click); }
+void BM_OpenAggregationCold(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdSyuukei_Click, true); }
+void BM_AggregationDisplay(benchmark::State& state) {
+  const int display = int(state.range(1));
+  pressOnScreen<views::AggregationScreen>(state, &app::MainWindow::cmdSyuukei_Click, &app::MainWindow::aggregation,
+                                          [display](views::AggregationScreen& s) { s.optList2_Click(display); });
+}
+
+}  // namespace
+
+#define SCREEN_BENCHMARK(name) BENCHMARK(name)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)
+SCREEN_BENCHMARK(BM_ReadAndDecodeFloorTenYears);
+SCREEN_BENCHMARK(BM_OpenAggregation);
+SCREEN_BENCHMARK(BM_OpenAggregationCold);
+BENCHMARK(BM_AggregationDisplay)->Args({100000, 0})->Args({100000, 1})->Args({100000, 2})->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }
