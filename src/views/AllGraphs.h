@@ -55,6 +55,8 @@ QString averageText(qint64 seconds, qint64 plays);
 // A list opens on its last page once it has more rows (header included) than these.
 inline constexpr int kPlaysRowsUnscrolled = 9;
 inline constexpr int kDaysRowsUnscrolled = 8;
+// The top row a list of that many rows opens with.
+inline int openingTopRow(int rows, int unscrolledRows) { return rows > unscrolledRows ? rows - 1 : 1; }
 
 // The six graph buttons of the screen, and what each one shows.
 enum class AllGraph { Day2, Total2, Jikan2, Higoto, Higoto2, Higoto3 };

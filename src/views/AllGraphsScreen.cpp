@@ -121,10 +121,10 @@ void AllGraphsScreen::DISP_RENTAI() {
         buildAllGraphs(*table, items, table->date(0).toString(), table->date(table->size() - 1).toString());
 
     m_msgDayList2->setDataSource(std::make_shared<RecordListSource>(table));
-    if (m_msgDayList2->rows() > kPlaysRowsUnscrolled) m_msgDayList2->setTopRow(m_msgDayList2->rows() - 1);
+    m_msgDayList2->setTopRow(openingTopRow(m_msgDayList2->rows(), kPlaysRowsUnscrolled));
     m_msgDayTotal2->setDataRows(std::move(lists.itemRows));
     m_msgDayList3->setDataSource(std::move(lists.days));
-    if (m_msgDayList3->rows() > kDaysRowsUnscrolled) m_msgDayList3->setTopRow(m_msgDayList3->rows() - 1);
+    m_msgDayList3->setTopRow(openingTopRow(m_msgDayList3->rows(), kDaysRowsUnscrolled));
   }
   // Also without records: a chart never goes on showing plays its lists no longer have.
   if (const std::optional<AllGraph> shown = selectedGraph()) showGraph(*shown);
