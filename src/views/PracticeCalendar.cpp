@@ -1,0 +1,202 @@
+#include "views/PracticeCalendar.h"
+
+#include "records/TimeTotals.h"
+#include "views/RangeFilter.h"
+
+#include <algorithm>
+
+namespace views {
+
+namespace {
+
+// Reads a run of 1..max digits at pos; -1 when there is none.
+int digitsAt(QStringView text, qsizetype& pos, int max) {
+  int value = 0;
+  int count = 0;
+  while (pos < text.size() && count < max && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9')) {
+    value = value * 10 + (text[pos].unicode() - '0');
+    ++pos;
+    ++count;
+  }
+  return count > 0 ? value : -1;
+}
+
+// Months counted from year 0, so that a difference of two is the calendar-month difference.
+int monthIndex(const QDate& date) { return date.year() * 12 + date.month() - 1; }
+
+// 1 = Sunday ... 7 = Saturday.
+int weekdayNumber(const QDate& date) { return date.dayOfWeek() % 7 + 1; }
+
+// The plays of every day of the range, shared by the texts of both grids.
+struct DayCounts {
+  qint64 firstDay = 0;   // Julian days
+  qint64 weekStart = 0;  // the Sunday that heads the first week row
+  int firstMonth = 0;
+  std::vector<qint32> plays;  // by day from the first
+
+  qint32 on(qint64 julianDay) const {
+    const qint64 at = julianDay - firstDay;
+    return at >= 0 && at < qint64(plays.size()) ? plays[size_t(at)] : 0;
+  }
+};
+
+QString countText(qint32 plays) { return plays > 0 ? QString::number(plays) : QString(); }
+
+class MonthSource : public platform::GridSource {
+ public:
+  MonthSource(std::shared_ptr<const DayCounts> days, int months) : m_days(std::move(days)), m_months(months) {}
+  int rowCount() const override { return m_months; }
+  QString text(int row, int col) const override {
+    if (row < 0 || row >= m_months || col < 0 || col > 31) return {};
+    const int index = m_days->firstMonth + row;
+    const int year = index / 12;
+    const int month = index % 12 + 1;
+    if (col == 0) {
+      return QStringLiteral("%1年%2月").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0'));
+    }
+    const QDate day(year, month, col);
+    return day.isValid() ? countText(m_days->on(day.toJulianDay())) : QString();
+  }
+
+ private:
+  std::shared_ptr<const DayCounts> m_days;
+  int m_months;
+};
+
+class WeekSource : public platform::GridSource {
+ public:
+  WeekSource(std::shared_ptr<const DayCounts> days, int weeks) : m_days(std::move(days)), m_weeks(weeks) {}
+  int rowCount() const override { return m_weeks; }
+  QString text(int row, int col) const override {
+    if (row < 0 || row >= m_weeks || col < 0 || col > 7) return {};
+    const qint64 sunday = m_days->weekStart + 7 * qint64(row);
+    if (col > 0) return countText(m_days->on(sunday + col - 1));
+    const QDate start = QDate::fromJulianDay(sunday);
+    return QStringLiteral("%1年%2月%3日")
+        .arg(start.year() % 100, 2, 10, QLatin1Char('0'))
+        .arg(start.month(), 2, 10, QLatin1Char('0'))
+        .arg(start.day(), 2, 10, QLatin1Char('0'));
+  }
+
+ private:
+  std::shared_ptr<const DayCounts> m_days;
+  int m_weeks;
+};
+
+platform::ChartData weekdayChart(const std::array<double, 7>& values) {
+  platform::ChartData data;
+  data.labels = weekdayNames();
+  data.values = {std::vector<double>(values.begin(), values.end())};
+  return data;
+}
+
+int topRowFor(int rows, int withoutScrolling) { return rows > withoutScrolling ? rows - 1 : 0; }
+
+}  // namespace
+
+int countClass(qint64 plays) {
+  if (plays == 0) return 0;
+  if (plays >= 1 && plays <= 10) return int((plays + 1) / 2);
+  return 6;
+}
+
+platform::Rgb classColour(int countClass) {
+  static constexpr platform::Rgb kColours[kCountClasses] = {
+      {255, 255, 255}, {255, 192, 192}, {255, 224, 192}, {255, 255, 192},
+      {192, 255, 192}, {192, 255, 255}, {192, 192, 255},
+  };
+  return kColours[std::clamp(countClass, 0, kCountClasses - 1)];
+}
+
+QString legendCaption(int countClass, qint64 days) {
+  if (countClass == 0) return QStringLiteral("0回：%1日").arg(days);
+  if (countClass >= 6) return QStringLiteral("10超：%1日").arg(days);
+  return QStringLiteral("%1-%2回：%3日").arg(2 * countClass - 1).arg(2 * countClass).arg(days);
+}
+
+QDate calendarDate(QStringView text) {
+  qsizetype pos = 0;
+  const int year = digitsAt(text, pos, 4);
+  if (year < 0 || pos != 4 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
+  const int month = digitsAt(text, pos, 2);
+  if (month < 0 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
+  const int day = digitsAt(text, pos, 2);
+  if (day < 0 || pos != text.size()) return {};
+  return QDate(year, month, day);
+}
+
+PracticeCalendar buildPracticeCalendar(const records::RecordTable& table, const QString& firstDay,
+                                       const QString& lastDay) {
+  PracticeCalendar calendar;
+  std::array<double, 7> plays{};
+  std::array<qint64, 7> seconds{};
+  // Also what a calendar without a range shows.
+  const auto finish = [&] {
+    for (int k = 0; k < kCountClasses; ++k) calendar.legend << legendCaption(k, calendar.classDays[size_t(k)]);
+    calendar.weekdayPlays = weekdayChart(plays);
+    std::array<double, 7> secondValues{};
+    std::copy(seconds.begin(), seconds.end(), secondValues.begin());
+    calendar.weekdaySeconds = weekdayChart(secondValues);
+    calendar.month.topRow = topRowFor(calendar.month.rows, kMonthRowsWithoutScrolling);
+    calendar.week.topRow = topRowFor(calendar.week.rows, kWeekRowsWithoutScrolling);
+  };
+
+  const QDate first = calendarDate(firstDay);
+  const QDate last = calendarDate(lastDay);
+  if (!first.isValid() || !last.isValid() || last < first) {
+    finish();
+    return calendar;
+  }
+
+  auto days = std::make_shared<DayCounts>();
+  days->firstDay = first.toJulianDay();
+  days->weekStart = days->firstDay - weekdayNumber(first.addDays(-1));
+  days->firstMonth = monthIndex(first);
+  days->plays.assign(size_t(first.daysTo(last) + 1), 0);
+
+  // Records come day by day, so a date is read once for its run of lines.
+  QAnyStringView previous;
+  bool anyPrevious = false;
+  qint64 at = -1;
+  int weekday = 0;
+  for (qsizetype i = 0; i < table.size(); ++i) {
+    const QAnyStringView date = table.date(i);
+    if (!anyPrevious || QAnyStringView::compare(date, previous) != 0) {
+      previous = date;
+      anyPrevious = true;
+      const QDate day = calendarDate(date.toString());
+      at = day.isValid() ? day.toJulianDay() - days->firstDay : -1;
+      if (at >= qint64(days->plays.size())) at = -1;
+      weekday = day.isValid() ? weekdayNumber(day) - 1 : 0;
+    }
+    if (at < 0) continue;
+    ++days->plays[size_t(at)];
+    ++plays[size_t(weekday)];
+    seconds[size_t(weekday)] = records::addSeconds(seconds[size_t(weekday)], table.seconds(i));
+  }
+
+  qint64 played = 0;
+  for (size_t at = 0; at < days->plays.size(); ++at) {
+    const qint32 count = days->plays[at];
+    if (count == 0) continue;
+    const int cls = countClass(count);
+    ++calendar.classDays[size_t(cls)];
+    ++played;
+    const QDate day = QDate::fromJulianDay(days->firstDay + qint64(at));
+    calendar.month.colours.push_back({monthIndex(day) - days->firstMonth + 1, day.day(), classColour(cls)});
+    calendar.week.colours.push_back(
+        {int((day.toJulianDay() - days->weekStart) / 7) + 1, weekdayNumber(day), classColour(cls)});
+  }
+  calendar.classDays[0] = std::max<qint64>(qint64(days->plays.size()) - played, 0);
+
+  const int months = monthIndex(last) - days->firstMonth + 1;
+  const int weeks = int((last.toJulianDay() - days->weekStart) / 7) + 1;
+  calendar.month.rows = months + 1;
+  calendar.week.rows = weeks + 1;
+  calendar.month.source = std::make_shared<MonthSource>(days, months);
+  calendar.week.source = std::make_shared<WeekSource>(std::move(days), weeks);
+  finish();
+  return calendar;
+}
+
+}  // namespace views
