@@ -13,6 +13,7 @@
 #include "platform/core/TextFile.h"
 #include "records/GameItems.h"
 #include "views/AggregationScreen.h"
+#include "views/AllGraphsScreen.h"
 #include "views/RangeFilterScreen.h"
 #include "views/RecordListScreen.h"
 
@@ -170,11 +171,11 @@ void MainWindow::buildFrames() {
       {[this] { return m_today->strFirstDay(); }, [this] { return m_today->strLastDay(); },
        [this] { return m_colWidthKoumoku; }, [this] { return m_colWidthSyoukei; }},
       m_content);
-  for (QFrame* screen : std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu, m_fraSyuukei}) {
+  m_fraRenTai = new views::AllGraphsScreen({}, m_content);  // items in the table's order, as lstAct2 has them
+  for (QFrame* screen : std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu, m_fraSyuukei, m_fraRenTai}) {
     screen->setGeometry(QRect(QPoint(0, 0), kContentSize));
     screen->setFrameShape(QFrame::StyledPanel);
   }
-  m_fraRenTai = makeScreen(QStringLiteral("fraRenTai"), QStringLiteral("全グラフ"));
   m_fraCale = makeScreen(QStringLiteral("fraCale"), QStringLiteral("カレンダー"));
   m_fraMemo = makeScreen(QStringLiteral("fraMemo"), QStringLiteral("一言日記"));
   m_fraSettei = makeScreen(QStringLiteral("fraSettei"), QStringLiteral("編集"));
@@ -336,7 +337,9 @@ void MainWindow::cmdTaijyu_Click() {
 void MainWindow::cmdSyuukei_Click() {
   switchScreen(m_fraSyuukei, [this] { m_fraSyuukei->prepareScreen(); }, tourSyuukei());
 }
-void MainWindow::cmdRentai_Click() { switchScreen(m_fraRenTai, {}, tourRentai()); }
+void MainWindow::cmdRentai_Click() {
+  switchScreen(m_fraRenTai, [this] { m_fraRenTai->prepareScreen(); }, tourRentai());
+}
 void MainWindow::cmdCale_Click() { switchScreen(m_fraCale, {}, tourCale()); }
 void MainWindow::cmdMemo_Click() { switchScreen(m_fraMemo, {}, tourMemo()); }
 void MainWindow::cmdSettei_Click() { switchScreen(m_fraSettei, {}, tourSettei()); }

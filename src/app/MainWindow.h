@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace views {
 class AggregationScreen;
+class AllGraphsScreen;
 class RangeFilterScreen;
 class RecordListScreen;
 }  // namespace views
@@ -65,6 +66,7 @@ class MainWindow : public QWidget {
   views::RecordListScreen* recordList() const { return m_fraBunseki; }
   views::RangeFilterScreen* rangeFilter() const { return m_fraTaijyu; }
   views::AggregationScreen* aggregation() const { return m_fraSyuukei; }
+  views::AllGraphsScreen* allGraphs() const { return m_fraRenTai; }
   const QString& strHelpFile() const { return m_helpFile; }
   static QString captionFor(const QString& nickname);
 
@@ -94,7 +96,7 @@ class MainWindow : public QWidget {
   views::RecordListScreen* m_fraBunseki = nullptr;
   views::RangeFilterScreen* m_fraTaijyu = nullptr;
   views::AggregationScreen* m_fraSyuukei = nullptr;
-  QFrame* m_fraRenTai = nullptr;
+  views::AllGraphsScreen* m_fraRenTai = nullptr;
   QFrame* m_fraCale = nullptr;
   QFrame* m_fraMemo = nullptr;
   QFrame* m_fraSettei = nullptr;
