@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "views/AggregationScreen.h"
+#include "views/AllGraphsScreen.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -64,6 +65,19 @@ void BM_AggregationDisplay(benchmark::State& state) {
                                           [display](views::AggregationScreen& s) { s.optList2_Click(display); });
 }
 
+void BM_OpenAllGraphs(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdRentai_Click); }
+void BM_OpenAllGraphsCold(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdRentai_Click, true); }
+// Each of the six graph buttons, in the order of their captions.
+void BM_AllGraphsButton(benchmark::State& state) {
+  using Handler = void (views::AllGraphsScreen::*)();
+  static constexpr Handler kButtons[] = {&views::AllGraphsScreen::cmdDay2_Click,    &views::AllGraphsScreen::cmdTotal2_Click,
+                                         &views::AllGraphsScreen::cmdJikan2_Click,  &views::AllGraphsScreen::cmdHigoto_Click,
+                                         &views::AllGraphsScreen::cmdHigoto2_Click, &views::AllGraphsScreen::cmdHigoto3_Click};
+  const Handler button = kButtons[state.range(1)];
+  pressOnScreen<views::AllGraphsScreen>(state, &app::MainWindow::cmdRentai_Click, &app::MainWindow::allGraphs,
+                                        [button](views::AllGraphsScreen& s) { (s.*button)(); });
+}
+
 }  // namespace
 
 #define SCREEN_BENCHMARK(name) BENCHMARK(name)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)
@@ -71,5 +85,9 @@ SCREEN_BENCHMARK(BM_ReadAndDecodeFloorTenYears);
 SCREEN_BENCHMARK(BM_OpenAggregation);
 SCREEN_BENCHMARK(BM_OpenAggregationCold);
 BENCHMARK(BM_AggregationDisplay)->Args({100000, 0})->Args({100000, 1})->Args({100000, 2})->Unit(benchmark::kMillisecond);
+
+SCREEN_BENCHMARK(BM_OpenAllGraphs);
+SCREEN_BENCHMARK(BM_OpenAllGraphsCold);
+BENCHMARK(BM_AllGraphsButton)->ArgsProduct({{100000}, {0, 1, 2, 3, 4, 5}})->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }

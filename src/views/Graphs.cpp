@@ -23,8 +23,10 @@ platform::ChartData listPlot(const platform::GridModel& list, int labelCol, int 
   const int points = list.rows() - 1;
   platform::ChartData data = emptyData(points);
   const int labelLength = list.rows() > 17 ? 1 : 2;
+  // Labels no chart shows are not worth making for a hundred thousand plays.
+  const bool labelled = labels == Labels::Short && points <= platform::ChartData::kMaxLabelledPoints;
   for (int i = 1; i <= points; ++i) {
-    if (labels == Labels::Short) data.labels[i - 1] = list.textMatrix(i, labelCol).left(labelLength);
+    if (labelled) data.labels[i - 1] = list.textMatrix(i, labelCol).left(labelLength);
     data.values[0][size_t(i - 1)] = list.number(i, valueCol);
   }
   return data;

@@ -9,6 +9,10 @@ namespace platform {
 // What a chart shows: N points, each with an optional label and one value per series.
 // A point without a value (an empty or non-numeric text given) holds NaN.
 struct ChartData {
+  // Above this many points a chart draws a line without row labels: bars would take too
+  // long to lay out, and the labels could not be read.
+  static constexpr int kMaxLabelledPoints = 1000;
+
   int seriesCount = 1;
   QStringList labels;                       // one per point, may be empty texts
   std::vector<std::vector<double>> values;  // values[series][point]

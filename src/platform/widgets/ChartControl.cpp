@@ -29,7 +29,7 @@ namespace {
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 // Above this many points bars take too long to lay out, so the data is drawn as a line.
-constexpr int kMaxBars = 1000;
+constexpr int kMaxBars = ChartData::kMaxLabelledPoints;
 
 const QColor kSeriesColors[2] = {QColor(0x2f, 0x6e, 0xc8), QColor(0xd0, 0x3c, 0x3c)};
 
