@@ -19,7 +19,8 @@ using platform::Align;
 
 constexpr int kMargin = 10;
 constexpr int kBottom = 650;  // a status line may cover what lies below
-constexpr int kGridFontSize = 9;
+// Small enough for two-digit counts and the week's dates to fit the columns' widths.
+constexpr int kGridFontSize = 8;
 
 constexpr int kMonthLabelTwips = 1290;
 constexpr int kDayTwips = 310;
@@ -119,14 +120,16 @@ void PracticeCalendarScreen::layOut() {
   const QSize week = gridSize(*m_msgCale_w, kWeekRowsWithoutScrolling);
   m_msgCale_w->setGeometry(QRect(QPoint(kMargin, lowerY), week));
 
+  // The weekday charts one above the other, wide enough for every weekday's label.
   const int chartsX = kMargin + week.width() + kMargin;
-  const int chartWidth = (width() - kMargin - chartsX - kMargin) / 2;
-  const int chartHeight = std::max(kBottom - lowerY, 120);
+  const int chartWidth = std::max(width() - kMargin - chartsX, 200);
+  const int chartHeight = std::max((kBottom - lowerY - kMargin) / 2, 100);
+  const int kingakuY = lowerY + chartHeight + kMargin;
   m_mcrKensu->setGeometry(chartsX, lowerY, chartWidth, chartHeight);
-  m_mcrKingaku->setGeometry(chartsX + chartWidth + kMargin, lowerY, chartWidth, chartHeight);
+  m_mcrKingaku->setGeometry(chartsX, kingakuY, chartWidth, chartHeight);
   // The captions sit over each chart's top right corner.
   m_kensuCaption->setGeometry(chartsX + chartWidth - 130, lowerY + 4, 122, 20);
-  m_kingakuCaption->setGeometry(chartsX + 2 * chartWidth + kMargin - 130, lowerY + 4, 122, 20);
+  m_kingakuCaption->setGeometry(chartsX + chartWidth - 130, kingakuY + 4, 122, 20);
   m_kensuCaption->raise();
   m_kingakuCaption->raise();
 }

@@ -26,6 +26,11 @@ std::optional<QColor> backColour(const platform::DataGrid* grid, int row, int co
   return platform::toQColor(*rgb);
 }
 
+// A cut-off cell offers its text as a tooltip.
+bool showsWhole(platform::DataGrid* grid, int row, int col) {
+  return !grid->QTableView::model()->index(row - 1, col).data(Qt::ToolTipRole).isValid();
+}
+
 QStringList headerOf(const platform::DataGrid* grid) {
   QStringList texts;
   for (int col = 0; col < grid->cols(); ++col) texts << grid->textMatrix(0, col);
@@ -109,6 +114,10 @@ class PracticeCalendarScreenTest : public QObject {
     QCOMPARE(backColour(week, 2, 1), QColor(192, 255, 255));
     QCOMPARE(week->textMatrix(6, 3), QStringLiteral("11"));
     QCOMPARE(backColour(week, 6, 3), QColor(192, 192, 255));
+    // The given widths hold two-digit counts and the week's dates.
+    QVERIFY(showsWhole(month, 2, 2));
+    QVERIFY(showsWhole(week, 6, 3));
+    QVERIFY(showsWhole(week, 1, 0));
 
     // 33 days, three of them with plays.
     QCOMPARE(legend(0), QStringLiteral("0回：30日"));
