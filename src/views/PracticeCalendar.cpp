@@ -83,7 +83,7 @@ class WeekSource : public platform::GridSource {
   int m_weeks;
 };
 
-platform::ChartData weekdayChart(const std::array<double, 7>& values) {
+platform::ChartData weekdayChart(const std::array<qint64, 7>& values) {
   platform::ChartData data;
   data.labels = weekdayNames();
   data.values = {std::vector<double>(values.begin(), values.end())};
@@ -125,35 +125,15 @@ QDate calendarDate(QStringView text) {
   return QDate(year, month, day);
 }
 
-PracticeCalendar buildPracticeCalendar(const records::RecordTable& table, const QString& firstDay,
-                                       const QString& lastDay) {
-  PracticeCalendar calendar;
-  std::array<double, 7> plays{};
+namespace {
+
+struct WeekdaySums {
+  std::array<qint64, 7> plays{};  // Sunday first
   std::array<qint64, 7> seconds{};
-  // Also what a calendar without a range shows.
-  const auto finish = [&] {
-    for (int k = 0; k < kCountClasses; ++k) calendar.legend << legendCaption(k, calendar.classDays[size_t(k)]);
-    calendar.weekdayPlays = weekdayChart(plays);
-    std::array<double, 7> secondValues{};
-    std::copy(seconds.begin(), seconds.end(), secondValues.begin());
-    calendar.weekdaySeconds = weekdayChart(secondValues);
-    calendar.month.topRow = topRowFor(calendar.month.rows, kMonthRowsWithoutScrolling);
-    calendar.week.topRow = topRowFor(calendar.week.rows, kWeekRowsWithoutScrolling);
-  };
+};
 
-  const QDate first = calendarDate(firstDay);
-  const QDate last = calendarDate(lastDay);
-  if (!first.isValid() || !last.isValid() || last < first) {
-    finish();
-    return calendar;
-  }
-
-  auto days = std::make_shared<DayCounts>();
-  days->firstDay = first.toJulianDay();
-  days->weekStart = days->firstDay - weekdayNumber(first.addDays(-1));
-  days->firstMonth = monthIndex(first);
-  days->plays.assign(size_t(first.daysTo(last) + 1), 0);
-
+// Adds every line dated inside the range to its day and its weekday.
+void countPlays(const records::RecordTable& table, DayCounts& days, WeekdaySums& sums) {
   // Records come day by day, so a date is read once for its run of lines.
   QAnyStringView previous;
   bool anyPrevious = false;
@@ -165,29 +145,63 @@ PracticeCalendar buildPracticeCalendar(const records::RecordTable& table, const 
       previous = date;
       anyPrevious = true;
       const QDate day = calendarDate(date.toString());
-      at = day.isValid() ? day.toJulianDay() - days->firstDay : -1;
-      if (at >= qint64(days->plays.size())) at = -1;
+      at = day.isValid() ? day.toJulianDay() - days.firstDay : -1;
+      if (at >= qint64(days.plays.size())) at = -1;
       weekday = day.isValid() ? weekdayNumber(day) - 1 : 0;
     }
     if (at < 0) continue;
-    ++days->plays[size_t(at)];
-    ++plays[size_t(weekday)];
-    seconds[size_t(weekday)] = records::addSeconds(seconds[size_t(weekday)], table.seconds(i));
+    ++days.plays[size_t(at)];
+    ++sums.plays[size_t(weekday)];
+    sums.seconds[size_t(weekday)] = records::addSeconds(sums.seconds[size_t(weekday)], table.seconds(i));
   }
+}
 
+// Days per class, and the colour of each day with plays in both grids.
+void classifyDays(const DayCounts& days, PracticeCalendar& calendar) {
   qint64 played = 0;
-  for (size_t at = 0; at < days->plays.size(); ++at) {
-    const qint32 count = days->plays[at];
+  for (size_t offset = 0; offset < days.plays.size(); ++offset) {
+    const qint32 count = days.plays[offset];
     if (count == 0) continue;
     const int cls = countClass(count);
     ++calendar.classDays[size_t(cls)];
     ++played;
-    const QDate day = QDate::fromJulianDay(days->firstDay + qint64(at));
-    calendar.month.colours.push_back({monthIndex(day) - days->firstMonth + 1, day.day(), classColour(cls)});
+    const QDate day = QDate::fromJulianDay(days.firstDay + qint64(offset));
+    calendar.month.colours.push_back({monthIndex(day) - days.firstMonth + 1, day.day(), classColour(cls)});
     calendar.week.colours.push_back(
-        {int((day.toJulianDay() - days->weekStart) / 7) + 1, weekdayNumber(day), classColour(cls)});
+        {int((day.toJulianDay() - days.weekStart) / 7) + 1, weekdayNumber(day), classColour(cls)});
   }
-  calendar.classDays[0] = std::max<qint64>(qint64(days->plays.size()) - played, 0);
+  calendar.classDays[0] = std::max<qint64>(qint64(days.plays.size()) - played, 0);
+}
+
+// The parts that a calendar without a range shows too.
+void finish(PracticeCalendar& calendar, const WeekdaySums& sums) {
+  for (int k = 0; k < kCountClasses; ++k) calendar.legend << legendCaption(k, calendar.classDays[size_t(k)]);
+  calendar.weekdayPlays = weekdayChart(sums.plays);
+  calendar.weekdaySeconds = weekdayChart(sums.seconds);
+  calendar.month.topRow = topRowFor(calendar.month.rows, kMonthRowsWithoutScrolling);
+  calendar.week.topRow = topRowFor(calendar.week.rows, kWeekRowsWithoutScrolling);
+}
+
+}  // namespace
+
+PracticeCalendar buildPracticeCalendar(const records::RecordTable& table, const QString& firstDay,
+                                       const QString& lastDay) {
+  PracticeCalendar calendar;
+  WeekdaySums sums;
+  const QDate first = calendarDate(firstDay);
+  const QDate last = calendarDate(lastDay);
+  if (!first.isValid() || !last.isValid() || last < first) {
+    finish(calendar, sums);
+    return calendar;
+  }
+
+  auto days = std::make_shared<DayCounts>();
+  days->firstDay = first.toJulianDay();
+  days->weekStart = days->firstDay - weekdayNumber(first.addDays(-1));
+  days->firstMonth = monthIndex(first);
+  days->plays.assign(size_t(first.daysTo(last) + 1), 0);
+  countPlays(table, *days, sums);
+  classifyDays(*days, calendar);
 
   const int months = monthIndex(last) - days->firstMonth + 1;
   const int weeks = int((last.toJulianDay() - days->weekStart) / 7) + 1;
@@ -195,7 +209,7 @@ PracticeCalendar buildPracticeCalendar(const records::RecordTable& table, const 
   calendar.week.rows = weeks + 1;
   calendar.month.source = std::make_shared<MonthSource>(days, months);
   calendar.week.source = std::make_shared<WeekSource>(std::move(days), weeks);
-  finish();
+  finish(calendar, sums);
   return calendar;
 }
 
