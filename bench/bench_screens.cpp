@@ -78,6 +78,9 @@ void BM_AllGraphsButton(benchmark::State& state) {
                                         [button](views::AllGraphsScreen& s) { (s.*button)(); });
 }
 
+void BM_OpenPracticeCalendar(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdCale_Click); }
+void BM_OpenPracticeCalendarCold(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdCale_Click, true); }
+
 }  // namespace
 
 #define SCREEN_BENCHMARK(name) BENCHMARK(name)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)
@@ -89,5 +92,8 @@ BENCHMARK(BM_AggregationDisplay)->Args({100000, 0})->Args({100000, 1})->Args({10
 SCREEN_BENCHMARK(BM_OpenAllGraphs);
 SCREEN_BENCHMARK(BM_OpenAllGraphsCold);
 BENCHMARK(BM_AllGraphsButton)->ArgsProduct({{100000}, {0, 1, 2, 3, 4, 5}})->Unit(benchmark::kMillisecond);
+
+SCREEN_BENCHMARK(BM_OpenPracticeCalendar);
+SCREEN_BENCHMARK(BM_OpenPracticeCalendarCold);
 
 int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }

@@ -14,6 +14,7 @@
 #include "records/GameItems.h"
 #include "views/AggregationScreen.h"
 #include "views/AllGraphsScreen.h"
+#include "views/PracticeCalendarScreen.h"
 #include "views/RangeFilterScreen.h"
 #include "views/RecordListScreen.h"
 
@@ -172,11 +173,13 @@ void MainWindow::buildFrames() {
        [this] { return m_colWidthKoumoku; }, [this] { return m_colWidthSyoukei; }},
       m_content);
   m_fraRenTai = new views::AllGraphsScreen({}, m_content);  // items in the table's order, as lstAct2 has them
-  for (QFrame* screen : std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu, m_fraSyuukei, m_fraRenTai}) {
+  m_fraCale = new views::PracticeCalendarScreen(
+      {[this] { return m_today->strFirstDay(); }, [this] { return m_today->strLastDay(); }}, m_content);
+  for (QFrame* screen :
+       std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu, m_fraSyuukei, m_fraRenTai, m_fraCale}) {
     screen->setGeometry(QRect(QPoint(0, 0), kContentSize));
     screen->setFrameShape(QFrame::StyledPanel);
   }
-  m_fraCale = makeScreen(QStringLiteral("fraCale"), QStringLiteral("カレンダー"));
   m_fraMemo = makeScreen(QStringLiteral("fraMemo"), QStringLiteral("一言日記"));
   m_fraSettei = makeScreen(QStringLiteral("fraSettei"), QStringLiteral("編集"));
 
@@ -340,7 +343,9 @@ void MainWindow::cmdSyuukei_Click() {
 void MainWindow::cmdRentai_Click() {
   switchScreen(m_fraRenTai, [this] { m_fraRenTai->prepareScreen(); }, tourRentai());
 }
-void MainWindow::cmdCale_Click() { switchScreen(m_fraCale, {}, tourCale()); }
+void MainWindow::cmdCale_Click() {
+  switchScreen(m_fraCale, [this] { m_fraCale->prepareScreen(); }, tourCale());
+}
 void MainWindow::cmdMemo_Click() { switchScreen(m_fraMemo, {}, tourMemo()); }
 void MainWindow::cmdSettei_Click() { switchScreen(m_fraSettei, {}, tourSettei()); }
 

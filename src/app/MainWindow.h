@@ -14,6 +14,7 @@ class QPushButton;
 namespace views {
 class AggregationScreen;
 class AllGraphsScreen;
+class PracticeCalendarScreen;
 class RangeFilterScreen;
 class RecordListScreen;
 }  // namespace views
@@ -67,6 +68,7 @@ class MainWindow : public QWidget {
   views::RangeFilterScreen* rangeFilter() const { return m_fraTaijyu; }
   views::AggregationScreen* aggregation() const { return m_fraSyuukei; }
   views::AllGraphsScreen* allGraphs() const { return m_fraRenTai; }
+  views::PracticeCalendarScreen* practiceCalendar() const { return m_fraCale; }
   const QString& strHelpFile() const { return m_helpFile; }
   static QString captionFor(const QString& nickname);
 
@@ -97,7 +99,7 @@ class MainWindow : public QWidget {
   views::RangeFilterScreen* m_fraTaijyu = nullptr;
   views::AggregationScreen* m_fraSyuukei = nullptr;
   views::AllGraphsScreen* m_fraRenTai = nullptr;
-  QFrame* m_fraCale = nullptr;
+  views::PracticeCalendarScreen* m_fraCale = nullptr;
   QFrame* m_fraMemo = nullptr;
   QFrame* m_fraSettei = nullptr;
   QFrame* m_fraGame = nullptr;
