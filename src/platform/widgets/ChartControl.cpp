@@ -139,6 +139,20 @@ void normalise(ChartData& data) {
   for (std::vector<double>& series : data.values) series.resize(size_t(data.labels.size()), kNoValue);
 }
 
+// Equal values, a missing value (NaN) matching a missing one.
+bool sameData(const ChartData& a, const ChartData& b) {
+  if (a.seriesCount != b.seriesCount || a.labels != b.labels || a.values.size() != b.values.size()) return false;
+  for (size_t s = 0; s < a.values.size(); ++s) {
+    const std::vector<double>& x = a.values[s];
+    const std::vector<double>& y = b.values[s];
+    if (x.size() != y.size()) return false;
+    for (size_t i = 0; i < x.size(); ++i) {
+      if (x[i] != y[i] && !(std::isnan(x[i]) && std::isnan(y[i]))) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 ChartControl::ChartControl(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
@@ -214,6 +228,8 @@ QString ChartControl::value(int row, int column) const {
 
 void ChartControl::setChartData(ChartData data) {
   normalise(data);
+  // Screens pour their data in at every opening; drawing the same again costs a chart.
+  if (sameData(data, m_data) && !m_dirty) return;
   m_data = std::move(data);
   changed();
 }
