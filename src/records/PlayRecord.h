@@ -22,5 +22,8 @@ struct PlayRecord {
 // "HH:MM:SS", zero-padded.
 inline QString recordDate(const QDate& date) { return date.toString(QStringLiteral("yyyy/MM/dd")); }
 inline QString recordTime(const QTime& time) { return time.toString(QStringLiteral("HH:mm:ss")); }
+// A date as the record file holds it, "yyyy/mm/dd" (also "yyyy/m/d", as some files have it);
+// invalid when the text is no date.
+QDate parseRecordDate(QStringView text);
 
 }  // namespace records

@@ -16,6 +16,18 @@
 namespace records {
 
 namespace {
+// Reads a run of 1..max digits at pos; -1 when there is none.
+int digitsAt(QStringView text, qsizetype& pos, int max) {
+  int value = 0;
+  int count = 0;
+  while (pos < text.size() && count < max && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9')) {
+    value = value * 10 + (text[pos].unicode() - '0');
+    ++pos;
+    ++count;
+  }
+  return count > 0 ? value : -1;
+}
+
 constexpr qsizetype kFieldCount = 6;
 
 QByteArrayView withoutBlanks(QByteArrayView bytes) {
@@ -155,6 +167,17 @@ RecordTable RecordTable::parse(QByteArray bytes) {
   qsizetype number = 0;
   platform::forEachLine(table.m_bytes, [&](QByteArrayView line) { builder.addLine(line, number++); });
   return table;
+}
+
+QDate parseRecordDate(QStringView text) {
+  qsizetype pos = 0;
+  const int year = digitsAt(text, pos, 4);
+  if (year < 0 || pos != 4 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
+  const int month = digitsAt(text, pos, 2);
+  if (month < 0 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
+  const int day = digitsAt(text, pos, 2);
+  if (day < 0 || pos != text.size()) return {};
+  return QDate(year, month, day);
 }
 
 PlayRecord RecordTable::record(qsizetype i) const {

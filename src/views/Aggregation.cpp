@@ -18,18 +18,6 @@ constexpr platform::Rgb kRed{255, 0, 0};
 constexpr int kDayRowsInView = 19;
 constexpr int kMonthRowsInView = 7;
 
-// Reads a run of 1..max digits at pos; -1 when there is none.
-int digitsAt(QStringView text, qsizetype& pos, int max) {
-  int value = 0;
-  int count = 0;
-  while (pos < text.size() && count < max && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9')) {
-    value = value * 10 + (text[pos].unicode() - '0');
-    ++pos;
-    ++count;
-  }
-  return count > 0 ? value : -1;
-}
-
 int monthIndex(const QDate& date) { return date.year() * 12 + date.month() - 1; }
 
 // The place of a record's row, cached: records come day by day.
@@ -42,7 +30,7 @@ class RowOf {
   qint64 operator()(QAnyStringView date) {
     if (!m_cached || QAnyStringView::compare(date, m_text) != 0) {
       m_text = date.toString();
-      m_row = rowOf(kakeiDate(m_text));
+      m_row = rowOf(records::parseRecordDate(m_text));
       m_cached = true;
     }
     return m_row;
@@ -101,16 +89,6 @@ qint64 rowCountOf(const QDate& first, const QDate& last, KakeiPeriod period) {
 
 }  // namespace
 
-QDate kakeiDate(QStringView text) {
-  qsizetype pos = 0;
-  const int year = digitsAt(text, pos, 4);
-  if (year < 0 || pos != 4 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
-  const int month = digitsAt(text, pos, 2);
-  if (month < 0 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
-  const int day = digitsAt(text, pos, 2);
-  if (day < 0 || pos != text.size()) return {};
-  return QDate(year, month, day);
-}
 
 void KakeiFigure::add(float played) {
   if (count < std::numeric_limits<qint32>::max()) ++count;
@@ -124,8 +102,8 @@ void KakeiFigure::add(const KakeiFigure& other) {
 
 KakeiSums::KakeiSums(const records::RecordTable& table, const KakeiSettings& settings, KakeiPeriod period)
     : m_period(period), m_items(int(settings.items.size())), m_itemTotals(size_t(m_items)) {
-  const QDate first = kakeiDate(settings.firstDay);
-  const QDate last = kakeiDate(settings.lastDay);
+  const QDate first = records::parseRecordDate(settings.firstDay);
+  const QDate last = records::parseRecordDate(settings.lastDay);
   m_first = period == KakeiPeriod::Day || !first.isValid() ? first : QDate(first.year(), first.month(), 1);
   // A grid holds no more rows than an int counts.
   const qint64 rows = std::min<qint64>(rowCountOf(first, last, period), std::numeric_limits<int>::max() - 2);

@@ -128,7 +128,5 @@ inline KakeiTable SYUUKEI_MONTH_JIKAN_KAISU(const records::RecordTable& t, const
   return kakeiTable(t, s, KakeiPeriod::Month, KakeiDisplay::JikanKaisu);
 }
 
-// A "yyyy/mm/dd" date (also "yyyy/m/d"); invalid when the text is no date.
-QDate kakeiDate(QStringView text);
 
 }  // namespace views

@@ -14,16 +14,6 @@ namespace views {
 
 namespace {
 
-QDate dateOf(QStringView text) {
-  if (!isRecordDate(text)) return {};
-  const auto number = [text](qsizetype from, qsizetype count) {
-    int value = 0;
-    for (QChar c : text.sliced(from, count)) value = value * 10 + (c.unicode() - '0');
-    return value;
-  };
-  return QDate(number(0, 4), number(5, 2), number(8, 2));
-}
-
 // Records come day by day, so the date of the record before is usually the one. The dates
 // are views into the table, which outlives this.
 class DayNumbers {
@@ -32,7 +22,7 @@ class DayNumbers {
     if (!m_known || QAnyStringView::compare(date, m_date) != 0) {
       m_known = true;
       m_date = date;
-      const QDate parsed = dateOf(date.toString());
+      const QDate parsed = records::parseRecordDate(date.toString());
       m_day = parsed.isValid() ? std::optional(parsed.toJulianDay()) : std::nullopt;
     }
     return m_day;
@@ -56,8 +46,8 @@ struct DayRange {
   qint64 count = 0;
 };
 DayRange dayRange(const QString& firstDay, const QString& lastDay) {
-  QDate first = dateOf(firstDay);
-  QDate last = dateOf(lastDay);
+  QDate first = records::parseRecordDate(firstDay);
+  QDate last = records::parseRecordDate(lastDay);
   if (!first.isValid() || !last.isValid()) return {};
   // A file edited by hand may end on an earlier day than it starts with.
   if (last < first) std::swap(first, last);

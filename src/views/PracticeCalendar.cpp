@@ -9,18 +9,6 @@ namespace views {
 
 namespace {
 
-// Reads a run of 1..max digits at pos; -1 when there is none.
-int digitsAt(QStringView text, qsizetype& pos, int max) {
-  int value = 0;
-  int count = 0;
-  while (pos < text.size() && count < max && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9')) {
-    value = value * 10 + (text[pos].unicode() - '0');
-    ++pos;
-    ++count;
-  }
-  return count > 0 ? value : -1;
-}
-
 // Months counted from year 0, so that a difference of two is the calendar-month difference.
 int monthIndex(const QDate& date) { return date.year() * 12 + date.month() - 1; }
 
@@ -114,16 +102,6 @@ QString legendCaption(int countClass, qint64 days) {
   return QStringLiteral("%1-%2回：%3日").arg(2 * countClass - 1).arg(2 * countClass).arg(days);
 }
 
-QDate calendarDate(QStringView text) {
-  qsizetype pos = 0;
-  const int year = digitsAt(text, pos, 4);
-  if (year < 0 || pos != 4 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
-  const int month = digitsAt(text, pos, 2);
-  if (month < 0 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
-  const int day = digitsAt(text, pos, 2);
-  if (day < 0 || pos != text.size()) return {};
-  return QDate(year, month, day);
-}
 
 namespace {
 
@@ -144,7 +122,7 @@ void countPlays(const records::RecordTable& table, DayCounts& days, WeekdaySums&
     if (!anyPrevious || QAnyStringView::compare(date, previous) != 0) {
       previous = date;
       anyPrevious = true;
-      const QDate day = calendarDate(date.toString());
+      const QDate day = records::parseRecordDate(date.toString());
       at = day.isValid() ? day.toJulianDay() - days.firstDay : -1;
       if (at >= qint64(days.plays.size())) at = -1;
       weekday = day.isValid() ? weekdayNumber(day) - 1 : 0;
@@ -188,8 +166,8 @@ PracticeCalendar buildPracticeCalendar(const records::RecordTable& table, const 
                                        const QString& lastDay) {
   PracticeCalendar calendar;
   WeekdaySums sums;
-  const QDate first = calendarDate(firstDay);
-  const QDate last = calendarDate(lastDay);
+  const QDate first = records::parseRecordDate(firstDay);
+  const QDate last = records::parseRecordDate(lastDay);
   if (!first.isValid() || !last.isValid() || last < first) {
     finish(calendar, sums);
     return calendar;

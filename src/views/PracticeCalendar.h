@@ -27,8 +27,6 @@ platform::Rgb classColour(int countClass);
 // "1-2回：3日", "10超：0日", "0回：5日".
 QString legendCaption(int countClass, qint64 days);
 
-// A date as the record file writes it, "yyyy/mm/dd" (also "yyyy/m/d"); invalid when it is none.
-QDate calendarDate(QStringView text);
 
 struct CellColour {
   int row;  // grid row, data rows from 1

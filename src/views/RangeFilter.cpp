@@ -8,33 +8,6 @@
 
 namespace views {
 
-namespace {
-
-// Reads a run of 1..max digits at pos; -1 when there is none.
-int digitsAt(QStringView text, qsizetype& pos, int max) {
-  int value = 0;
-  int count = 0;
-  while (pos < text.size() && count < max && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9')) {
-    value = value * 10 + (text[pos].unicode() - '0');
-    ++pos;
-    ++count;
-  }
-  return count > 0 ? value : -1;
-}
-
-QDate parseDate(QStringView text) {
-  qsizetype pos = 0;
-  const int year = digitsAt(text, pos, 4);
-  if (year < 0 || pos != 4 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
-  const int month = digitsAt(text, pos, 2);
-  if (month < 0 || pos >= text.size() || text[pos++] != QLatin1Char('/')) return {};
-  const int day = digitsAt(text, pos, 2);
-  if (day < 0 || pos != text.size()) return {};
-  return QDate(year, month, day);
-}
-
-}  // namespace
-
 RangeBuilder selectBuilder(const QString& keyword, int weekSel) {
   const bool anyWeekday = weekSel == kAllWeekdays;
   if (keyword.isEmpty()) return anyWeekday ? RangeBuilder::Period : RangeBuilder::Week;
@@ -49,13 +22,13 @@ const QStringList& weekdayNames() {
 }
 
 int weekdayIndex(QStringView date) {
-  const QDate parsed = parseDate(date);
+  const QDate parsed = records::parseRecordDate(date);
   return parsed.isValid() ? parsed.dayOfWeek() % 7 : -1;
 }
 
 bool isRecordDate(QStringView text) {
   return text.size() == 10 && text[4] == QLatin1Char('/') && text[7] == QLatin1Char('/') &&
-         parseDate(text).isValid();
+         records::parseRecordDate(text).isValid();
 }
 
 
