@@ -12,8 +12,8 @@ namespace {
 // runs from the first line's date to the last's, as the today panel gives it.
 PracticeCalendar calendarOf(const QStringList& plays) {
   QByteArray bytes;
-  for (const QString& spec : plays) {
-    const QStringList parts = spec.split(QLatin1Char('*'));
+  for (const QString& entry : plays) {
+    const QStringList parts = entry.split(QLatin1Char('*'));
     const records::PlayRecord play = testing::play(parts[0], "12:00:00", 0, 10);
     const QByteArray line = records::encodeRecord(play, records::LineShape::Game).bytes + "\r\n";
     bytes += line.repeated(parts.value(1, "1").toInt());
