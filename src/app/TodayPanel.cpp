@@ -171,6 +171,7 @@ void TodayPanel::DISP_TODAY() {
   m_firstDay = summary.firstDay;
   m_lastDay = summary.lastDay;
   if (summary.noData) {
+    m_chart->setChartData({});  // says "データがありません" rather than drawing a lone zero
     showEvaluation(0);
     return;
   }

@@ -230,6 +230,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(child<QLabel>(QStringLiteral("lblMHyouka"))->text(), QStringLiteral("今日の脳も健康元気"));
     QVERIFY(m_window->todayPanel()->blnNoData());
     QVERIFY(m_window->todayPanel()->strFirstDay().isEmpty());
+    QCOMPARE(child<platform::ChartControl>(QStringLiteral("mcrMain"))->rowCount(), 0);  // "データがありません"
   }
 
   void fivePlaysOfOneGame_lightOneLamp_andSulk() {
