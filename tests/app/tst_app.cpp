@@ -54,11 +54,27 @@ bool showsLastRow(platform::DataGrid* grid) {
   return last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height();
 }
 
-app::MainWindow* shownMainWindow() {
+// The shown top-level window of a type (and name, when given).
+template <typename T>
+T* shownWindow(const QString& name = {}) {
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (auto* window = qobject_cast<app::MainWindow*>(w); window && window->isVisible()) return window;
+    auto* window = qobject_cast<T*>(w);
+    if (window && window->isVisible() && (name.isEmpty() || w->objectName() == name)) return window;
   }
   return nullptr;
+}
+
+app::MainWindow* shownMainWindow() { return shownWindow<app::MainWindow>(); }
+
+// A fresh main window opens the game of a menu button and unloads itself; the game shows.
+template <typename Game = QWidget>
+Game* openGameFromMenu(const QString& button, const QString& name = {}) {
+  QPointer<app::MainWindow> main = app::showMainWindow();
+  QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdGame")), Qt::LeftButton);
+  QTest::mouseClick(main->findChild<QPushButton*>(button), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  if (!main.isNull()) return nullptr;
+  return shownWindow<Game>(name);
 }
 }  // namespace
 
@@ -371,16 +387,7 @@ class MainWindowTest : public QObject {
   void playingTheBlockGame_andGoingBack_showsThePlayOnTheTodayPanel() {
     writeFile(QStringLiteral("ブロック計算設定.txt"), sjis("1,60,2,\"答数\",1,0\r\n"));
     platform::Clock::setMonotonicMs(1'000'000);
-    QPointer<app::MainWindow> main = app::showMainWindow();
-    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdGame")), Qt::LeftButton);
-    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdG1")), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(main.isNull());
-
-    QPointer<games::block::BlockGame> game;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* block = qobject_cast<games::block::BlockGame*>(w); block && block->isVisible()) game = block;
-    }
+    QPointer<games::block::BlockGame> game = openGameFromMenu<games::block::BlockGame>(QStringLiteral("cmdG1"));
     QVERIFY(game);
     game->cmdStart_Click();
     for (int i = 0; i < 3; ++i) game->tmrStart_Timer();
@@ -392,10 +399,7 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(game->findChild<QPushButton*>(QStringLiteral("cmdEnd")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(game.isNull());
-    app::MainWindow* back = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* window = qobject_cast<app::MainWindow*>(w); window && window->isVisible()) back = window;
-    }
+    app::MainWindow* back = shownMainWindow();
     QVERIFY(back);
     auto* list = back->findChild<platform::DataGrid*>(QStringLiteral("msgDayList"));
     QCOMPARE(list->rows(), 2);
@@ -417,24 +421,13 @@ class MainWindowTest : public QObject {
     QFETCH(QString, button);
     QFETCH(QString, window);
     QFETCH(QString, caption);
-    QPointer<app::MainWindow> main = app::showMainWindow();
-    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdGame")), Qt::LeftButton);
-    QTest::mouseClick(main->findChild<QPushButton*>(button), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(main.isNull());
-    QPointer<QWidget> game;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w->objectName() == window && w->isVisible()) game = w;
-    }
+    QPointer<QWidget> game = openGameFromMenu(button, window);
     QVERIFY(game);
     QCOMPARE(game->windowTitle(), caption);
     QTest::mouseClick(game->findChild<QPushButton*>(QStringLiteral("cmdEnd")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(game.isNull());
-    app::MainWindow* back = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* window = qobject_cast<app::MainWindow*>(w); window && window->isVisible()) back = window;
-    }
+    app::MainWindow* back = shownMainWindow();
     QVERIFY(back);
     delete back;
   }
@@ -571,10 +564,7 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdG1")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(main.isNull());
-    QPointer<games::block::BlockGame> game;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* block = qobject_cast<games::block::BlockGame*>(w); block && block->isVisible()) game = block;
-    }
+    QPointer<games::block::BlockGame> game = shownWindow<games::block::BlockGame>();
     QVERIFY(game);
     QCOMPARE(game->pos(), QPoint(140, 60));
 
