@@ -1,9 +1,7 @@
 // The day-by-day screens (aggregation tables, all graphs, practice calendar) on a record
 // file of ten years of practice, against the floor of reading and decoding it once.
-#include "BenchSupport.h"
+#include "ScreenBench.h"
 
-#include "app/MainWindow.h"
-#include "app/Session.h"
 #include "views/AggregationScreen.h"
 #include "views/AllGraphsScreen.h"
 
@@ -16,32 +14,15 @@ namespace {
 
 void enterTenYears(int records) { bench::enterWorkingDir(records, bench::kTenYearsPerDay); }
 
+std::unique_ptr<app::MainWindow> loadedWindow(int records) { return bench::loadedWindow(records, bench::kTenYearsPerDay); }
+
+void openScreen(benchmark::State& state, void (app::MainWindow::*button)(), bool cold = false) {
+  bench::openScreen(state, button, cold, bench::kTenYearsPerDay);
+}
+
 void BM_ReadAndDecodeFloorTenYears(benchmark::State& state) {
   enterTenYears(int(state.range(0)));
   for (auto _ : state) bench::readAndDecodeOnce();
-}
-
-std::unique_ptr<app::MainWindow> loadedWindow(int records) {
-  enterTenYears(records);
-  app::session().blnWelcomeShown = true;
-  auto window = std::make_unique<app::MainWindow>();
-  window->Form_Load();
-  QApplication::processEvents();
-  return window;
-}
-
-// A screen button pressed from the main screen, up to the screen being drawn; "cold" makes
-// the file count as changed first, so that it is read again.
-void openScreen(benchmark::State& state, void (app::MainWindow::*button)(), bool cold = false) {
-  auto window = loadedWindow(int(state.range(0)));
-  for (auto _ : state) {
-    state.PauseTiming();
-    window->cmdMain_Click();
-    if (cold) bench::touchRecordFile();
-    state.ResumeTiming();
-    ((*window).*button)();
-    QApplication::processEvents();
-  }
 }
 
 // One control of an open screen, pressed again and again.

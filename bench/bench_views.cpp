@@ -1,8 +1,6 @@
 // Opening the record list and the range filters, and applying each filter, against the
 // floor of reading and decoding the record file once.
-#include "BenchSupport.h"
-#include "app/MainWindow.h"
-#include "app/Session.h"
+#include "ScreenBench.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFile.h"
 #include "records/RecordFile.h"
@@ -20,32 +18,10 @@
 #include <memory>
 
 using bench::BM_ReadAndDecodeFloor;
+using bench::loadedWindow;
+using bench::openScreen;
 
 namespace {
-
-// A loaded main window on the record file of the given size.
-std::unique_ptr<app::MainWindow> loadedWindow(int records) {
-  bench::enterWorkingDir(records);
-  app::session().blnWelcomeShown = true;
-  auto window = std::make_unique<app::MainWindow>();
-  window->Form_Load();
-  QApplication::processEvents();
-  return window;
-}
-
-// A screen button pressed from the main screen, up to the screen being drawn. As a user
-// meets it the file was read at start-up and is still the same; "cold" makes it count as
-// changed before each press, so that it is read again every time.
-void openScreen(benchmark::State& state, void (app::MainWindow::*button)(), bool cold = false) {
-  auto window = loadedWindow(int(state.range(0)));
-  for (auto _ : state) {
-    state.PauseTiming();
-    window->cmdMain_Click();
-    if (cold) bench::touchRecordFile();
-    state.ResumeTiming();
-    ((*window).*button)();
-  }
-}
 
 void BM_OpenRecordList(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdBunseki_Click); }
 void BM_OpenRangeFilters(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdTaijyu_Click); }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "BenchSupport.h"
+
+#include "app/MainWindow.h"
+#include "app/Session.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace bench {
+
+// A loaded main window on the record file of the given size and plays a day.
+inline std::unique_ptr<app::MainWindow> loadedWindow(int records, int perDay = 5) {
+  enterWorkingDir(records, perDay);
+  app::session().blnWelcomeShown = true;
+  auto window = std::make_unique<app::MainWindow>();
+  window->Form_Load();
+  QApplication::processEvents();
+  return window;
+}
+
+// A screen button pressed from the main screen, up to the screen being drawn. As a user
+// meets it the file was read at start-up and is still the same; "cold" makes it count as
+// changed before each press, so that it is read again every time.
+inline void openScreen(benchmark::State& state, void (app::MainWindow::*button)(), bool cold = false,
+                       int perDay = 5) {
+  auto window = loadedWindow(int(state.range(0)), perDay);
+  for (auto _ : state) {
+    state.PauseTiming();
+    window->cmdMain_Click();
+    if (cold) touchRecordFile();
+    state.ResumeTiming();
+    ((*window).*button)();
+    QApplication::processEvents();
+  }
+}
+
+}  // namespace bench
