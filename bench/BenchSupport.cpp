@@ -76,13 +76,38 @@ void readAndDecodeOnce() {
   benchmark::DoNotOptimize(text);
 }
 
-void touchRecordFile() {
-  static int tick = 0;
+namespace {
+void writeRecordFile(const QByteArray& bytes) {
   QFile file(records::kRecordFileName);
-  if (!file.exists()) return;
-  file.open(QIODevice::ReadWrite);
-  file.setFileTime(QDateTime::currentDateTime().addSecs(++tick), QFileDevice::FileModificationTime);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    qFatal("cannot write the benchmark's record file");
+  }
 }
+}  // namespace
+
+void changeRecordFile(Change change) {
+  switch (change) {
+    case Change::None: return;
+    case Change::PlayAppended: {
+      const records::PlayRecord play{records::recordDate(kToday), QStringLiteral("12:00:00"), records::itemNames()[0],
+                                     42.5f, QStringLiteral("答数 : 20"), {}};
+      if (!records::appendRecord(play).isEmpty()) qFatal("cannot append to the benchmark's record file");
+      return;
+    }
+    case Change::RewrittenElsewhere: {
+      // The last digit of the first line's time, "hh:mm:ss": one second later or earlier.
+      QByteArray bytes = platform::readFileBytes(records::kRecordFileName).bytes;
+      constexpr qsizetype kSecondsDigit = 21;
+      if (bytes.size() <= kSecondsDigit) qFatal("the benchmark's record file is too short");
+      bytes[kSecondsDigit] = char(bytes[kSecondsDigit] ^ 1);
+      writeRecordFile(bytes);
+      return;
+    }
+  }
+}
+
+RecordFileKept::RecordFileKept() : m_bytes(platform::readFileBytes(records::kRecordFileName).bytes) {}
+RecordFileKept::~RecordFileKept() { writeRecordFile(m_bytes); }
 
 int runWithWidgets(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

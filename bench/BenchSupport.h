@@ -31,9 +31,26 @@ void readAndDecodeOnce();
 // The floor as a benchmark, for state.range(0) records.
 void BM_ReadAndDecodeFloor(benchmark::State& state);
 
-// Gives the play record file of the working directory a new modification time, so that it
-// counts as changed and is read again, as after a game saved a play.
-void touchRecordFile();
+// How the play record file changes before each measured step.
+enum class Change {
+  None,
+  PlayAppended,        // a game saved a play: one line more
+  RewrittenElsewhere,  // another tool rewrote it with its first line edited: read whole again
+};
+void changeRecordFile(Change change);
+
+// Puts the working directory's record file back as it was, at the end of a benchmark that
+// changed it, so that the next benchmark finds the file it expects.
+class RecordFileKept {
+ public:
+  RecordFileKept();
+  ~RecordFileKept();
+  RecordFileKept(const RecordFileKept&) = delete;
+  RecordFileKept& operator=(const RecordFileKept&) = delete;
+
+ private:
+  QByteArray m_bytes;
+};
 
 // Runs the registered benchmarks inside an application for widgets, drawn offscreen.
 int runWithWidgets(int argc, char** argv);

@@ -22,15 +22,16 @@ inline std::unique_ptr<app::MainWindow> loadedWindow(int records, int perDay = 5
 }
 
 // A screen button pressed from the main screen, up to the screen being drawn. As a user
-// meets it the file was read at start-up and is still the same; "cold" makes it count as
-// changed before each press, so that it is read again every time.
-inline void openScreen(benchmark::State& state, void (app::MainWindow::*button)(), bool cold = false,
+// meets it the file was read at start-up and is still the same, or it changed just before
+// each press.
+inline void openScreen(benchmark::State& state, void (app::MainWindow::*button)(), Change change = Change::None,
                        int perDay = 5) {
   auto window = loadedWindow(int(state.range(0)), perDay);
+  RecordFileKept kept;
   for (auto _ : state) {
     state.PauseTiming();
     window->cmdMain_Click();
-    if (cold) touchRecordFile();
+    changeRecordFile(change);
     state.ResumeTiming();
     ((*window).*button)();
     QApplication::processEvents();

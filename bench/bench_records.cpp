@@ -30,12 +30,26 @@ void BM_ReadRecords(benchmark::State& state) {
   state.counters["records"] = double(records::readRecords().table.size());
 }
 
+// The shared table brought up to date after a game appended a play: only the new line is read.
+void BM_SharedRecordsAfterPlay(benchmark::State& state) {
+  bench::enterWorkingDir(int(state.range(0)));
+  bench::RecordFileKept kept;
+  benchmark::DoNotOptimize(records::sharedRecords());
+  for (auto _ : state) {
+    state.PauseTiming();
+    bench::changeRecordFile(bench::Change::PlayAppended);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(records::sharedRecords());
+  }
+}
+
 void BM_MainWindowStartUp(benchmark::State& state) {
   bench::enterWorkingDir(int(state.range(0)));
   app::session().blnWelcomeShown = true;
+  bench::RecordFileKept kept;
   for (auto _ : state) {
     state.PauseTiming();
-    bench::touchRecordFile();
+    bench::changeRecordFile(bench::Change::RewrittenElsewhere);
     state.ResumeTiming();
     app::MainWindow window;
     window.Form_Load();
@@ -47,6 +61,7 @@ void BM_MainWindowStartUp(benchmark::State& state) {
 
 BENCHMARK(BM_ReadAndDecodeFloor)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadRecords)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SharedRecordsAfterPlay)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MainWindowStartUp)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }

@@ -16,9 +16,12 @@ void enterTenYears(int records) { bench::enterWorkingDir(records, bench::kTenYea
 
 std::unique_ptr<app::MainWindow> loadedWindow(int records) { return bench::loadedWindow(records, bench::kTenYearsPerDay); }
 
-void openScreen(benchmark::State& state, void (app::MainWindow::*button)(), bool cold = false) {
-  bench::openScreen(state, button, cold, bench::kTenYearsPerDay);
+void openTenYears(benchmark::State& state, void (app::MainWindow::*button)(), bench::Change change = bench::Change::None) {
+  bench::openScreen(state, button, change, bench::kTenYearsPerDay);
 }
+// Each screen right after a game saved a play, and right after another tool rewrote the file.
+constexpr auto kAfterPlay = bench::Change::PlayAppended;
+constexpr auto kAfterRewrite = bench::Change::RewrittenElsewhere;
 
 void BM_ReadAndDecodeFloorTenYears(benchmark::State& state) {
   enterTenYears(int(state.range(0)));
@@ -38,16 +41,22 @@ void pressOnScreen(benchmark::State& state, void (app::MainWindow::*button)(), S
   }
 }
 
-void BM_OpenAggregation(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdSyuukei_Click); }
-void BM_OpenAggregationCold(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdSyuukei_Click, true); }
+void BM_OpenAggregation(benchmark::State& state) { openTenYears(state, &app::MainWindow::cmdSyuukei_Click); }
+void BM_OpenAggregationAfterPlay(benchmark::State& state) { openTenYears(state, &app::MainWindow::cmdSyuukei_Click, kAfterPlay); }
+void BM_OpenAggregationAfterRewrite(benchmark::State& state) {
+  openTenYears(state, &app::MainWindow::cmdSyuukei_Click, kAfterRewrite);
+}
 void BM_AggregationDisplay(benchmark::State& state) {
   const int display = int(state.range(1));
   pressOnScreen<views::AggregationScreen>(state, &app::MainWindow::cmdSyuukei_Click, &app::MainWindow::aggregation,
                                           [display](views::AggregationScreen& s) { s.optList2_Click(display); });
 }
 
-void BM_OpenAllGraphs(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdRentai_Click); }
-void BM_OpenAllGraphsCold(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdRentai_Click, true); }
+void BM_OpenAllGraphs(benchmark::State& state) { openTenYears(state, &app::MainWindow::cmdRentai_Click); }
+void BM_OpenAllGraphsAfterPlay(benchmark::State& state) { openTenYears(state, &app::MainWindow::cmdRentai_Click, kAfterPlay); }
+void BM_OpenAllGraphsAfterRewrite(benchmark::State& state) {
+  openTenYears(state, &app::MainWindow::cmdRentai_Click, kAfterRewrite);
+}
 // Each of the six graph buttons, in the order of their captions.
 void BM_AllGraphsButton(benchmark::State& state) {
   using Handler = void (views::AllGraphsScreen::*)();
@@ -59,22 +68,28 @@ void BM_AllGraphsButton(benchmark::State& state) {
                                         [button](views::AllGraphsScreen& s) { (s.*button)(); });
 }
 
-void BM_OpenPracticeCalendar(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdCale_Click); }
-void BM_OpenPracticeCalendarCold(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdCale_Click, true); }
+void BM_OpenPracticeCalendar(benchmark::State& state) { openTenYears(state, &app::MainWindow::cmdCale_Click); }
+void BM_OpenPracticeCalendarAfterPlay(benchmark::State& state) { openTenYears(state, &app::MainWindow::cmdCale_Click, kAfterPlay); }
+void BM_OpenPracticeCalendarAfterRewrite(benchmark::State& state) {
+  openTenYears(state, &app::MainWindow::cmdCale_Click, kAfterRewrite);
+}
 
 }  // namespace
 
 #define SCREEN_BENCHMARK(name) BENCHMARK(name)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)
 SCREEN_BENCHMARK(BM_ReadAndDecodeFloorTenYears);
 SCREEN_BENCHMARK(BM_OpenAggregation);
-SCREEN_BENCHMARK(BM_OpenAggregationCold);
+SCREEN_BENCHMARK(BM_OpenAggregationAfterPlay);
+SCREEN_BENCHMARK(BM_OpenAggregationAfterRewrite);
 BENCHMARK(BM_AggregationDisplay)->Args({100000, 0})->Args({100000, 1})->Args({100000, 2})->Unit(benchmark::kMillisecond);
 
 SCREEN_BENCHMARK(BM_OpenAllGraphs);
-SCREEN_BENCHMARK(BM_OpenAllGraphsCold);
+SCREEN_BENCHMARK(BM_OpenAllGraphsAfterPlay);
+SCREEN_BENCHMARK(BM_OpenAllGraphsAfterRewrite);
 BENCHMARK(BM_AllGraphsButton)->ArgsProduct({{100000}, {0, 1, 2, 3, 4, 5}})->Unit(benchmark::kMillisecond);
 
 SCREEN_BENCHMARK(BM_OpenPracticeCalendar);
-SCREEN_BENCHMARK(BM_OpenPracticeCalendarCold);
+SCREEN_BENCHMARK(BM_OpenPracticeCalendarAfterPlay);
+SCREEN_BENCHMARK(BM_OpenPracticeCalendarAfterRewrite);
 
 int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }

@@ -65,10 +65,18 @@ bool plausibleSeconds(float seconds, QByteArrayView text) {
 // byte sequence (a small direct-mapped cache keyed by a cheap hash) and shared.
 class TableBuilder {
  public:
+  // A table that already holds lines keeps its texts; a new one starts with the item names.
   explicit TableBuilder(RecordTable& table) : m_table(table) {
-    m_table.m_texts.assign(itemNames().begin(), itemNames().end());
+    if (m_table.m_texts.empty()) m_table.m_texts.assign(itemNames().begin(), itemNames().end());
   }
 
+  // Reads the lines from byte `from` on, which starts a line.
+  void addLines(qsizetype from) {
+    platform::forEachLine(QByteArrayView(m_table.m_bytes).sliced(from),
+                          [&](QByteArrayView line) { addLine(line, m_table.m_lineCount++); });
+  }
+
+ private:
   void addLine(QByteArrayView line, qsizetype number) {
     RecordTable::Entry entry;
     // Beyond 2 GiB offsets and line numbers no longer fit an entry; such lines are only kept.
@@ -81,7 +89,6 @@ class TableBuilder {
     }
   }
 
- private:
   struct Slot {
     QByteArrayView key;  // points into the table's bytes, which outlive the builder
     qint32 pool = -1;
@@ -163,9 +170,18 @@ RecordTable RecordTable::parse(QByteArray bytes) {
   RecordTable table;
   table.m_bytes = std::move(bytes);
   table.m_entries.reserve(size_t(table.m_bytes.size() / 48) + 1);  // lines are rarely shorter
-  TableBuilder builder(table);
-  qsizetype number = 0;
-  platform::forEachLine(table.m_bytes, [&](QByteArrayView line) { builder.addLine(line, number++); });
+  TableBuilder(table).addLines(0);
+  return table;
+}
+
+std::optional<RecordTable> RecordTable::extended(QByteArray bytes) const {
+  const qsizetype from = m_bytes.size();
+  // A last line without its line end may have been completed: that is not an append.
+  if (from == 0 || !m_bytes.endsWith('\n') || !bytes.startsWith(m_bytes)) return std::nullopt;
+  RecordTable table = *this;
+  table.m_bytes = std::move(bytes);
+  table.m_entries.reserve(m_entries.size() + size_t((table.m_bytes.size() - from) / 48) + 1);
+  TableBuilder(table).addLines(from);
   return table;
 }
 
@@ -274,19 +290,35 @@ Cache& cache() {
   return last;
 }
 const bool registered = platform::onResetRunState([] { cache() = {}; });
+
+// Kept only when the file did not change while it was read or written.
+void remember(const QString& fileName, const QString& path, const std::optional<platform::FileStamp>& before,
+              const std::shared_ptr<const RecordTable>& table) {
+  if (before && platform::fileStamp(fileName) == before) {
+    cache() = {path, *before, table};
+  } else {
+    cache() = {};
+  }
+}
+
+QString absolutePath(const QString& fileName) {
+  return QFileInfo(platform::resolveFileName(fileName)).absoluteFilePath();
+}
 }  // namespace
 
 SharedRead sharedRecords(const QString& fileName) {
-  const QString path = QFileInfo(platform::resolveFileName(fileName)).absoluteFilePath();
+  const QString path = absolutePath(fileName);
   const std::optional<platform::FileStamp> before = platform::fileStamp(fileName);
   Cache& last = cache();
   if (before && last.table && last.path == path && last.stamp == *before) return {last.table, {}};
 
   platform::FileBytes file = platform::readFileBytes(fileName);
   if (!file.error.isEmpty()) return {std::make_shared<const RecordTable>(), file.error};
-  auto table = std::make_shared<const RecordTable>(RecordTable::parse(std::move(file.bytes)));
-  // Kept only when the file did not change while it was read.
-  if (before && platform::fileStamp(fileName) == before) last = {path, *before, table};
+  // A game appends its plays; then only the new lines need reading.
+  std::optional<RecordTable> grown;
+  if (last.table && last.path == path) grown = last.table->extended(file.bytes);
+  auto table = std::make_shared<const RecordTable>(grown ? std::move(*grown) : RecordTable::parse(std::move(file.bytes)));
+  remember(fileName, path, before, table);
   return {table, {}};
 }
 
@@ -298,20 +330,30 @@ ReadResult readRecords(const QString& fileName) {
 QString appendRecord(const PlayRecord& record, const QString& fileName) {
   const EncodedLine line = encodeRecord(record, LineShape::Game);
   if (!line.error.isEmpty()) return line.error;
-  cache() = {};
+  // The table read last stays: the next read finds it grown by this line.
   return platform::appendLine(fileName, line.bytes);
 }
 
-QString rewriteRecords(const RecordTable& table, const QString& fileName) {
-  const RecordTable::Bytes out = table.serialize();
-  if (!out.error.isEmpty()) return out.error;
+namespace {
+// The views need the file as it was just written: it is read here, at the save, rather
+// than at the next view's opening.
+QString writeAndRemember(const QString& fileName, QByteArray bytes) {
   cache() = {};
-  return platform::writeFileAtomic(fileName, out.bytes);
+  const QString error = platform::writeFileAtomic(fileName, bytes);
+  if (!error.isEmpty()) return error;
+  const std::optional<platform::FileStamp> stamp = platform::fileStamp(fileName);
+  remember(fileName, absolutePath(fileName), stamp,
+           std::make_shared<const RecordTable>(RecordTable::parse(std::move(bytes))));
+  return {};
+}
+}  // namespace
+
+QString rewriteRecords(const RecordTable& table, const QString& fileName) {
+  RecordTable::Bytes out = table.serialize();
+  if (!out.error.isEmpty()) return out.error;
+  return writeAndRemember(fileName, std::move(out.bytes));
 }
 
-QString emptyRecords(const QString& fileName) {
-  cache() = {};
-  return platform::writeFileAtomic(fileName, {});
-}
+QString emptyRecords(const QString& fileName) { return writeAndRemember(fileName, {}); }
 
 }  // namespace records

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,9 @@ class RecordTable {
 
   // Builds the table from the file's bytes, which it keeps.
   [[nodiscard]] static RecordTable parse(QByteArray bytes);
+  // The same as parse(bytes) when bytes are this table's bytes with whole lines appended,
+  // as a game appends a play: only the new lines are read. Otherwise nothing.
+  [[nodiscard]] std::optional<RecordTable> extended(QByteArray bytes) const;
   // The file's bytes as the main window writes them back: text fields in double quotes,
   // the last one "" when it was empty or absent.
   struct [[nodiscard]] Bytes {
@@ -89,6 +93,7 @@ class RecordTable {
   std::vector<QString> m_texts;  // decoded texts; the item table's names first
   std::vector<Entry> m_entries;
   std::vector<std::pair<qsizetype, QByteArray>> m_unreadable;  // file line and its bytes
+  qsizetype m_lineCount = 0;
 };
 
 struct [[nodiscard]] ReadResult {

@@ -314,6 +314,50 @@ class RecordFileTest : public QObject {
     QCOMPARE(first.table->size(), 1);  // a table in use stays as it was
   }
 
+  // However the file changed, the shared table must be the one a fresh read gives.
+  void sharedTable_afterAChange_isWhatAFreshReadGives_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray game = sjis(kGameLine);
+    const QByteArray bad = sjis("\"2024/05/01\",\"08:01:00\",\"表計算\",abc,\"b\",\"\"\r\n");
+    QByteArray open = game;
+    open.chop(2);
+    QByteArray edited = game;
+    edited[2] = '1';
+    QTest::newRow("a play appended behind an unreadable line") << game + bad << game + bad + game;
+    QTest::newRow("an unreadable line appended") << game << game + bad + game;
+    QTest::newRow("a last line completed and a play appended") << open << game + game;
+    QTest::newRow("an earlier line edited, same length") << game + game << edited + game + game;
+    QTest::newRow("cut short") << game + bad + game << game + bad;
+    QTest::newRow("from an empty file") << QByteArray() << game;
+  }
+  void sharedTable_afterAChange_isWhatAFreshReadGives() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    writeFile(kRecordFileName, before);
+    (void)sharedRecords();
+    writeFile(kRecordFileName, after);
+    const SharedRead changed = sharedRecords();
+    const RecordTable fresh = RecordTable::parse(after);
+    QCOMPARE(changed.table->size(), fresh.size());
+    QCOMPARE(changed.table->unreadableLineCount(), fresh.unreadableLineCount());
+    for (qsizetype i = 0; i < fresh.size(); ++i) QCOMPARE(changed.table->record(i), fresh.record(i));
+    QCOMPARE(changed.table->serialize().bytes, fresh.serialize().bytes);
+  }
+
+  void sharedTable_afterTheProgramsOwnWrites_holdsWhatWasWritten() {
+    writeFile(kRecordFileName, sjis(kGameLine) + sjis(kGameLine));
+    RecordTable table = readRecords().table;
+    table.setDiary(1, QStringLiteral("よし"));
+    QCOMPARE(rewriteRecords(table), QString());
+    QCOMPARE(sharedRecords().table->record(1).diary, QStringLiteral("よし"));
+    QCOMPARE(appendRecord(blockPlay()), QString());
+    QCOMPARE(sharedRecords().table->size(), 3);
+    QCOMPARE(sharedRecords().table->serialize().bytes, RecordTable::parse(fileBytes(kRecordFileName)).serialize().bytes);
+    QCOMPARE(emptyRecords(), QString());
+    QVERIFY(sharedRecords().table->isEmpty());
+  }
+
   void tableHoldsFarMoreThan32766Records() {
     QByteArray bytes;
     for (int i = 0; i < 40000; ++i) bytes += sjis(kGameLine);
