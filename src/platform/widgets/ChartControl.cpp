@@ -300,6 +300,7 @@ void ChartControl::rebuild() {
   double lo = 0.0;
   double hi = 0.0;
   bool anyPoint = false;
+  bool anyDense = false;
   std::vector<std::vector<std::optional<double>>> parsed(static_cast<size_t>(seriesCount));
   for (int k = 0; k < seriesCount; ++k) {
     auto& out = parsed[size_t(k)];
@@ -376,6 +377,7 @@ void ChartControl::rebuild() {
       }
       const QList<QPointF> drawn = thinnedLine(line, std::max(width(), 100));
       const bool dense = drawn.size() < line.size();
+      anyDense = anyDense || dense;
       series->replace(drawn);
       chart->addSeries(series);
       series->attachAxis(pointAxis);
@@ -388,6 +390,8 @@ void ChartControl::rebuild() {
     }
   }
   chart->legend()->setVisible(named);
+  // A line with a point in every pixel column gains nothing from smoothing but its cost.
+  m_view->setRenderHint(QPainter::Antialiasing, !anyDense);
   auto* pages = static_cast<QStackedLayout*>(layout());
   pages->setCurrentWidget(anyPoint ? static_cast<QWidget*>(m_view) : m_noData);
 }
