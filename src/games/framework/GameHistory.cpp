@@ -42,7 +42,7 @@ QString historyLine(const HistoryLayout& layout, const PlayOutcome& play) {
   platform::seq::LineBuilder line;
   const QStringList fields = historyFields(layout, play);
   for (size_t i = 0; i < layout.size(); ++i) {
-    if (isNumber(layout[i].field)) {
+    if (isNumber(layout[i].field) || layout[i].bare) {
       line.numberText(fields[qsizetype(i)]);
     } else {
       line.text(fields[qsizetype(i)]);

@@ -18,6 +18,7 @@ struct HistoryColumn {
   HistoryField field;
   QString header;
   int widthTwips;
+  bool bare = false;  // an operation that is a number (a count of coins) is stored bare
 };
 // Grid columns 1.. in file order; column 0 is the row number.
 using HistoryLayout = std::vector<HistoryColumn>;

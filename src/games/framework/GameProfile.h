@@ -35,6 +35,7 @@ struct GameProfile {
   // Games with an operation filter their history by it first ("cboMode2", "cboKeisan2").
   QString operationFilterName;
   QStringList operations;
+  QString operationFilterCaption;  // shown before the operation filter when set
   QSize playAreaSize{510, 290};
   QString endTooltip = QStringLiteral("メイン画面に戻ります");
   // The history grid rises over the play area while a graph shows, and goes back below it

@@ -229,6 +229,10 @@ void GameWindow::buildHistoryPanel() {
   // The filter row: the operation (for games that have one) first, then seconds and answers.
   int fx = x;
   if (!m_profile.operationFilterName.isEmpty()) {
+    if (!m_profile.operationFilterCaption.isEmpty()) {
+      caption(this, m_profile.operationFilterCaption, fx, top, 48);
+      fx += 52;
+    }
     m_operationFilter = new QComboBox(this);
     m_operationFilter->setObjectName(m_profile.operationFilterName);
     m_operationFilter->addItems(m_profile.operations);
