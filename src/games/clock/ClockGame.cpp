@@ -1,0 +1,178 @@
+#include "games/clock/ClockGame.h"
+
+#include "platform/core/Clock.h"
+#include "records/PlayRecord.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace games::clock {
+
+namespace {
+const QColor kClockFace(0, 128, 0);  // &H8000&
+const QColor kWrong(255, 0, 0);      // QBColor(12)
+
+QStringList rangeChoices() { return {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}; }
+}  // namespace
+
+GameProfile ClockGame::profile() {
+  GameProfile p;
+  p.windowName = QStringLiteral("frmG7");
+  p.caption = QStringLiteral("時間計算ドリル");
+  p.itemName = QStringLiteral("時間計算");
+  p.rules = {PlayEngine::SpeedBy::Keystrokes, true, true};
+  p.playIntervalMs = 50;
+  p.choices.extras = {rangeChoices()};
+  p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan, SettingField::ExtraNumber, SettingField::Mode,
+                      SettingField::AutoSave};
+  p.defaults.extras = {QStringLiteral("1")};
+  p.history = {
+      {HistoryField::Date, QStringLiteral("日付"), 1400},     {HistoryField::Time, QStringLiteral("時間"), 1000},
+      {HistoryField::Answers, QStringLiteral("答数"), 600},   {HistoryField::Ok, QStringLiteral("ＯＫ"), 600},
+      {HistoryField::Ng, QStringLiteral("ＮＧ"), 600},        {HistoryField::Keystrokes, QStringLiteral("文字数"), 755},
+      {HistoryField::Accuracy, QStringLiteral("正解率"), 880}, {HistoryField::Speed, QStringLiteral("秒当たり"), 980},
+      {HistoryField::Seconds, QStringLiteral("秒数"), 1025},
+  };
+  p.graphButtons = {
+      {QStringLiteral("cmdByou"), QStringLiteral("秒当たり"), {HistoryField::Speed}},
+      {QStringLiteral("cmdRitu"), QStringLiteral("正解率"), {HistoryField::Accuracy}},
+      {QStringLiteral("cmdKaitou"), QStringLiteral("答数"), {HistoryField::Ok, HistoryField::Ng}},
+      {QStringLiteral("cmdPByou"), QStringLiteral("秒数"), {HistoryField::Seconds}},
+      {QStringLiteral("cmdMoji"), QStringLiteral("文字数"), {HistoryField::Keystrokes}},
+      {QStringLiteral("cmdJisyo"), QStringLiteral("予備"), {HistoryField::Answers}},
+  };
+  p.playAreaSize = QSize(510, 290);
+  return p;
+}
+
+ClockGame::ClockGame(QWidget* parent) : GameWindow(profile(), parent) {
+  m_lblKanjiK = new QLabel(playArea());
+  m_lblKanjiK->setObjectName(QStringLiteral("lblKanjiK"));
+  m_lblKanjiK->setGeometry(95, 16, 320, 86);
+  m_lblKanjiK->setAlignment(Qt::AlignCenter);
+  m_lblKanjiK->setAutoFillBackground(true);
+  QFont clockFont(QStringLiteral("Monospace"));
+  clockFont.setPixelSize(52);
+  clockFont.setBold(true);
+  m_lblKanjiK->setFont(clockFont);
+  QPalette clockColours = m_lblKanjiK->palette();
+  clockColours.setColor(QPalette::WindowText, Qt::white);
+  m_lblKanjiK->setPalette(clockColours);
+  setClockColour(kClockFace);
+
+  m_lblMondai = new QLabel(playArea());
+  m_lblMondai->setObjectName(QStringLiteral("lblMondai"));
+  m_lblMondai->setGeometry(10, 116, 490, 50);
+  m_lblMondai->setAlignment(Qt::AlignCenter);
+  QFont questionFont = m_lblMondai->font();
+  questionFont.setPixelSize(28);
+  questionFont.setBold(true);
+  m_lblMondai->setFont(questionFont);
+
+  auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
+  answerCaption->setGeometry(118, 196, 50, 36);
+  m_txtKaitou = new QLineEdit(playArea());
+  m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
+  m_txtKaitou->setGeometry(170, 190, 170, 46);
+  m_txtKaitou->setAlignment(Qt::AlignCenter);
+  m_txtKaitou->setMaxLength(kAnswerLength);
+  m_txtKaitou->setStyleSheet(QStringLiteral("QLineEdit { font-size: 22pt; }"));
+  connect(m_txtKaitou, &QLineEdit::textChanged, this, &ClockGame::txtKaitou_Change);
+  auto* format = new QLabel(QStringLiteral("（時分秒 ６桁）"), playArea());
+  format->setGeometry(346, 196, 150, 36);
+
+  const QStringList captions = rangeCaptions();
+  const int widths[] = {92, 86, 92};
+  int x = 0;
+  for (int i = 0; i < 3; ++i) {
+    auto* option = new QRadioButton(captions[i], settingsExtra());
+    option->setObjectName(QStringLiteral("optTani1(%1)").arg(i));
+    option->setGeometry(x, 16, widths[i], 26);
+    x += widths[i];
+    connect(option, &QRadioButton::clicked, this, [this, i] { optTani1_Click(i); });
+    m_optTani1[size_t(i)] = option;
+  }
+}
+
+void ClockGame::applyGameSettings() {
+  m_intTani = qBound(0, settings().extras.value(0).toInt(), 2);
+  m_optTani1[size_t(m_intTani)]->setChecked(true);
+}
+
+// The range applies from the next question on; the one on show stays.
+void ClockGame::optTani1_Click(int index) {
+  m_intTani = index;
+  settings().extras = {QString::number(m_intTani)};
+  SAVE_SETTEI();
+}
+
+// The time of day until the first question.
+void ClockGame::showFirstBoard() {
+  m_lblKanjiK->setText(records::recordTime(platform::Clock::timeOfDay()));
+  m_lblMondai->clear();
+}
+
+void ClockGame::MAKE_MONDAI() {
+  m_question = makeQuestion(m_intTani);
+  m_lblKanjiK->setText(m_question.strJikoku);
+  m_lblMondai->setText(m_question.strShiji);
+}
+
+void ClockGame::setClockColour(const QColor& colour) {
+  QPalette pal = m_lblKanjiK->palette();
+  pal.setColor(QPalette::Window, colour);
+  m_lblKanjiK->setPalette(pal);
+}
+
+void ClockGame::clearAnswers() {
+  const QSignalBlocker quiet(m_txtKaitou);
+  m_txtKaitou->clear();
+}
+
+void ClockGame::onPlayBegins() {
+  MAKE_MONDAI();
+  clearAnswers();
+  m_txtKaitou->setFocus();
+}
+
+void ClockGame::txtKaitou_Change() {
+  const QString text = m_txtKaitou->text();
+  if (text.isEmpty() || m_judging) return;
+  // Only a running play takes answers.
+  if (!playEngine().blnPlay()) {
+    clearAnswers();
+    if (startButton()->isEnabled()) startButton()->setFocus();
+    return;
+  }
+  const Judgement judgement = judge(text, m_question.strSeikai);
+  if (!judgement.complete) return;
+
+  recordAnswer(judgement.right, judgement.keystrokes);
+  if (judgement.right) {
+    nextQuestion();
+    return;
+  }
+  // Typing on during the flash must not judge the same answer twice.
+  m_judging = true;
+  setClockColour(kWrong);
+  after(150, [this] {
+    setClockColour(kClockFace);
+    m_judging = false;
+    nextQuestion();
+  });
+}
+
+// A new question while the play runs; the last one stays on show once it is over.
+void ClockGame::nextQuestion() {
+  if (playEngine().blnPlay()) MAKE_MONDAI();
+  clearAnswers();
+}
+
+QString ClockGame::detailText(const QString& settingText, const PlayOutcome&) const {
+  return clock::detailText(settings().mode, settingText);
+}
+
+}  // namespace games::clock
