@@ -4,6 +4,8 @@
 
 #include "games/adjacent/AdjacentGame.h"
 #include "games/block/BlockGame.h"
+#include "games/clock/ClockGame.h"
+#include "games/coins/CoinGame.h"
 #include "games/table/TableGame.h"
 
 #include <functional>
@@ -17,6 +19,8 @@ std::function<games::GameWindow*()> gameFor(int button) {
     case 1: return [] { return new games::block::BlockGame; };
     case 2: return [] { return new games::adjacent::AdjacentGame; };
     case 3: return [] { return new games::table::TableGame; };
+    case 5: return [] { return new games::coins::CoinGame; };
+    case 7: return [] { return new games::clock::ClockGame; };
     default: return {};
   }
 }

@@ -416,6 +416,8 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::newRow("±ネオ") << "cmdG2" << "frmG1" << "隣接加減ドリル　ネオ";
     QTest::newRow("表計算") << "cmdG3" << "frmG3" << "表計算ドリル";
+    QTest::newRow("小銭計算") << "cmdG5" << "frmG6" << "小銭計算ドリル";
+    QTest::newRow("時間計算") << "cmdG7" << "frmG7" << "時間計算ドリル";
   }
   void gameMenu_opensEachBuiltGame_andItsWayBackRebuildsTheMainWindow() {
     QFETCH(QString, button);
