@@ -1,7 +1,6 @@
 #include "games/clock/ClockRules.h"
 #include "platform/core/Random.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace games::clock;
@@ -49,20 +48,16 @@ class ClockRulesTest : public QObject {
     QFETCH(int, intTani);
     QFETCH(int, limit);
     platform::Random::seed(5);
-    const QRegularExpression sixDigits(QStringLiteral("^\\d{6}$"));
     int largest = 0;
     for (int draw = 0; draw < 2000; ++draw) {
       const Question q = makeQuestion(intTani);
       const QTime shown = QTime::fromString(q.strJikoku, QStringLiteral("HH:mm:ss"));
-      QVERIFY(shown.isValid());
       QVERIFY(shown.hour() >= 2 && shown.hour() <= 21);
       QVERIFY(shown.minute() <= 58 && shown.second() <= 58);
       const int offset = std::abs(q.lngKotae - q.lngKijun);
       QVERIFY(offset < limit);
       largest = std::max(largest, offset);
       QVERIFY(q.lngKotae > 0 && q.lngKotae < 24 * 3600);
-      QVERIFY(sixDigits.match(q.strSeikai).hasMatch());
-      QVERIFY(q.strShiji.startsWith(offsetText(offset)));
       if (intTani == 0) QVERIFY(!q.strShiji.contains(QStringLiteral("分")));
     }
     QVERIFY(largest > limit * 9 / 10);  // the whole range is drawn from
@@ -86,12 +81,6 @@ class ClockRulesTest : public QObject {
     QCOMPARE(j.complete, complete);
     QCOMPARE(j.right, right);
     QCOMPARE(j.keystrokes, complete ? 6 : 0);
-  }
-
-  void texts() {
-    QCOMPARE(detailText(QStringLiteral("答数"), QStringLiteral("20")), QStringLiteral("答数 : 20"));
-    QVERIFY(explanation().endsWith(QStringLiteral("　例）12：43：55　→　124355　と入力　\r\n\r\n"
-                                                  "※指示は秒範囲内、分範囲内、時間範囲内に指定する事ができます。\r\n")));
   }
 };
 
