@@ -107,6 +107,7 @@ void ClockGame::optTani1_Click(int index) {
   m_intTani = index;
   settings().extras = {QString::number(m_intTani)};
   SAVE_SETTEI();
+  if (playEngine().blnPlay()) m_txtKaitou->setFocus();  // the play goes on at the keyboard
 }
 
 // The time of day until the first question.

@@ -153,6 +153,7 @@ void CoinGame::settingChanged() {
   SAVE_SETTEI();
   MAKE_MONDAI();
   clearAnswers();
+  if (playEngine().blnPlay()) m_txtKaitou->setFocus();  // the play goes on at the keyboard
 }
 
 void CoinGame::MAKE_MONDAI() {
