@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace games::clock {
 
@@ -85,13 +86,16 @@ ClockGame::ClockGame(QWidget* parent) : GameWindow(profile(), parent) {
   format->setGeometry(346, 196, 150, 36);
 
   const QStringList captions = rangeCaptions();
-  const int widths[] = {92, 86, 92};
-  int x = 0;
+  // Side by side while they fit the room at the font's width, else on a second row.
+  const int room = settingsExtra()->width();
+  QPoint at(0, 2);
   for (int i = 0; i < 3; ++i) {
     auto* option = new QRadioButton(captions[i], settingsExtra());
     option->setObjectName(QStringLiteral("optTani1(%1)").arg(i));
-    option->setGeometry(x, 16, widths[i], 26);
-    x += widths[i];
+    const QSize size = option->sizeHint();
+    if (at.x() > 0 && at.x() + size.width() > room) at = QPoint(0, at.y() + 26);
+    option->setGeometry(QRect(at, QSize(std::min(size.width(), room), 24)));
+    at.rx() += size.width() + 8;
     connect(option, &QRadioButton::clicked, this, [this, i] { optTani1_Click(i); });
     m_optTani1[size_t(i)] = option;
   }
