@@ -7,6 +7,7 @@
 #include "platform/core/Clock.h"
 #include "platform/widgets/HelpTour.h"
 #include "platform/widgets/HelpViewer.h"
+#include "help/HelpWindow.h"
 #include "platform/widgets/MessageBox.h"
 #include "platform/widgets/MonthCalendar.h"
 #include "platform/core/SeqFormat.h"
@@ -18,6 +19,7 @@
 #include "views/RangeFilterScreen.h"
 #include "views/RecordListScreen.h"
 
+#include <QFileInfo>
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -137,6 +139,7 @@ void MainWindow::buildButtons() {
   help->setToolTip(QStringLiteral("ヘルプファイルを開きます"));
   help->setGeometry(8, 524, 106, 40);
   connect(help, &QPushButton::clicked, this, &MainWindow::cmdHelp_Click);
+  help::installHelpKey(this, [this] { return helpPage(); });
 
   auto* owari = new QPushButton(QStringLiteral("終了"), this);
   owari->setObjectName(QStringLiteral("cmdOwari"));
@@ -395,10 +398,29 @@ void MainWindow::cmdG_Click(int button) {
   close();
 }
 
-void MainWindow::cmdHelp_Click() { platform::HelpViewer::displayTopic(this, m_helpFile); }
+// A help file of the earlier program, where one is kept, still opens in the desktop's viewer.
+void MainWindow::cmdHelp_Click() {
+  if (QFileInfo::exists(platform::resolveFileName(m_helpFile))) {
+    platform::HelpViewer::displayTopic(this, m_helpFile);
+  } else {
+    help::HelpWindow::showPage(helpPage());
+  }
+}
+
+QString MainWindow::helpPage() const {
+  if (!m_fraGame->isHidden()) return help::kStartPage;
+  const std::pair<const QFrame*, const char*> pages[] = {
+      {m_today, "main"},      {m_fraBunseki, "bunseki"}, {m_fraSyuukei, "syuukei"}, {m_fraTaijyu, "taijyu"},
+      {m_fraRenTai, "rentai"}, {m_fraCale, "cale"},       {m_fraMemo, "memo"},       {m_fraSettei, "settei"}};
+  for (const auto& [frame, page] : pages) {
+    if (!frame->isHidden()) return QString::fromLatin1(page);
+  }
+  return help::kStartPage;
+}
 
 void MainWindow::cmdOwari_Click() {
   platform::HelpViewer::closeAll();
+  help::HelpWindow::closeAll();
   close();
   QCoreApplication::quit();
 }

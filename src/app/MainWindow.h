@@ -70,6 +70,8 @@ class MainWindow : public QWidget {
   views::AllGraphsScreen* allGraphs() const { return m_fraRenTai; }
   views::PracticeCalendarScreen* practiceCalendar() const { return m_fraCale; }
   const QString& strHelpFile() const { return m_helpFile; }
+  // The help page of the screen on show.
+  QString helpPage() const;
   static QString captionFor(const QString& nickname);
 
  protected:

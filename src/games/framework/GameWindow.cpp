@@ -2,6 +2,7 @@
 
 #include "games/framework/GamePictures.h"
 #include "games/framework/PlaySaving.h"
+#include "help/HelpWindow.h"
 #include "platform/core/Clock.h"
 #include "platform/core/RunState.h"
 #include "platform/core/SeqFormat.h"
@@ -94,6 +95,7 @@ GameWindow::GameWindow(GameProfile profile, QWidget* parent)
   setFixedSize(m_sideX + kSideWidth + kMargin, kWindowHeight);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setAttribute(Qt::WA_DeleteOnClose);
+  help::installHelpKey(this, [this] { return objectName(); });
 
   m_playArea = new QFrame(this);
   m_playArea->setObjectName(m_profile.windowName + QStringLiteral("(0)"));

@@ -1,0 +1,136 @@
+#include "help/HelpWindow.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPointer>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace help {
+
+namespace {
+QPointer<HelpWindow>& theWindow() {
+  static QPointer<HelpWindow> window;
+  return window;
+}
+
+QUrl pageUrl(const QString& id) { return QUrl(QStringLiteral("qrc:/help/%1.html").arg(id)); }
+
+QString pageId(const QUrl& url) {
+  QString name = url.fileName();
+  if (name.endsWith(QLatin1String(".html"))) name.chop(5);
+  return name;
+}
+
+bool isPage(const QString& id) {
+  for (const HelpPage& page : helpPages()) {
+    if (page.id == id) return true;
+  }
+  return false;
+}
+}  // namespace
+
+const std::vector<HelpPage>& helpPages() {
+  static const std::vector<HelpPage> pages = {
+      {kStartPage, QStringLiteral("はじめに")},
+      {QStringLiteral("main"), QStringLiteral("メイン")},
+      {QStringLiteral("bunseki"), QStringLiteral("並び替え")},
+      {QStringLiteral("syuukei"), QStringLiteral("集計表示")},
+      {QStringLiteral("taijyu"), QStringLiteral("範囲指定")},
+      {QStringLiteral("rentai"), QStringLiteral("全グラフ")},
+      {QStringLiteral("cale"), QStringLiteral("カレンダー")},
+      {QStringLiteral("memo"), QStringLiteral("一言日記")},
+      {QStringLiteral("settei"), QStringLiteral("編集")},
+      {QStringLiteral("frmG2"), QStringLiteral("ブロック計算")},
+      {QStringLiteral("frmG1"), QStringLiteral("±ネオ")},
+      {QStringLiteral("frmG3"), QStringLiteral("表計算")},
+      {QStringLiteral("frmG4"), QStringLiteral("スピード計算")},
+      {QStringLiteral("frmG6"), QStringLiteral("小銭計算")},
+      {QStringLiteral("frmG5"), QStringLiteral("逆計算")},
+      {QStringLiteral("frmG7"), QStringLiteral("時間計算")},
+  };
+  return pages;
+}
+
+HelpWindow::HelpWindow() {
+  setObjectName(QStringLiteral("frmHelp"));
+  setWindowTitle(QStringLiteral("ヘルプ"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  resize(900, 640);
+
+  m_contents = new QListWidget;
+  m_contents->setObjectName(QStringLiteral("lstHelpContents"));
+  for (const HelpPage& page : helpPages()) {
+    auto* item = new QListWidgetItem(page.title, m_contents);
+    item->setData(Qt::UserRole, page.id);
+  }
+  m_page = new QTextBrowser;
+  m_page->setObjectName(QStringLiteral("txtHelpPage"));
+  m_page->setOpenExternalLinks(true);  // a web address goes to the desktop's browser
+
+  auto* split = new QSplitter;
+  split->addWidget(m_contents);
+  split->addWidget(m_page);
+  split->setStretchFactor(1, 1);
+  split->setSizes({180, 720});
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(split);
+
+  connect(m_contents, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) show(helpPages()[size_t(row)].id);
+  });
+  connect(m_page, &QTextBrowser::sourceChanged, this, &HelpWindow::pageShown);
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+HelpWindow* HelpWindow::showPage(const QString& id) {
+  QPointer<HelpWindow>& window = theWindow();
+  if (!window) window = new HelpWindow;
+  window->show(isPage(id) ? id : kStartPage);
+  window->QWidget::show();
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
+HelpWindow* HelpWindow::instance() { return theWindow(); }
+
+void HelpWindow::closeAll() {
+  if (theWindow()) theWindow()->close();
+}
+
+QString HelpWindow::currentPage() const { return pageId(m_page->source()); }
+
+void HelpWindow::show(const QString& id) {
+  if (m_page->source() == pageUrl(id)) return;
+  if (QFile::exists(QStringLiteral(":/help/%1.html").arg(id))) {
+    m_page->setSource(pageUrl(id));
+  } else {
+    m_page->setHtml(QStringLiteral("<p>このページはまだありません。</p>"));
+  }
+}
+
+// Keeps the contents list on the page shown, also when a link inside a page was followed.
+void HelpWindow::pageShown(const QUrl& url) {
+  const QString id = pageId(url);
+  for (int row = 0; row < m_contents->count(); ++row) {
+    if (m_contents->item(row)->data(Qt::UserRole).toString() == id) {
+      const QSignalBlocker quiet(m_contents);
+      m_contents->setCurrentRow(row);
+    }
+  }
+}
+
+void installHelpKey(QWidget* window, std::function<QString()> page) {
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, window, [page = std::move(page)] { HelpWindow::showPage(page()); });
+}
+
+}  // namespace help

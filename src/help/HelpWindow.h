@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class QListWidget;
+class QTextBrowser;
+
+namespace help {
+
+// The pages in the order of the contents list. The id is the page's file name without
+// ".html"; a game's page is named after its window.
+struct HelpPage {
+  QString id;
+  QString title;
+};
+const std::vector<HelpPage>& helpPages();
+inline const QString kStartPage = QStringLiteral("index");
+
+// The help window frmHelp: a contents list beside the page. There is one at a time.
+class HelpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // Shows the page (the start page for an unknown id) in the help window, opening the
+  // window when there is none and bringing it to the front.
+  static HelpWindow* showPage(const QString& id);
+  static HelpWindow* instance();
+  static void closeAll();
+
+  QString currentPage() const;
+
+ private:
+  HelpWindow();
+  void show(const QString& id);
+  void pageShown(const QUrl& url);
+
+  QListWidget* m_contents = nullptr;
+  QTextBrowser* m_page = nullptr;
+};
+
+// F1 in the window opens the help at the page the function names at that moment.
+void installHelpKey(QWidget* window, std::function<QString()> page);
+
+}  // namespace help
