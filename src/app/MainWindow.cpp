@@ -15,6 +15,9 @@
 #include "records/GameItems.h"
 #include "views/AggregationScreen.h"
 #include "views/AllGraphsScreen.h"
+#include "views/DiaryScreen.h"
+#include "views/EditScreen.h"
+#include "views/Maintenance.h"
 #include "views/PracticeCalendarScreen.h"
 #include "views/RangeFilterScreen.h"
 #include "views/RecordListScreen.h"
@@ -25,7 +28,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -33,8 +35,6 @@ namespace app {
 
 namespace {
 const QString kSettingsFile = QStringLiteral("設定.txt");
-const QString kPrivateFile = QStringLiteral("プライベート.txt");
-const QString kMemoFile = QStringLiteral("メモ.TXT");
 const QString kTourLabel = QStringLiteral("ヘルプツアー");
 
 constexpr int kWindowWidth = 1000;
@@ -148,19 +148,6 @@ void MainWindow::buildButtons() {
   connect(owari, &QPushButton::clicked, this, &MainWindow::cmdOwari_Click);
 }
 
-QFrame* MainWindow::makeScreen(const QString& name, const QString& title) {
-  auto* frame = new QFrame(m_content);
-  frame->setObjectName(name);
-  frame->setGeometry(QRect(QPoint(0, 0), kContentSize));
-  frame->setFrameShape(QFrame::StyledPanel);
-  auto* heading = new QLabel(title, frame);
-  heading->setGeometry(20, 16, 400, 30);
-  heading->setStyleSheet(QStringLiteral("QLabel { font-size: 14pt; font-weight: bold; }"));
-  auto* note = new QLabel(QStringLiteral("この画面は次の版で使えるようになります。"), frame);
-  note->setGeometry(20, 56, 600, 30);
-  return frame;
-}
-
 void MainWindow::buildFrames() {
   m_today = new TodayPanel(m_content);
   m_today->setGeometry(QRect(QPoint(0, 0), kContentSize));
@@ -178,19 +165,19 @@ void MainWindow::buildFrames() {
   m_fraRenTai = new views::AllGraphsScreen({}, m_content);  // items in the table's order, as lstAct2 has them
   m_fraCale = new views::PracticeCalendarScreen(
       {[this] { return m_today->strFirstDay(); }, [this] { return m_today->strLastDay(); }}, m_content);
-  for (QFrame* screen :
-       std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu, m_fraSyuukei, m_fraRenTai, m_fraCale}) {
+  m_fraMemo = new views::DiaryScreen(m_content);
+  m_fraSettei = new views::EditScreen({[] { return session().strNickname; },
+                                       [this](const QString& nickname) {
+                                         session().strNickname = nickname;
+                                         setWindowTitle(captionFor(nickname));
+                                       },
+                                       [this] { mtvmain_SelChange(); }, [this] { cmdOwari_Click(); }},
+                                      m_content);
+  for (QFrame* screen : std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu, m_fraSyuukei, m_fraRenTai,
+                                                       m_fraCale, m_fraMemo, m_fraSettei}) {
     screen->setGeometry(QRect(QPoint(0, 0), kContentSize));
     screen->setFrameShape(QFrame::StyledPanel);
   }
-  m_fraMemo = makeScreen(QStringLiteral("fraMemo"), QStringLiteral("一言日記"));
-  m_fraSettei = makeScreen(QStringLiteral("fraSettei"), QStringLiteral("編集"));
-
-  auto* memoLabel = new QLabel(QStringLiteral("メモ"), m_fraMemo);
-  memoLabel->setGeometry(20, 100, 100, 24);
-  m_txtKizuki = new QPlainTextEdit(m_fraMemo);
-  m_txtKizuki->setObjectName(QStringLiteral("txtKizuki"));
-  m_txtKizuki->setGeometry(20, 128, 600, 300);
 
   m_status = new QLabel(this);
   m_status->setObjectName(QStringLiteral("lblStatus"));
@@ -273,7 +260,7 @@ void MainWindow::SET_GAME_ITEM() {
 }
 
 void MainWindow::READ_PRIVATE() {
-  const platform::seq::FileRecords file = platform::seq::readFileRecords(kPrivateFile);
+  const platform::seq::FileRecords file = platform::seq::readFileRecords(views::kPrivateFileName);
   showReadError(this, file.error);
   const bool hasName = !file.records.empty() && file.records.front().size() >= 2;
   session().strNickname = hasName ? file.records.front()[1] : QString();
@@ -288,9 +275,7 @@ void MainWindow::READ_SETTEI() {
 }
 
 void MainWindow::READ_MEMO() {
-  const platform::TextLines memo = platform::readTextLines(kMemoFile);
-  showReadError(this, memo.error);
-  m_txtKizuki->setPlainText(memo.lines.join(QLatin1Char('\n')));
+  showReadError(this, m_fraMemo->READ_MEMO());
 }
 
 void MainWindow::showStatus() {
@@ -349,8 +334,12 @@ void MainWindow::cmdRentai_Click() {
 void MainWindow::cmdCale_Click() {
   switchScreen(m_fraCale, [this] { m_fraCale->prepareScreen(); }, tourCale());
 }
-void MainWindow::cmdMemo_Click() { switchScreen(m_fraMemo, {}, tourMemo()); }
-void MainWindow::cmdSettei_Click() { switchScreen(m_fraSettei, {}, tourSettei()); }
+void MainWindow::cmdMemo_Click() {
+  switchScreen(m_fraMemo, [this] { m_fraMemo->prepareScreen(); }, tourMemo());
+}
+void MainWindow::cmdSettei_Click() {
+  switchScreen(m_fraSettei, [this] { m_fraSettei->prepareScreen(); }, tourSettei());
+}
 
 void MainWindow::cmdGame_Click() {
   const QDate today = platform::Clock::today();

@@ -8,12 +8,13 @@
 
 class QFrame;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace views {
 class AggregationScreen;
 class AllGraphsScreen;
+class DiaryScreen;
+class EditScreen;
 class PracticeCalendarScreen;
 class RangeFilterScreen;
 class RecordListScreen;
@@ -69,6 +70,8 @@ class MainWindow : public QWidget {
   views::AggregationScreen* aggregation() const { return m_fraSyuukei; }
   views::AllGraphsScreen* allGraphs() const { return m_fraRenTai; }
   views::PracticeCalendarScreen* practiceCalendar() const { return m_fraCale; }
+  views::DiaryScreen* diary() const { return m_fraMemo; }
+  views::EditScreen* editScreen() const { return m_fraSettei; }
   const QString& strHelpFile() const { return m_helpFile; }
   // The help page of the screen on show.
   QString helpPage() const;
@@ -82,7 +85,6 @@ class MainWindow : public QWidget {
   void buildButtons();
   void buildFrames();
   void buildGameMenu();
-  QFrame* makeScreen(const QString& name, const QString& title);
   // The pattern every screen button follows.
   void switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour);
   void showStatus();
@@ -102,10 +104,9 @@ class MainWindow : public QWidget {
   views::AggregationScreen* m_fraSyuukei = nullptr;
   views::AllGraphsScreen* m_fraRenTai = nullptr;
   views::PracticeCalendarScreen* m_fraCale = nullptr;
-  QFrame* m_fraMemo = nullptr;
-  QFrame* m_fraSettei = nullptr;
+  views::DiaryScreen* m_fraMemo = nullptr;
+  views::EditScreen* m_fraSettei = nullptr;
   QFrame* m_fraGame = nullptr;
-  QPlainTextEdit* m_txtKizuki = nullptr;
   QPushButton* m_cmdGame = nullptr;
   QPushButton* m_cmdMain = nullptr;
   QPushButton* m_chkHelp = nullptr;

@@ -1,38 +1,19 @@
 #include "platform/core/TextFile.h"
+#include "support/FileFaults.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
 
-#include <csignal>
-#include <functional>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace platform;
 using testing::fileBytes;
 using testing::writeFile;
+using testing::onAFullDisk;
+using testing::ReportedError;
 
 namespace {
-
-constexpr rlim_t kSizeLimit = 4096;
-enum Outcome { ReportedError = 0, ClaimedSuccess = 1, CouldNotLimit = 2, Crashed = -1 };
-
-// Runs attempt in a child that cannot grow any file past kSizeLimit bytes, the way a full disk
-// behaves, and tells what the attempt returned there.
-Outcome onAFullDisk(const std::function<QString()>& attempt) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{kSizeLimit, kSizeLimit};
-    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(CouldNotLimit);
-    ::_exit(attempt().isEmpty() ? ClaimedSuccess : ReportedError);
-  }
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return Crashed;
-  return Outcome(WEXITSTATUS(status));
-}
 
 QByteArray lines(int count, int width) {
   QByteArray bytes;
@@ -73,8 +54,8 @@ class FileWritesTest : public QObject {
   void append_onAFullDisk_leavesTheOldBytes_data() {
     QTest::addColumn<QByteArray>("old");
     QTest::addColumn<bool>("existed");
-    QTest::newRow("line crosses the limit") << lines(1, int(kSizeLimit) - 6) << true;
-    QTest::newRow("line end completion fits, the line does not") << QByteArray(int(kSizeLimit) - 2, 'x') << true;
+    QTest::newRow("line crosses the limit") << lines(1, int(testing::kFullDiskLimit) - 6) << true;
+    QTest::newRow("line end completion fits, the line does not") << QByteArray(int(testing::kFullDiskLimit) - 2, 'x') << true;
     QTest::newRow("no file yet") << QByteArray() << false;
   }
   void append_onAFullDisk_leavesTheOldBytes() {
@@ -82,7 +63,7 @@ class FileWritesTest : public QObject {
     QFETCH(bool, existed);
     testing::WorkingDir dir;
     if (existed) writeFile(QStringLiteral("履歴.txt"), old);
-    const QByteArray line = existed ? QByteArray(20, 'y') : QByteArray(int(kSizeLimit) + 10, 'y');
+    const QByteArray line = existed ? QByteArray(20, 'y') : QByteArray(int(testing::kFullDiskLimit) + 10, 'y');
     QCOMPARE(onAFullDisk([&] { return appendLine(QStringLiteral("履歴.txt"), line); }), ReportedError);
     QCOMPARE(QFile::exists(QStringLiteral("履歴.txt")), existed);
     QCOMPARE(fileBytes(QStringLiteral("履歴.txt")), old);

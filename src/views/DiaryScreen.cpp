@@ -1,0 +1,147 @@
+#include "views/DiaryScreen.h"
+
+#include "platform/core/SeqFormat.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/MessageBox.h"
+#include "views/FreeMemo.h"
+#include "views/RecordList.h"
+#include "views/RecordsOnScreen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace views {
+
+namespace {
+using platform::Align;
+
+constexpr int kDiaryCol = 5;
+// More rows than the grid shows at once: it opens on the newest.
+constexpr int kScrollAfterRows = 16;
+
+void showWriteError(QWidget* parent, const QString& error) {
+  platform::showMessage(parent, error, QStringLiteral("保存エラー"), platform::MsgIcon::Exclamation);
+}
+}  // namespace
+
+DiaryScreen::DiaryScreen(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("fraMemo"));
+
+  m_msgMemoList = new platform::DataGrid(this);
+  m_msgMemoList->setObjectName(QStringLiteral("msgMemoList"));
+  m_msgMemoList->setGeometry(10, 10, 850, 372);
+  connect(m_msgMemoList, &platform::DataGrid::cellClicked, this, [this](int row) { msgMemoList_Click(row); });
+
+  auto* memoLabel = new QLabel(QStringLiteral("一言入力欄 →"), this);
+  memoLabel->setGeometry(10, 394, 110, 28);
+  m_txtMemo = new QLineEdit(this);
+  m_txtMemo->setObjectName(QStringLiteral("txtMemo"));
+  m_txtMemo->setGeometry(124, 394, 560, 28);
+  memoLabel->setBuddy(m_txtMemo);
+  connect(m_txtMemo, &QLineEdit::returnPressed, this, &DiaryScreen::txtMemo_KeyPress);
+
+  m_cmdMemoHozon = new QPushButton(QStringLiteral("一言日記保存"), this);
+  m_cmdMemoHozon->setObjectName(QStringLiteral("cmdMemoHozon"));
+  m_cmdMemoHozon->setGeometry(694, 392, 166, 32);
+  m_cmdMemoHozon->setEnabled(false);
+  connect(m_cmdMemoHozon, &QPushButton::clicked, this, &DiaryScreen::cmdMemoHozon_Click);
+
+  auto* kizukiLabel = new QLabel(QStringLiteral("メモ"), this);
+  kizukiLabel->setGeometry(10, 434, 100, 22);
+  m_txtKizuki = new QPlainTextEdit(this);
+  m_txtKizuki->setObjectName(QStringLiteral("txtKizuki"));
+  m_txtKizuki->setGeometry(10, 458, 674, 184);
+  kizukiLabel->setBuddy(m_txtKizuki);
+
+  auto* kizukiHozon = new QPushButton(QStringLiteral("メモ保存"), this);
+  kizukiHozon->setObjectName(QStringLiteral("cmdKizukiHozon"));
+  kizukiHozon->setGeometry(694, 458, 166, 32);
+  connect(kizukiHozon, &QPushButton::clicked, this, &DiaryScreen::cmdKizukiHozon_Click);
+
+  SET_MEMO_HEADER();
+}
+
+void DiaryScreen::prepareScreen() {
+  SET_MEMO_HEADER();
+  DISP_MEMO_LIST();
+  m_cmdMemoHozon->setEnabled(false);
+}
+
+void DiaryScreen::SET_MEMO_HEADER() {
+  m_msgMemoList->setFontSize(11);
+  // The diary gives up what the number needs, so the grid keeps its width.
+  const int number = countColumnTwips(*m_msgMemoList, 570);
+  m_msgMemoList->setColumns({{"回数", number, Align::Right}, {"日付", 1140, Align::Center},
+                             {"時間", 870, Align::Center}, {"項目", 1850, Align::Left},
+                             {"秒数", 650, Align::Right}, {"一言日記", 6000 - (number - 570), Align::Left}});
+}
+
+void DiaryScreen::DISP_MEMO_LIST() {
+  if (const QString error = m_records.load(); !error.isEmpty()) {
+    platform::showMessage(this, error, QStringLiteral("データ"), platform::MsgIcon::Exclamation);
+  }
+  m_msgMemoList->setDataSource(std::make_shared<RecordListSource>(m_records.snapshot()));
+  if (m_msgMemoList->rows() > kScrollAfterRows) m_msgMemoList->setTopRow(m_msgMemoList->rows() - 1);
+}
+
+QString DiaryScreen::READ_MEMO() {
+  const MemoRead memo = readMemo();
+  m_txtKizuki->setPlainText(memo.text);
+  return memo.error;
+}
+
+void DiaryScreen::msgMemoList_Click(int row) {
+  if (row < 1 || row >= m_msgMemoList->rows()) return;
+  m_msgMemoList->setRow(row);
+  m_msgMemoList->setCol(kDiaryCol);
+  m_txtMemo->setText(m_msgMemoList->textMatrix(row, kDiaryCol));
+  m_intMemoRow = row;
+  m_cmdMemoHozon->setEnabled(true);
+  m_txtMemo->setFocus();
+}
+
+void DiaryScreen::txtMemo_KeyPress() {
+  if (m_cmdMemoHozon->isEnabled()) cmdMemoHozon_Click();
+}
+
+// The file is written first: the grid shows the new text only once the file holds it.
+void DiaryScreen::cmdMemoHozon_Click() {
+  if (!m_cmdMemoHozon->isEnabled() || m_intMemoRow < 1 || m_intMemoRow >= m_msgMemoList->rows()) return;
+  const QString diary = platform::seq::storableText(m_txtMemo->text());
+  const WorkingRecords::Written written = m_records.setDiary(m_intMemoRow - 1, diary);
+  if (written.stale) {
+    m_intMemoRow = 0;
+    m_cmdMemoHozon->setEnabled(false);
+    DISP_MEMO_LIST();
+    platform::showMessage(this, staleFileMessage(QStringLiteral("保存")), QStringLiteral("一言日記保存"),
+                          platform::MsgIcon::Exclamation);
+    return;
+  }
+  if (!written.error.isEmpty()) {
+    showWriteError(this, written.error);
+    return;
+  }
+  m_msgMemoList->setTextMatrix(m_intMemoRow, kDiaryCol, diary);
+  if (m_txtMemo->text() != diary) m_txtMemo->setText(diary);
+}
+
+void DiaryScreen::cmdKizukiHozon_Click() {
+  const QString text = m_txtKizuki->toPlainText();
+  if (const QString error = saveMemo(text); !error.isEmpty()) {
+    showWriteError(this, error);
+    return;
+  }
+  // Shows the memo as stored, a double quote as its full-width stand-in.
+  const QString stored = platform::seq::storableText(text);
+  if (stored != text) {
+    const int at = m_txtKizuki->textCursor().position();
+    m_txtKizuki->setPlainText(stored);
+    QTextCursor cursor = m_txtKizuki->textCursor();
+    cursor.setPosition(std::min(at, int(stored.size())));
+    m_txtKizuki->setTextCursor(cursor);
+  }
+}
+
+}  // namespace views

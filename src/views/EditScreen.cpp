@@ -1,0 +1,167 @@
+#include "views/EditScreen.h"
+
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/MessageBox.h"
+#include "views/Maintenance.h"
+#include "views/RecordList.h"
+#include "views/RecordsOnScreen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace views {
+
+namespace {
+using platform::Align;
+using platform::MsgButtons;
+using platform::MsgIcon;
+using platform::MsgResult;
+
+// More rows than the grid shows at once: it opens on the newest.
+constexpr int kScrollAfterRows = 24;
+const QString kClearTitle = QStringLiteral("クリア確認");
+}  // namespace
+
+EditScreen::EditScreen(Hooks hooks, QWidget* parent) : QFrame(parent), m_hooks(std::move(hooks)) {
+  setObjectName(QStringLiteral("fraSettei"));
+
+  m_msgHenList = new platform::DataGrid(this);
+  m_msgHenList->setObjectName(QStringLiteral("msgHenList"));
+  m_msgHenList->setGeometry(10, 10, 850, 580);
+  connect(m_msgHenList, &platform::DataGrid::cellClicked, this, &EditScreen::msgHenList_Click);
+
+  m_cmdRowDel = new QPushButton(QStringLiteral("個別削除"), this);
+  m_cmdRowDel->setObjectName(QStringLiteral("cmdRowDel"));
+  m_cmdRowDel->setGeometry(10, 602, 130, 36);
+  m_cmdRowDel->setEnabled(false);
+  connect(m_cmdRowDel, &QPushButton::clicked, this, &EditScreen::cmdRowDel_Click);
+
+  auto* newStart = new QPushButton(QStringLiteral("新規スタート（全削除）"), this);
+  newStart->setObjectName(QStringLiteral("cmdNew1"));
+  newStart->setGeometry(150, 602, 220, 36);
+  connect(newStart, &QPushButton::clicked, this, &EditScreen::cmdNew1_Click);
+
+  auto* nameLabel = new QLabel(QStringLiteral("ニックネーム"), this);
+  nameLabel->setGeometry(420, 606, 96, 28);
+  nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_txtPriData = new QLineEdit(this);
+  m_txtPriData->setObjectName(QStringLiteral("txtPriData"));
+  m_txtPriData->setGeometry(522, 606, 208, 28);
+  nameLabel->setBuddy(m_txtPriData);
+
+  auto* saveName = new QPushButton(QStringLiteral("名前変更"), this);
+  saveName->setObjectName(QStringLiteral("cmdPHozon1"));
+  saveName->setGeometry(740, 602, 120, 36);
+  connect(saveName, &QPushButton::clicked, this, &EditScreen::cmdPHozon1_Click);
+
+  INIT_HENLIST();
+}
+
+void EditScreen::prepareScreen() {
+  m_txtPriData->setText(m_hooks.nickname ? m_hooks.nickname() : QString());
+  m_cmdRowDel->setEnabled(false);
+  INIT_HENLIST();
+  READ_HENLIST();
+}
+
+void EditScreen::INIT_HENLIST() {
+  m_msgHenList->setFontSize(11);
+  // The diary gives up what the number needs, so the grid keeps its width.
+  const int number = countColumnTwips(*m_msgHenList, 800);
+  m_msgHenList->setColumns({{"回数", number, Align::Right}, {"日付", 1400, Align::Center},
+                            {"時間", 1000, Align::Center}, {"項目", 1750, Align::Left},
+                            {"秒数", 850, Align::Right}, {"一言日記", 5230 - (number - 800), Align::Left}});
+}
+
+void EditScreen::READ_HENLIST() {
+  if (const QString error = m_records.load(); !error.isEmpty()) {
+    platform::showMessage(this, error, QStringLiteral("データ"), MsgIcon::Exclamation);
+  }
+  m_msgHenList->setDataSource(std::make_shared<RecordListSource>(m_records.snapshot()));
+  if (m_msgHenList->rows() > kScrollAfterRows) m_msgHenList->setTopRow(m_msgHenList->rows() - 1);
+}
+
+void EditScreen::msgHenList_Click() {
+  if (m_msgHenList->rows() > 1) m_cmdRowDel->setEnabled(true);
+}
+
+void EditScreen::reread() {
+  m_cmdRowDel->setEnabled(false);
+  INIT_HENLIST();
+  READ_HENLIST();
+}
+
+// The file is written first: the row leaves the grid only once it has left the file. The
+// running numbers stay as they were.
+void EditScreen::cmdRowDel_Click() {
+  const int row = m_msgHenList->row();
+  if (!m_cmdRowDel->isEnabled() || row < 1 || row >= m_msgHenList->rows()) return;
+  const bool onlyRecord = m_msgHenList->rows() == 2;
+  if (!onlyRecord) {
+    const QString question = deleteQuestion(m_msgHenList->textMatrix(row, 1), m_msgHenList->textMatrix(row, 2),
+                                            m_msgHenList->textMatrix(row, 3));
+    if (platform::showMessage(this, question, kClearTitle, MsgIcon::Exclamation, MsgButtons::OkCancel) !=
+        MsgResult::Ok) {
+      return;
+    }
+  }
+  const WorkingRecords::Written written = m_records.removeRecord(row - 1);
+  if (written.stale) {
+    reread();
+    platform::showMessage(this, staleFileMessage(QStringLiteral("削除")), QStringLiteral("個別削除"),
+                          MsgIcon::Exclamation);
+    return;
+  }
+  if (!written.error.isEmpty()) {
+    platform::showMessage(this, written.error, QStringLiteral("削除エラー"), MsgIcon::Exclamation);
+    return;
+  }
+  if (onlyRecord) {
+    m_msgHenList->setRows(1);
+  } else {
+    m_msgHenList->removeItem(row);
+  }
+  m_cmdRowDel->setEnabled(false);
+  if (m_hooks.recordsChanged) m_hooks.recordsChanged();
+}
+
+void EditScreen::cmdNew1_Click() {
+  const QString nickname = m_txtPriData->text();
+  // Asked only about what can be done: a nickname the file cannot hold stops it before.
+  if (const QString problem = nicknameProblem(nickname); !problem.isEmpty()) {
+    platform::showMessage(this, problem, QStringLiteral("入力エラー"), MsgIcon::Exclamation);
+    return;
+  }
+  if (platform::showMessage(this, QStringLiteral("これまでのデータを削除して新しくスタートします。よろしいですか？"),
+                            kClearTitle, MsgIcon::Exclamation, MsgButtons::OkCancel) != MsgResult::Ok) {
+    return;
+  }
+  if (const QString error = startAfresh(nickname); !error.isEmpty()) {
+    reread();
+    if (m_hooks.recordsChanged) m_hooks.recordsChanged();
+    platform::showMessage(this, QStringLiteral("新規スタートを完了できませんでした。\r\n\r\n") + error,
+                          QStringLiteral("新規スタート"), MsgIcon::Exclamation);
+    return;
+  }
+  if (m_hooks.setNickname) m_hooks.setNickname(storedNickname(nickname));
+  platform::showMessage(this,
+                        QStringLiteral("データを削除しました。\r\n\r\n"
+                                       "一旦プログラムを終了させていただきます。次の起動から新規スタートです！"),
+                        QStringLiteral("新規スタート準備完了"), MsgIcon::Information);
+  if (m_hooks.endProgram) m_hooks.endProgram();
+}
+
+void EditScreen::cmdPHozon1_Click() {
+  const QString nickname = m_txtPriData->text();
+  if (const QString error = writeNickname(nickname); !error.isEmpty()) {
+    platform::showMessage(this, error, QStringLiteral("保存エラー"), MsgIcon::Exclamation);
+    return;
+  }
+  const QString stored = storedNickname(nickname);
+  if (stored != nickname) m_txtPriData->setText(stored);
+  if (m_hooks.setNickname) m_hooks.setNickname(stored);
+  platform::showMessage(this, QStringLiteral("保存が終了しました"), QStringLiteral("保存終了"), MsgIcon::Information);
+}
+
+}  // namespace views

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "views/WorkingRecords.h"
+
+#include <QFrame>
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+
+namespace platform {
+class DataGrid;
+}
+
+namespace views {
+
+// Deleting single records, starting afresh, and the nickname.
+class EditScreen : public QFrame {
+  Q_OBJECT
+ public:
+  // What the screen needs from the main window.
+  struct Hooks {
+    std::function<QString()> nickname;                // strNickname
+    std::function<void(const QString&)> setNickname;  // strNickname and the caption
+    std::function<void()> recordsChanged;            // the today panel follows the file
+    std::function<void()> endProgram;                // the way "終了" ends it
+  };
+
+  explicit EditScreen(Hooks hooks, QWidget* parent = nullptr);
+
+  // What the screen button does before showing the screen.
+  void prepareScreen();
+  void INIT_HENLIST();
+  void READ_HENLIST();
+
+  void msgHenList_Click();
+  void cmdRowDel_Click();
+  void cmdNew1_Click();
+  void cmdPHozon1_Click();
+
+  platform::DataGrid* msgHenList() const { return m_msgHenList; }
+
+ private:
+  // The list read again and nothing chosen, after the file changed or could not be written.
+  void reread();
+
+  Hooks m_hooks;
+  WorkingRecords m_records;
+  platform::DataGrid* m_msgHenList = nullptr;
+  QPushButton* m_cmdRowDel = nullptr;
+  QLineEdit* m_txtPriData = nullptr;
+};
+
+}  // namespace views

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <functional>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Writes that fail as on a full disk or in a read-only directory. The attempt runs in a child
+// process, so the limit it runs under ends with it; the test then looks at the files.
+namespace testing {
+
+constexpr rlim_t kFullDiskLimit = 4096;
+enum FaultOutcome { ReportedError = 0, ClaimedSuccess = 1, CouldNotLimit = 2, Crashed = -1 };
+
+// attempt returns the error it reported; the child tells only whether there was one.
+inline FaultOutcome inAChild(const std::function<bool()>& limit, const std::function<QString()>& attempt) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (!limit()) ::_exit(CouldNotLimit);
+    ::_exit(attempt().isEmpty() ? ClaimedSuccess : ReportedError);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return Crashed;
+  return FaultOutcome(WEXITSTATUS(status));
+}
+
+// No file can grow past kFullDiskLimit bytes, the way a full disk behaves.
+inline FaultOutcome onAFullDisk(const std::function<QString()>& attempt) {
+  return inAChild(
+      [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{kFullDiskLimit, kFullDiskLimit};
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+      },
+      attempt);
+}
+
+// The working directory can be read but nothing in it created or renamed. Root may write
+// anywhere, so a child of root gives up its rights first.
+inline FaultOutcome inAReadOnlyDirectory(const std::function<QString()>& attempt) {
+  const QByteArray dir = QFile::encodeName(QDir::currentPath());
+  struct stat before {};
+  if (::stat(dir.constData(), &before) != 0 || ::chmod(dir.constData(), 0555) != 0) return CouldNotLimit;
+  const FaultOutcome outcome = inAChild(
+      [] {
+        constexpr uid_t kNobody = 65534;
+        return ::geteuid() != 0 || (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+      },
+      attempt);
+  ::chmod(dir.constData(), before.st_mode & 07777);
+  return outcome;
+}
+
+}  // namespace testing
