@@ -15,7 +15,6 @@
 namespace views {
 
 namespace {
-using platform::Align;
 
 constexpr int kDiaryCol = 5;
 // More rows than the grid shows at once: it opens on the newest.
@@ -31,33 +30,34 @@ DiaryScreen::DiaryScreen(QWidget* parent) : QFrame(parent) {
 
   m_msgMemoList = new platform::DataGrid(this);
   m_msgMemoList->setObjectName(QStringLiteral("msgMemoList"));
-  m_msgMemoList->setGeometry(10, 10, 850, 372);
+  m_msgMemoList->setGeometry(10, 10, 850, 424);
   connect(m_msgMemoList, &platform::DataGrid::cellClicked, this, [this](int row) { msgMemoList_Click(row); });
 
   auto* memoLabel = new QLabel(QStringLiteral("一言入力欄 →"), this);
-  memoLabel->setGeometry(10, 394, 110, 28);
+  memoLabel->setGeometry(10, 444, 108, 28);
+  memoLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_txtMemo = new QLineEdit(this);
   m_txtMemo->setObjectName(QStringLiteral("txtMemo"));
-  m_txtMemo->setGeometry(124, 394, 560, 28);
+  m_txtMemo->setGeometry(124, 444, 560, 28);
   memoLabel->setBuddy(m_txtMemo);
   connect(m_txtMemo, &QLineEdit::returnPressed, this, &DiaryScreen::txtMemo_KeyPress);
 
   m_cmdMemoHozon = new QPushButton(QStringLiteral("一言日記保存"), this);
   m_cmdMemoHozon->setObjectName(QStringLiteral("cmdMemoHozon"));
-  m_cmdMemoHozon->setGeometry(694, 392, 166, 32);
+  m_cmdMemoHozon->setGeometry(694, 442, 166, 32);
   m_cmdMemoHozon->setEnabled(false);
   connect(m_cmdMemoHozon, &QPushButton::clicked, this, &DiaryScreen::cmdMemoHozon_Click);
 
   auto* kizukiLabel = new QLabel(QStringLiteral("メモ"), this);
-  kizukiLabel->setGeometry(10, 434, 100, 22);
+  kizukiLabel->setGeometry(10, 482, 100, 22);
   m_txtKizuki = new QPlainTextEdit(this);
   m_txtKizuki->setObjectName(QStringLiteral("txtKizuki"));
-  m_txtKizuki->setGeometry(10, 458, 674, 184);
+  m_txtKizuki->setGeometry(10, 506, 674, 140);
   kizukiLabel->setBuddy(m_txtKizuki);
 
   auto* kizukiHozon = new QPushButton(QStringLiteral("メモ保存"), this);
   kizukiHozon->setObjectName(QStringLiteral("cmdKizukiHozon"));
-  kizukiHozon->setGeometry(694, 458, 166, 32);
+  kizukiHozon->setGeometry(694, 506, 166, 32);
   connect(kizukiHozon, &QPushButton::clicked, this, &DiaryScreen::cmdKizukiHozon_Click);
 
   SET_MEMO_HEADER();
@@ -70,12 +70,8 @@ void DiaryScreen::prepareScreen() {
 }
 
 void DiaryScreen::SET_MEMO_HEADER() {
-  m_msgMemoList->setFontSize(11);
-  // The diary gives up what the number needs, so the grid keeps its width.
-  const int number = countColumnTwips(*m_msgMemoList, 570);
-  m_msgMemoList->setColumns({{"回数", number, Align::Right}, {"日付", 1140, Align::Center},
-                             {"時間", 870, Align::Center}, {"項目", 1850, Align::Left},
-                             {"秒数", 650, Align::Right}, {"一言日記", 6000 - (number - 570), Align::Left}});
+  m_msgMemoList->setFontSize(10);
+  setRecordColumns(*m_msgMemoList, {570, 1140, 870, 1850, 650, 6000});
 }
 
 void DiaryScreen::DISP_MEMO_LIST() {

@@ -13,7 +13,6 @@
 namespace views {
 
 namespace {
-using platform::Align;
 using platform::MsgButtons;
 using platform::MsgIcon;
 using platform::MsgResult;
@@ -67,11 +66,7 @@ void EditScreen::prepareScreen() {
 
 void EditScreen::INIT_HENLIST() {
   m_msgHenList->setFontSize(11);
-  // The diary gives up what the number needs, so the grid keeps its width.
-  const int number = countColumnTwips(*m_msgHenList, 800);
-  m_msgHenList->setColumns({{"回数", number, Align::Right}, {"日付", 1400, Align::Center},
-                            {"時間", 1000, Align::Center}, {"項目", 1750, Align::Left},
-                            {"秒数", 850, Align::Right}, {"一言日記", 5230 - (number - 800), Align::Left}});
+  setRecordColumns(*m_msgHenList, {800, 1400, 1000, 1750, 850, 5230});
 }
 
 void EditScreen::READ_HENLIST() {
