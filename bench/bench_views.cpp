@@ -1,15 +1,18 @@
-// Opening the record list and the range filters, and applying each filter, against the
-// floor of reading and decoding the record file once.
+// Opening the record list, the range filters, the diary and the edit screen, applying each
+// filter and saving a diary, against the floor of reading and decoding the record file once.
 #include "ScreenBench.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFile.h"
 #include "records/RecordFile.h"
+#include "platform/widgets/DataGrid.h"
+#include "views/DiaryScreen.h"
 #include "views/RangeFilterScreen.h"
 #include "views/RecordListScreen.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -77,6 +80,25 @@ void BM_SortBySeconds(benchmark::State& state) {
   }
 }
 
+// The screens that rewrite the file read it afresh each time they open.
+void BM_OpenDiary(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdMemo_Click); }
+void BM_OpenEditScreen(benchmark::State& state) { openScreen(state, &app::MainWindow::cmdSettei_Click); }
+
+// A diary changed and saved, the whole file checked and written again each time.
+void BM_SaveDiary(benchmark::State& state) {
+  auto window = loadedWindow(int(state.range(0)));
+  window->cmdMemo_Click();
+  views::DiaryScreen& diary = *window->diary();
+  auto* box = diary.findChild<QLineEdit*>(QStringLiteral("txtMemo"));
+  diary.msgMemoList_Click(std::max(diary.msgMemoList()->rows() - 1, 1));
+  int n = 0;
+  for (auto _ : state) {
+    box->setText(QStringLiteral("一言 %1").arg(++n));
+    diary.cmdMemoHozon_Click();
+    QApplication::processEvents();
+  }
+}
+
 }  // namespace
 
 #define VIEWS_BENCHMARK(name) BENCHMARK(name)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)
@@ -99,5 +121,8 @@ VIEWS_BENCHMARK(BM_GraphTotals);
 VIEWS_BENCHMARK(BM_GraphHours);
 VIEWS_BENCHMARK(BM_GraphTimeSeries);
 VIEWS_BENCHMARK(BM_SortBySeconds);
+VIEWS_BENCHMARK(BM_OpenDiary);
+VIEWS_BENCHMARK(BM_OpenEditScreen);
+VIEWS_BENCHMARK(BM_SaveDiary);
 
 int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }

@@ -14,12 +14,14 @@
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 #include "support/WidgetTestSupport.h"
+#include "views/EditScreen.h"
 #include "views/RangeFilterScreen.h"
 #include "views/RecordList.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -576,6 +578,60 @@ class MainWindowTest : public QObject {
     std::unique_ptr<app::MainWindow> back(shownMainWindow());
     QVERIFY(back);
     QCOMPARE(back->pos(), QPoint(140, 60));
+  }
+
+  void memoAndNickname_areReadBackAfterARestart() {
+    load();
+    click(QStringLiteral("cmdMemo"));
+    child<QPlainTextEdit>(QStringLiteral("txtKizuki"))->setPlainText(QStringLiteral("九九を毎日\n\n"));
+    click(QStringLiteral("cmdKizukiHozon"));
+    click(QStringLiteral("cmdSettei"));
+    child<QLineEdit>(QStringLiteral("txtPriData"))->setText(QStringLiteral("はなこ"));
+    click(QStringLiteral("cmdPHozon1"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" はなこ の ") + kTitle);
+    QCOMPARE(m_messages.last().title, QStringLiteral("保存終了"));
+
+    app::session() = {};  // a new run
+    load();
+    QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtKizuki"))->toPlainText(), QStringLiteral("九九を毎日\n\n"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" はなこ の ") + kTitle);
+    click(QStringLiteral("cmdSettei"));
+    child<QLineEdit>(QStringLiteral("txtPriData"))->clear();
+    click(QStringLiteral("cmdPHozon1"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" ") + kTitle);
+  }
+
+  void deletingRecords_rebuildsTheTodayPanel() {
+    addPlayToday(0, 30, QStringLiteral("09:00:00"));
+    addPlayToday(1, 30, QStringLiteral("09:10:00"));
+    load();
+    click(QStringLiteral("cmdSettei"));
+    auto* list = child<platform::DataGrid>(QStringLiteral("msgHenList"));
+    for (int left = 2; left > 0; --left) {
+      list->setRow(1);
+      m_window->editScreen()->msgHenList_Click();
+      click(QStringLiteral("cmdRowDel"));
+      QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayList"))->rows(), left);
+    }
+    QCOMPARE(testing::fileBytes(records::kRecordFileName), QByteArray());
+    click(QStringLiteral("cmdMain"));
+    QCOMPARE(visibleFace(), QStringLiteral("imgNashi"));
+  }
+
+  void newStart_endsTheProgramAsTheEndButtonDoes_andTheNextStartIsFresh() {
+    writeFile(QStringLiteral("プライベート.txt"), sjis("\"氏名\",\"はなこ\"\r\n"));
+    addPlayToday(0);
+    load();
+    click(QStringLiteral("cmdSettei"));
+    child<QLineEdit>(QStringLiteral("txtPriData"))->clear();
+    click(QStringLiteral("cmdNew1"));
+    QCOMPARE(m_messages.last().title, QStringLiteral("新規スタート準備完了"));
+    QVERIFY(!m_window->isVisible());
+
+    app::session() = {};
+    load();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" ") + kTitle);
+    QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayList"))->rows(), 1);
   }
 
   void mainWindow_fitsASmallScreen_andShowsCountsAndGameTotalsWhole() {
