@@ -32,6 +32,9 @@ DiaryScreen::DiaryScreen(QWidget* parent) : QFrame(parent) {
   m_msgMemoList->setObjectName(QStringLiteral("msgMemoList"));
   m_msgMemoList->setGeometry(10, 10, 850, 424);
   connect(m_msgMemoList, &platform::DataGrid::cellClicked, this, [this](int row) { msgMemoList_Click(row); });
+  // Enter on a row chooses it as a click does, for the keyboard.
+  connect(m_msgMemoList, &QAbstractItemView::activated, this,
+          [this](const QModelIndex& index) { msgMemoList_Click(index.row() + 1); });
 
   auto* memoLabel = new QLabel(QStringLiteral("一言入力欄 →"), this);
   memoLabel->setGeometry(10, 444, 108, 28);

@@ -29,6 +29,8 @@ EditScreen::EditScreen(Hooks hooks, QWidget* parent) : QFrame(parent), m_hooks(s
   m_msgHenList->setObjectName(QStringLiteral("msgHenList"));
   m_msgHenList->setGeometry(10, 10, 850, 580);
   connect(m_msgHenList, &platform::DataGrid::cellClicked, this, &EditScreen::msgHenList_Click);
+  // Enter on a row chooses it as a click does, for the keyboard.
+  connect(m_msgHenList, &QAbstractItemView::activated, this, &EditScreen::msgHenList_Click);
 
   m_cmdRowDel = new QPushButton(QStringLiteral("個別削除"), this);
   m_cmdRowDel->setObjectName(QStringLiteral("cmdRowDel"));

@@ -126,6 +126,17 @@ class DiaryTest : public QObject {
     QCOMPARE(child<QLineEdit>("txtMemo")->text(), shown);  // kept across openings
   }
 
+  void enterOnARowOfTheList_choosesItAsAClickDoes() {
+    writeFile(records::kRecordFileName, kFile);
+    open();
+    grid().setFocus();
+    grid().setRow(3);
+    QTest::keyClick(&grid(), Qt::Key_Return);
+    QCOMPARE(m_screen->intMemoRow(), 3);
+    QCOMPARE(child<QLineEdit>("txtMemo")->text(), QStringLiteral("前の日記"));
+    QVERIFY(child("cmdMemoHozon")->isEnabled());
+  }
+
   void enter_beforeARowWasClicked_doesNothing() {
     writeFile(records::kRecordFileName, kFile);
     open();
