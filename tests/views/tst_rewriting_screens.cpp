@@ -1,0 +1,404 @@
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/MessageBox.h"
+#include "records/GameItems.h"
+#include "records/RecordFile.h"
+#include "support/FileFaults.h"
+#include "support/WidgetTestSupport.h"
+#include "views/DiaryScreen.h"
+#include "views/EditScreen.h"
+#include "views/FreeMemo.h"
+#include "views/Maintenance.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using testing::fileBytes;
+using testing::sjis;
+using testing::writeFile;
+
+namespace {
+// As other programs leave the file: lines of a game, one of the main window, and one that
+// is no record at all.
+const QByteArray kLine1 = sjis("\"2024/05/01\",\"09:00:00\",\"表計算\",23.40,\"答数 : 20\",\r\n");
+const QByteArray kUnreadable = sjis("壊れた行,\"x\r\n");
+const QByteArray kLine2 = sjis("\"2024/05/01\",\"09:05:00\",\"逆計算\",7,\"秒数 : 60\",\r\n");
+const QByteArray kLine3 = sjis("\"2024/05/02\",\"10:00:00\",\"ブロック計算\",60,\"前の日記, 続き\",\"\"\r\n");
+const QByteArray kFile = kLine1 + kUnreadable + kLine2 + kLine3;
+// A game line as the main window writes it back.
+QByteArray rewritten(const QByteArray& gameLine) { return gameLine.chopped(2) + "\"\"\r\n"; }
+
+// More records than a full disk lets a file hold.
+QByteArray manyLines(int count) {
+  QByteArray bytes;
+  for (int i = 0; i < count; ++i) {
+    bytes += sjis(QStringLiteral("\"2024/05/01\",\"09:00:00\",\"表計算\",%1,\"答数 : 20\",\r\n").arg(i));
+  }
+  return bytes;
+}
+
+testing::FaultOutcome failWrites(bool fullDisk, const std::function<QString()>& attempt) {
+  return fullDisk ? testing::onAFullDisk(attempt) : testing::inAReadOnlyDirectory(attempt);
+}
+}  // namespace
+
+class RewritingScreensTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<testing::WorkingDir> m_dir;
+  std::unique_ptr<QFrame> m_screen;
+  QList<platform::MessageRequest> m_messages;
+  platform::MsgResult m_answer = platform::MsgResult::Ok;
+  QStringList m_calls;  // the main window's hooks, in order
+
+  template <typename T = QWidget>
+  T* child(const char* name) const {
+    return testing::control<T>(m_screen.get(), QString::fromLatin1(name));
+  }
+  platform::DataGrid& grid() const { return *m_screen->findChild<platform::DataGrid*>(); }
+  views::DiaryScreen& openDiary() {
+    if (!qobject_cast<views::DiaryScreen*>(m_screen.get())) m_screen = std::make_unique<views::DiaryScreen>();
+    auto& diary = static_cast<views::DiaryScreen&>(*m_screen);
+    diary.prepareScreen();
+    diary.show();
+    return diary;
+  }
+  views::EditScreen& openEdit() {
+    if (!qobject_cast<views::EditScreen*>(m_screen.get())) {
+      m_screen = std::make_unique<views::EditScreen>(views::EditScreen::Hooks{
+          [] { return QStringLiteral("たろう"); }, [this](const QString& name) { m_calls << QStringLiteral("名:") + name; },
+          [this] { m_calls << QStringLiteral("today"); }, [this] { m_calls << QStringLiteral("end"); }});
+    }
+    auto& edit = static_cast<views::EditScreen&>(*m_screen);
+    edit.prepareScreen();
+    edit.show();
+    return edit;
+  }
+  void clickRow(int row) {
+    const QRect cell = grid().visualRect(grid().QTableView::model()->index(row - 1, 2));
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, cell.center());
+  }
+  void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+  void typeDiaryAndEnter(const QString& text) {
+    child<QLineEdit>("txtMemo")->setText(text);
+    QTest::keyClick(child("txtMemo"), Qt::Key_Return);
+  }
+  QString lastMessage() const { return m_messages.isEmpty() ? QString() : m_messages.last().text; }
+
+ private Q_SLOTS:
+  void init() {
+    testing::resetRunState();
+    m_dir = std::make_unique<testing::WorkingDir>();
+    m_messages.clear();
+    m_calls.clear();
+    m_answer = platform::MsgResult::Ok;
+    platform::setMessageHandler([this](const platform::MessageRequest& r) {
+      m_messages.append(r);
+      return r.buttons == platform::MsgButtons::OkCancel ? m_answer : platform::MsgResult::Ok;
+    });
+  }
+  void cleanup() {
+    m_screen.reset();
+    m_dir.reset();
+  }
+
+  void diary_savesIntoItsLineOnly_andEveryLineEndsWithAnEmptyField_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("a comment") << "眠かった" << "眠かった";
+    QTest::newRow("a comma") << "前半は速い、後半, 遅い" << "前半は速い、後半, 遅い";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("a double quote") << "\"最高\"" << "＂最高＂";
+  }
+  void diary_savesIntoItsLineOnly_andEveryLineEndsWithAnEmptyField() {
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    writeFile(records::kRecordFileName, kFile);
+    views::DiaryScreen& diary = openDiary();
+    QCOMPARE(grid().textMatrix(1, 4), QStringLiteral("23.4"));
+    clickRow(2);
+    QCOMPARE(child<QLineEdit>("txtMemo")->text(), QStringLiteral("秒数 : 60"));
+    QCOMPARE(diary.intMemoRow(), 2);
+    typeDiaryAndEnter(typed);
+
+    const QByteArray line2 = sjis(QStringLiteral("\"2024/05/01\",\"09:05:00\",\"逆計算\",7,\"%1\",\"\"\r\n").arg(stored));
+    QCOMPARE(fileBytes(records::kRecordFileName), rewritten(kLine1) + kUnreadable + line2 + kLine3);
+    QVERIFY(m_messages.isEmpty());
+    QVERIFY(child("cmdMemoHozon")->isEnabled());
+    QCOMPARE(grid().textMatrix(2, 5), stored);
+
+    openDiary();  // read back
+    QCOMPARE(grid().textMatrix(2, 5), stored);
+    QVERIFY(!child("cmdMemoHozon")->isEnabled());
+    QCOMPARE(child<QLineEdit>("txtMemo")->text(), stored);  // kept across openings
+  }
+
+  void diary_enterOnlyAfterARowWasChosenSinceTheScreenOpened() {
+    writeFile(records::kRecordFileName, kFile);
+    openDiary();
+    typeDiaryAndEnter(QStringLiteral("どこへ？"));
+    clickRow(1);
+    openDiary();
+    typeDiaryAndEnter(QStringLiteral("どこへ？"));
+    QCOMPARE(fileBytes(records::kRecordFileName), kFile);
+    QVERIFY(m_messages.isEmpty());
+
+    grid().setFocus();  // Enter on a row chooses it, as a click does
+    grid().setRow(3);
+    QTest::keyClick(&grid(), Qt::Key_Return);
+    QCOMPARE(child<QLineEdit>("txtMemo")->text(), QStringLiteral("前の日記, 続き"));
+    QVERIFY(child("cmdMemoHozon")->isEnabled());
+  }
+
+  void lists_openOnTheNewestOnlyBeyondTheirRows_data() {
+    QTest::addColumn<bool>("diary");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<bool>("scrolled");
+    QTest::newRow("diary, 15 records") << true << 15 << false;
+    QTest::newRow("diary, 16 records") << true << 16 << true;
+    QTest::newRow("edit, 23 records") << false << 23 << false;
+    QTest::newRow("edit, 24 records") << false << 24 << true;
+  }
+  void lists_openOnTheNewestOnlyBeyondTheirRows() {
+    QFETCH(bool, diary);
+    QFETCH(int, records);
+    QFETCH(bool, scrolled);
+    writeFile(records::kRecordFileName, manyLines(records));
+    const auto open = [&] { diary ? void(openDiary()) : void(openEdit()); };
+    open();
+    grid().setFixedHeight(200);  // fewer rows on show than the list has
+    open();
+    QCOMPARE(grid().rows(), records + 1);
+    QCOMPARE(grid().topRow() > 1, scrolled);
+  }
+
+  void diary_withAnUnencodableCharacter_isRefusedByName() {
+    writeFile(records::kRecordFileName, kFile);
+    openDiary();
+    clickRow(1);
+    typeDiaryAndEnter(QStringLiteral("楽しい😀"));
+    QCOMPARE(fileBytes(records::kRecordFileName), kFile);
+    QVERIFY(lastMessage().contains(QStringLiteral("😀")));
+    QCOMPARE(grid().textMatrix(1, 5), QStringLiteral("答数 : 20"));
+  }
+
+  void fileChangedOnDisk_isReadAgain_andNothingIsWritten_data() {
+    QTest::addColumn<bool>("diary");
+    QTest::newRow("diary save") << true;
+    QTest::newRow("deletion") << false;
+  }
+  void fileChangedOnDisk_isReadAgain_andNothingIsWritten() {
+    QFETCH(bool, diary);
+    writeFile(records::kRecordFileName, kFile);
+    diary ? void(openDiary()) : void(openEdit());
+    clickRow(1);
+    const QByteArray changed = kFile + kLine2;
+    writeFile(records::kRecordFileName, changed);
+    diary ? typeDiaryAndEnter(QStringLiteral("古い一覧から")) : click("cmdRowDel");
+    QCOMPARE(fileBytes(records::kRecordFileName), changed);
+    QVERIFY(lastMessage().contains(QStringLiteral("読み直しました")));
+    QCOMPARE(grid().rows(), 5);
+    QVERIFY(!child(diary ? "cmdMemoHozon" : "cmdRowDel")->isEnabled());
+  }
+
+  void failingRewrite_leavesTheFileAsItWas_andSaysSo_data() {
+    QTest::addColumn<bool>("diary");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("diary, full disk") << true << true;
+    QTest::newRow("diary, read-only directory") << true << false;
+    QTest::newRow("deletion, full disk") << false << true;
+    QTest::newRow("deletion, read-only directory") << false << false;
+  }
+  void failingRewrite_leavesTheFileAsItWas_andSaysSo() {
+    QFETCH(bool, diary);
+    QFETCH(bool, fullDisk);
+    const QByteArray old = manyLines(200);
+    writeFile(records::kRecordFileName, old);
+    diary ? void(openDiary()) : void(openEdit());
+    clickRow(1);
+    const testing::FaultOutcome outcome = failWrites(fullDisk, [&] {
+      diary ? typeDiaryAndEnter(QStringLiteral("書けるかな")) : click("cmdRowDel");
+      // The screen goes on showing the file as it is.
+      const bool asItIs = grid().rows() == 201 && grid().textMatrix(1, 5) == QStringLiteral("答数 : 20");
+      return asItIs && m_calls.isEmpty() ? lastMessage() : QString();
+    });
+    if (outcome == testing::CouldNotLimit) QSKIP("cannot limit the child");
+    QCOMPARE(outcome, testing::ReportedError);
+    QCOMPARE(fileBytes(records::kRecordFileName), old);
+    QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{records::kRecordFileName});
+  }
+
+  void memo_isStoredWithOneLineEnd_andReadBackUnchanged_data() {
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("three lines") << "足し算\n引き算\n九九" << sjis("足し算\r\n引き算\r\n九九\r\n") << "足し算\n引き算\n九九";
+    QTest::newRow("ending with an empty line") << "一行\n" << sjis("一行\r\n\r\n") << "一行\n";
+    QTest::newRow("empty") << "" << QByteArray("\r\n") << "";
+    QTest::newRow("a double quote") << "\"注\"" << sjis("＂注＂\r\n") << "＂注＂";
+  }
+  void memo_isStoredWithOneLineEnd_andReadBackUnchanged() {
+    QFETCH(QString, memo);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, readBack);
+    openDiary();
+    child<QPlainTextEdit>("txtKizuki")->setPlainText(memo);
+    click("cmdKizukiHozon");
+    QCOMPARE(fileBytes(views::kMemoFileName), file);
+    QVERIFY(m_messages.isEmpty());
+    m_screen.reset();  // a restart
+    QCOMPARE(openDiary().READ_MEMO(), QString());
+    QCOMPARE(child<QPlainTextEdit>("txtKizuki")->toPlainText(), readBack);
+  }
+
+  void memo_missingIsEmpty_andAnUnencodableOneIsNotWritten() {
+    QCOMPARE(openDiary().READ_MEMO(), QString());
+    QCOMPARE(child<QPlainTextEdit>("txtKizuki")->toPlainText(), QString());
+    child<QPlainTextEdit>("txtKizuki")->setPlainText(QStringLiteral("メモ🍣"));
+    click("cmdKizukiHozon");
+    QVERIFY(lastMessage().contains(QStringLiteral("🍣")));
+    QVERIFY(!QFile::exists(views::kMemoFileName));
+  }
+
+  void deletingTheOnlyRecord_asksNothing_andKeepsOnlyUnreadableLines_data() {
+    QTest::addColumn<QByteArray>("others");
+    QTest::newRow("alone") << QByteArray();
+    QTest::newRow("beside an unreadable line") << kUnreadable;
+  }
+  void deletingTheOnlyRecord_asksNothing_andKeepsOnlyUnreadableLines() {
+    QFETCH(QByteArray, others);
+    writeFile(records::kRecordFileName, others + kLine1);
+    openEdit();
+    QCOMPARE(child<QLineEdit>("txtPriData")->text(), QStringLiteral("たろう"));
+    clickRow(1);
+    click("cmdRowDel");
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(fileBytes(records::kRecordFileName), others);
+    QCOMPARE(grid().rows(), 1);
+    QVERIFY(!child("cmdRowDel")->isEnabled());
+    QCOMPARE(m_calls, QStringList{QStringLiteral("today")});
+    static_cast<views::EditScreen&>(*m_screen).msgHenList_Click();  // on the header alone
+    QVERIFY(!child("cmdRowDel")->isEnabled());
+  }
+
+  void deletingOneOfSeveral_asks_CancelKeepsEveryByte_OkRewritesTheRestInPlace() {
+    writeFile(records::kRecordFileName, kFile);
+    openEdit();
+    clickRow(2);
+    m_answer = platform::MsgResult::Cancel;
+    click("cmdRowDel");
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, QStringLiteral("2024/05/01 09:05:00 逆計算 を削除します。よろしいですか？"));
+    QCOMPARE(m_messages[0].title, QStringLiteral("クリア確認"));
+    QCOMPARE(m_messages[0].icon, platform::MsgIcon::Exclamation);
+    QCOMPARE(m_messages[0].buttons, platform::MsgButtons::OkCancel);
+    QCOMPARE(fileBytes(records::kRecordFileName), kFile);
+    QVERIFY(m_calls.isEmpty());
+
+    m_answer = platform::MsgResult::Ok;
+    click("cmdRowDel");
+    QCOMPARE(fileBytes(records::kRecordFileName), rewritten(kLine1) + kUnreadable + kLine3);
+    QCOMPARE(grid().textMatrix(2, 0), QStringLiteral("3"));  // not renumbered
+    QCOMPARE(grid().textMatrix(2, 5), QStringLiteral("前の日記, 続き"));
+    QVERIFY(!child("cmdRowDel")->isEnabled());
+    QCOMPARE(m_calls, QStringList{QStringLiteral("today")});
+    clickRow(1);  // the next deletion starts from the file as now written
+    click("cmdRowDel");
+    QCOMPARE(fileBytes(records::kRecordFileName), kUnreadable + kLine3);
+  }
+
+  void newStart_emptiesRecordsAndHistories_writesTheNickname_andEnds_data() {
+    QTest::addColumn<QString>("nickname");
+    QTest::newRow("a nickname") << "はなこ";
+    QTest::newRow("no nickname") << "";
+  }
+  void newStart_emptiesRecordsAndHistories_writesTheNickname_andEnds() {
+    QFETCH(QString, nickname);
+    writeFile(QStringLiteral("データ.TXT"), kFile);
+    writeFile(QStringLiteral("表計算履歴.txt"), "2024/05/01,1,2\r\n");
+    const QList<QPair<QString, QByteArray>> kept{{QStringLiteral("設定.txt"), sjis("\"ヘルプツアー\",1\r\n")},
+                                                 {QStringLiteral("メモ.TXT"), sjis("残すメモ\r\n")},
+                                                 {QStringLiteral("表計算設定.txt"), "1,60\r\n"}};
+    for (const auto& [name, bytes] : kept) writeFile(name, bytes);
+    openEdit();
+    child<QLineEdit>("txtPriData")->setText(nickname);
+    click("cmdNew1");
+
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_messages[0].text, QStringLiteral("これまでのデータを削除して新しくスタートします。よろしいですか？"));
+    QCOMPARE(m_messages[1].text, QStringLiteral("データを削除しました。\r\n\r\n"
+                                                "一旦プログラムを終了させていただきます。次の起動から新規スタートです！"));
+    QCOMPARE(m_messages[1].title, QStringLiteral("新規スタート準備完了"));
+    QCOMPARE(m_calls, (QStringList{QStringLiteral("名:") + nickname, QStringLiteral("end")}));
+    QVERIFY(QFile::exists(QStringLiteral("データ.TXT")));
+    QCOMPARE(fileBytes(QStringLiteral("データ.TXT")), QByteArray());
+    for (const QString& item : records::itemNames()) {
+      QVERIFY2(QFile::exists(item + QStringLiteral("履歴.txt")), qPrintable(item));
+      QCOMPARE(fileBytes(item + QStringLiteral("履歴.txt")), QByteArray());
+    }
+    QCOMPARE(fileBytes(views::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(nickname)));
+    for (const auto& [name, bytes] : kept) QCOMPARE(fileBytes(name), bytes);
+  }
+
+  void newStart_cancelledOrWithAnUnstorableNickname_changesNothing_data() {
+    QTest::addColumn<QString>("nickname");
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("cancelled") << "はなこ" << true;
+    QTest::newRow("unencodable nickname") << "はな😀" << false;
+  }
+  void newStart_cancelledOrWithAnUnstorableNickname_changesNothing() {
+    QFETCH(QString, nickname);
+    QFETCH(bool, cancel);
+    writeFile(records::kRecordFileName, kFile);
+    openEdit();
+    child<QLineEdit>("txtPriData")->setText(nickname);
+    m_answer = cancel ? platform::MsgResult::Cancel : platform::MsgResult::Ok;
+    click("cmdNew1");
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(lastMessage().contains(QStringLiteral("😀")), !cancel);
+    QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{records::kRecordFileName});
+    QCOMPARE(fileBytes(records::kRecordFileName), kFile);
+    QVERIFY(m_calls.isEmpty());
+  }
+
+  void newStart_thatCannotWriteAHistory_saysWhich_andDoesNotEnd() {
+    writeFile(records::kRecordFileName, kFile);
+    QVERIFY(QDir().mkdir(QStringLiteral("逆計算履歴.txt")));
+    openEdit();
+    click("cmdNew1");
+    QCOMPARE(m_messages.size(), 2);
+    QVERIFY(lastMessage().contains(QStringLiteral("逆計算履歴.txt")));
+    QVERIFY(!lastMessage().contains(QStringLiteral("表計算履歴.txt")));
+    QVERIFY(!m_calls.contains(QStringLiteral("end")));
+    QCOMPARE(grid().rows(), 1);  // the screen shows the file as it now is
+  }
+
+  void nicknameChange_writesTheFile_andSaysSo_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("a nickname") << "じろう" << "じろう";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("a double quote") << "\"J\"" << "＂J＂";
+  }
+  void nicknameChange_writesTheFile_andSaysSo() {
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    openEdit();
+    child<QLineEdit>("txtPriData")->setText(typed);
+    click("cmdPHozon1");
+    QCOMPARE(fileBytes(views::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(stored)));
+    QCOMPARE(m_calls, QStringList{QStringLiteral("名:") + stored});
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, QStringLiteral("保存が終了しました"));
+    QCOMPARE(m_messages[0].title, QStringLiteral("保存終了"));
+
+    child<QLineEdit>("txtPriData")->setText(QStringLiteral("𠮷田"));  // refused by name
+    click("cmdPHozon1");
+    QVERIFY(lastMessage().contains(QStringLiteral("𠮷")));
+    QCOMPARE(fileBytes(views::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(stored)));
+    QCOMPARE(m_calls.size(), 1);
+  }
+};
+
+QTEST_MAIN(RewritingScreensTest)
+#include "tst_rewriting_screens.moc"
