@@ -88,6 +88,7 @@ void DiaryScreen::DISP_MEMO_LIST() {
 QString DiaryScreen::READ_MEMO() {
   const MemoRead memo = readMemo();
   m_txtKizuki->setPlainText(memo.text);
+  m_memoUnread = !memo.error.isEmpty();
   return memo.error;
 }
 
@@ -128,10 +129,19 @@ void DiaryScreen::cmdMemoHozon_Click() {
 
 void DiaryScreen::cmdKizukiHozon_Click() {
   const QString text = m_txtKizuki->toPlainText();
+  if (m_memoUnread &&
+      platform::showMessage(this,
+                            QStringLiteral("%1 は読み込めなかったため、保存するとその内容は失われます。保存しますか？")
+                                .arg(kMemoFileName),
+                            QStringLiteral("メモ保存"), platform::MsgIcon::Exclamation,
+                            platform::MsgButtons::OkCancel) != platform::MsgResult::Ok) {
+    return;
+  }
   if (const QString error = saveMemo(text); !error.isEmpty()) {
     showWriteError(this, error);
     return;
   }
+  m_memoUnread = false;
   // Shows the memo as stored, a double quote as its full-width stand-in.
   const QString stored = platform::seq::storableText(text);
   if (stored != text) {

@@ -40,6 +40,8 @@ class DiaryScreen : public QFrame {
 
   WorkingRecords m_records;
   int m_intMemoRow = 0;
+  // The memo file is there but could not be read: saving would lose what it holds.
+  bool m_memoUnread = false;
   platform::DataGrid* m_msgMemoList = nullptr;
   QLineEdit* m_txtMemo = nullptr;
   QPushButton* m_cmdMemoHozon = nullptr;

@@ -260,6 +260,18 @@ class RewritingScreensTest : public QObject {
     QVERIFY(!QFile::exists(views::kMemoFileName));
   }
 
+  void memo_thatCouldNotBeRead_isReplacedOnlyWhenTheUserAgrees() {
+    const QByteArray unreadable("\x81\r\n");  // a lead byte without its trail
+    writeFile(views::kMemoFileName, unreadable);
+    QVERIFY(!openDiary().READ_MEMO().isEmpty());
+    m_answer = platform::MsgResult::Cancel;
+    click("cmdKizukiHozon");
+    QCOMPARE(fileBytes(views::kMemoFileName), unreadable);
+    m_answer = platform::MsgResult::Ok;
+    click("cmdKizukiHozon");
+    QCOMPARE(fileBytes(views::kMemoFileName), QByteArray("\r\n"));
+  }
+
   void deletingTheOnlyRecord_asksNothing_andKeepsOnlyUnreadableLines_data() {
     QTest::addColumn<QByteArray>("others");
     QTest::newRow("alone") << QByteArray();
