@@ -692,9 +692,10 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  // Closing the window is the way back too.
-  event->ignore();
+  // Closing the window is the way back too. The close under way is the one that lets the
+  // window go: Qt ignores a second close() from inside this one.
   cmdEnd_Click();
+  event->setAccepted(m_leaving);
 }
 
 }  // namespace games

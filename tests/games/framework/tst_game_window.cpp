@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QTest>
 
 using namespace games;
@@ -127,6 +128,18 @@ class GameWindowTest : public QObject {
     QVERIFY(messages[0].text.contains("試験履歴.txt"));
     QCOMPARE(game.findChild<platform::DataGrid*>("msgRireki")->rows(), 1);
     QCOMPARE(records::readRecords().table.size(), 1);
+  }
+
+  void closingTheWindow_goesBackToTheMainWindow_andLetsTheWindowGo() {
+    testing::WorkingDir dir;
+    int returns = 0;
+    GameWindow::setReturnToMain([&returns] { ++returns; });
+    QPointer<OperationGame> game = new OperationGame;
+    game->Form_Load();
+    QVERIFY(game->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(game.isNull());
+    QCOMPARE(returns, 1);
   }
 
   void secondsPlay_letsTheGameJudgeAgainWhenTimeIsUp() {
