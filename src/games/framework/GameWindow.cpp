@@ -295,6 +295,7 @@ void GameWindow::connectEngine() {
     for (QLabel* picture : m_imgStart) picture->hide();
     if (number >= 1 && number <= 3) m_imgStart[size_t(number - 1)]->show();
   });
+  connect(&m_engine, &PlayEngine::countdownEnded, this, [this] { onCountdownEnded(); });
   connect(&m_engine, &PlayEngine::playBegan, this, [this] { onPlayBegins(); });
   connect(&m_engine, &PlayEngine::timeUp, this, [this] { onTimeUp(); });
   connect(&m_engine, &PlayEngine::clockChanged, this, [this] {
@@ -665,14 +666,19 @@ void GameWindow::endWait(std::list<Wait>::iterator wait) {
 }
 
 void GameWindow::finishWaits() {
-  while (!m_waits.empty()) {
-    // The earliest to end goes first; waits started meanwhile join the queue.
-    auto first = m_waits.begin();
-    for (auto it = m_waits.begin(); it != m_waits.end(); ++it) {
-      if (it->timer->remainingTime() < first->timer->remainingTime()) first = it;
-    }
-    endWait(first);
+  // The earliest to end goes first; waits started meanwhile join the queue.
+  while (finishNextWait()) {
   }
+}
+
+bool GameWindow::finishNextWait() {
+  if (m_waits.empty()) return false;
+  auto first = m_waits.begin();
+  for (auto it = m_waits.begin(); it != m_waits.end(); ++it) {
+    if (it->timer->remainingTime() < first->timer->remainingTime()) first = it;
+  }
+  endWait(first);
+  return true;
 }
 
 void GameWindow::cmdEnd_Click() { leave(); }

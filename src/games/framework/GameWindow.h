@@ -70,6 +70,8 @@ class GameWindow : public QWidget {
   bool isWaiting() const { return !m_waits.empty(); }
   // Ends every wait at once, in the order they would have ended (for tests).
   void finishWaits();
+  // Ends the wait that would end first; false when none is under way (for tests).
+  bool finishNextWait();
 
  protected:
   GameWindow(GameProfile profile, QWidget* parent = nullptr);
@@ -85,6 +87,7 @@ class GameWindow : public QWidget {
   virtual void clearAnswers() = 0;               // at load and at start
   virtual void onFiguresReset() {}               // the start button's extra work
   virtual void onPlayBegins() = 0;               // the first question and the focus
+  virtual void onCountdownEnded() {}  // the third tick; see PlayEngine::Rules::gameBeginsPlay
   virtual void onHintChanged(bool /*on*/) {}
   virtual void onTimeUp() {}  // a seconds-bounded play is over, before its results
   virtual void onPlayEnded() {}  // results are shown; the play is saved next

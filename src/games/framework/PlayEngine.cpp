@@ -102,9 +102,16 @@ void PlayEngine::tmrStart_Timer() {
     m_intCount = 0;
     return;
   }
+  if (m_intCount >= 3) return;  // held for the game
   ++m_intCount;
   Q_EMIT countdownPicture(m_intCount);
-  if (m_intCount >= 3) enter(Phase::Playing);
+  if (m_intCount < 3) return;
+  Q_EMIT countdownEnded();
+  if (!m_rules.gameBeginsPlay) enter(Phase::Playing);
+}
+
+void PlayEngine::beginHeldPlay() {
+  if (blnStart() && m_intCount >= 3) enter(Phase::Playing);
 }
 
 void PlayEngine::tmrPlay_Timer() {

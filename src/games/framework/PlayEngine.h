@@ -22,6 +22,9 @@ class PlayEngine : public QObject {
     SpeedBy speedBy = SpeedBy::Keystrokes;
     bool endsOnAnswerCount = true;      // else the game ends the play itself
     bool showsRemainingSeconds = true;  // "秒数" clock text; else the bar only
+    // The third tick hands over to the game, which begins the play itself (a first question
+    // that costs no play time); until then the countdown holds.
+    bool gameBeginsPlay = false;
   };
 
   explicit PlayEngine(Rules rules, QObject* parent = nullptr);
@@ -46,6 +49,8 @@ class PlayEngine : public QObject {
   void tmrStart_Timer();
   void tmrPlay_Timer();
   void tmrBp_Timer();
+  // Begins a play whose countdown is held for the game (Rules::gameBeginsPlay).
+  void beginHeldPlay();
 
   // One judged answer; returns true when it ended the play.
   bool answer(bool right, int keystrokes);
@@ -75,6 +80,7 @@ class PlayEngine : public QObject {
   void phaseChanged(games::PlayEngine::Phase phase);
   void figuresReset();
   void countdownPicture(int number);  // 1..3
+  void countdownEnded();              // the third tick, before the play begins
   void playBegan();                   // the first question goes up now
   void clockChanged();
   void playClockRunning(bool running);  // tmrPlay on or off

@@ -76,6 +76,30 @@ class GameFrameworkTest : public QObject {
     QCOMPARE(began.count(), 1);
   }
 
+  void heldCountdown_waitsForTheGame_andItsClockStartsOnlyThen() {
+    PlayEngine::Rules rules;
+    rules.gameBeginsPlay = true;
+    PlayEngine engine(rules);
+    QSignalSpy ended(&engine, &PlayEngine::countdownEnded);
+    QSignalSpy began(&engine, &PlayEngine::playBegan);
+    engine.cmdStart_Click();
+    engine.tmrStart_Timer();
+    engine.beginHeldPlay();  // too early: the countdown is not over
+    QVERIFY(engine.blnStart());
+    engine.tmrStart_Timer();
+    engine.tmrStart_Timer();
+    QCOMPARE(ended.count(), 1);
+    for (int i = 0; i < 5; ++i) engine.tmrStart_Timer();  // ticks while the game asks first
+    QCOMPARE(engine.countdownStep(), 3);
+    QVERIFY(engine.blnStart() && began.isEmpty());
+    Clock::advance(4'000);
+    engine.beginHeldPlay();
+    QCOMPARE(began.count(), 1);
+    Clock::advance(1'500);
+    engine.tmrPlay_Timer();
+    QCOMPARE(engine.clockText(), QStringLiteral("1.5"));
+  }
+
   void phases_followTheLifeOfAPlay_andIgnoreMovesItDoesNotHave() {
     PlayEngine engine({});
     engine.setAnswersPerPlay(2);
