@@ -6,6 +6,8 @@
 #include "games/block/BlockGame.h"
 #include "games/clock/ClockGame.h"
 #include "games/coins/CoinGame.h"
+#include "games/reverse/ReverseGame.h"
+#include "games/speed/SpeedGame.h"
 #include "games/table/TableGame.h"
 
 #include <functional>
@@ -19,7 +21,9 @@ std::function<games::GameWindow*()> gameFor(int button) {
     case 1: return [] { return new games::block::BlockGame; };
     case 2: return [] { return new games::adjacent::AdjacentGame; };
     case 3: return [] { return new games::table::TableGame; };
+    case 4: return [] { return new games::speed::SpeedGame; };
     case 5: return [] { return new games::coins::CoinGame; };
+    case 6: return [] { return new games::reverse::ReverseGame; };
     case 7: return [] { return new games::clock::ClockGame; };
     default: return {};
   }

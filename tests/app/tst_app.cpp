@@ -420,6 +420,8 @@ class MainWindowTest : public QObject {
     QTest::newRow("表計算") << "cmdG3" << "frmG3" << "表計算ドリル";
     QTest::newRow("小銭計算") << "cmdG5" << "frmG6" << "小銭計算ドリル";
     QTest::newRow("時間計算") << "cmdG7" << "frmG7" << "時間計算ドリル";
+    QTest::newRow("スピード") << "cmdG4" << "frmG4" << "スピード計算ドリル";
+    QTest::newRow("逆計算") << "cmdG6" << "frmG5" << "逆計算ドリル";
   }
   void gameMenu_opensEachBuiltGame_andItsWayBackRebuildsTheMainWindow() {
     QFETCH(QString, button);
