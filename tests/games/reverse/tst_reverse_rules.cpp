@@ -23,7 +23,6 @@ class ReverseRulesTest : public QObject {
 
     const Operator plus = Operator::Plus, minus = Operator::Minus, times = Operator::Times, divide = Operator::Divide;
     QTest::newRow("4*4 for 16") << "4*4" << times << 16 << true << "4 4" << true << 250;
-    QTest::newRow("1*16 for 16") << "1*16" << times << 16 << true << "1 16" << true << 250;
     QTest::newRow("32*0.5 for 16") << "32*0.5" << times << 16 << true << "32 0.5" << true << 250;
     QTest::newRow("50/3 makes 17") << "50/3" << divide << 17 << true << "50 3" << true << 250;
     QTest::newRow("50/3 is not 16") << "50/3" << divide << 16 << true << "50 3" << false << 250;
@@ -31,21 +30,17 @@ class ReverseRulesTest : public QObject {
     QTest::newRow("35/2 goes to the even 18") << "35/2" << divide << 18 << true << "35 2" << true << 250;
     QTest::newRow("2+14 has no * for ×") << "2+14" << times << 16 << false << "" << false << 200;
     QTest::newRow("-4-12 splits at the first minus") << "-4-12" << minus << 4 << true << "0 4" << false << 250;
-    QTest::newRow("20-4 for 16") << "20-4" << minus << 16 << true << "20 4" << true << 250;
-    QTest::newRow("0+16 for 16") << "0+16" << plus << 16 << true << "0 16" << true << 250;
     QTest::newRow("8abc*2 counts its leading 8") << "8abc*2" << times << 16 << true << "8 2" << true << 250;
     QTest::newRow("*16 has no first number") << "*16" << times << 16 << true << "0 16" << false << 250;
     QTest::newRow("blanks are ignored") << " 1 6 * 1 " << times << 16 << true << "16 1" << true << 250;
     QTest::newRow("x/0 is wrong") << "16/0" << divide << 16 << true << "16 0" << false << 250;
-    QTest::newRow("0/0 is wrong") << "0/0" << divide << 1 << true << "0 0" << false << 250;
     QTest::newRow("beyond 16 bits is wrong") << "200*200" << times << 100 << true << "200 200" << false << 250;
     QTest::newRow("the shown 0.3 times 55 is 16.5, so 16") << "0.3*55" << times << 16 << true << "0.3 55" << true << 250;
     QTest::newRow("full-width ２＊８") << "２＊８" << times << 16 << true << "2 8" << true << 250;
-    QTest::newRow("× typed as the sign") << "2×8" << times << 16 << true << "2 8" << true << 250;
     QTest::newRow("full-width ／ and ．") << "８／０．５" << divide << 16 << true << "8 0.5" << true << 250;
     QTest::newRow("÷ typed as the sign") << "32÷2" << divide << 16 << true << "32 2" << true << 250;
-    QTest::newRow("long vowel mark as minus") << "２０ー４" << minus << 16 << true << "20 4" << true << 250;
     QTest::newRow("full-width ＋") << "１０＋６" << plus << 16 << true << "10 6" << true << 250;
+    QTest::newRow("long vowel mark as minus") << "２０ー４" << minus << 16 << true << "20 4" << true << 250;
   }
   void judge() {
     QFETCH(QString, typed);
