@@ -120,6 +120,7 @@ SpeedGame::SpeedGame(QWidget* parent) : GameWindow(profile(), parent) {
   m_cmdRireki = new QPushButton(QStringLiteral("出題履歴を見る"), playArea());
   m_cmdRireki->setObjectName(QStringLiteral("cmdRireki"));
   m_cmdRireki->setGeometry(historyRect);
+  m_cmdRireki->setFocusPolicy(Qt::TabFocus);  // a click to uncover leaves the answer box its focus
   m_cmdRireki->raise();
   connect(m_cmdRireki, &QPushButton::clicked, this, &SpeedGame::cmdRireki_Click);
   DISP_KEIRIREKI_HEAD();
