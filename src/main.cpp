@@ -1,3 +1,4 @@
+#include "app/ProgramIcon.h"
 #include "app/WindowSwitcher.h"
 #include "platform/core/TextFile.h"
 #include "platform/widgets/ButtonKeys.h"
@@ -14,6 +15,9 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("atama-keisan"));
+  // Lets the desktop match the windows with the menu entry and its icon.
+  QApplication::setDesktopFileName(QStringLiteral(ATAMA_APP_ID));
+  QApplication::setWindowIcon(app::programIcon());
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // Japanese glyph shapes, not the Chinese ones a fallback font might pick.
   const QString japanese = QStringLiteral("Noto Sans CJK JP");

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "app/Session.h"
 #include "app/TodayPanel.h"
 #include "app/WindowSwitcher.h"
@@ -649,6 +650,16 @@ class MainWindowTest : public QObject {
     // Room on a 1366 x 768 screen under a title bar and above a panel, with or without a status line.
     QVERIFY(m_window->height() <= 698 && m_window->width() <= 1366);
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+  }
+
+  void programIcon_isDrawnForEveryCaptionAndMenuSize() {
+    const QIcon icon = app::programIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+      QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+      QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
+    }
+    QCOMPARE(sizes.size(), 8);
   }
 };
 

@@ -1,0 +1,14 @@
+# Run by cmake --install: writes the menu entry with the launcher's installed path.
+set(launcher "${CMAKE_INSTALL_PREFIX}/${ATAMA_BINDIR}/atama-keisan-launcher")
+# A path with a reserved character is quoted, escaping what stays special inside quotes;
+# the entry's string rules then double every backslash again.
+if(launcher MATCHES "[ \t\n\"'\\\\><~|&;$*?#()`%]")
+  string(REPLACE "\\" "\\\\" launcher "${launcher}")
+  string(REGEX REPLACE "([\"`$])" "\\\\\\1" launcher "${launcher}")
+  set(launcher "\"${launcher}\"")
+  string(REPLACE "\\" "\\\\" launcher "${launcher}")
+  string(REPLACE "%" "%%" launcher "${launcher}")
+endif()
+set(ATAMA_LAUNCHER "${launcher}")
+configure_file("${ATAMA_ENTRY_TEMPLATE}" "${ATAMA_ENTRY_STAGED}" @ONLY)
+file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/${ATAMA_APPLICATIONS_DIR}" TYPE FILE FILES "${ATAMA_ENTRY_STAGED}")

@@ -1,0 +1,79 @@
+# Installs the build under ROOT/usr and checks what lands there, with the validators the
+# desktops use when they are installed.
+file(REMOVE_RECURSE "${ROOT}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${ROOT}/usr"
+                RESULT_VARIABLE failed OUTPUT_QUIET)
+if(failed)
+  message(FATAL_ERROR "cmake --install failed: ${failed}")
+endif()
+
+set(sizes 16 22 24 32 48 64 128 256)
+set(expected
+    usr/bin/atama-keisan
+    usr/bin/atama-keisan-launcher
+    usr/share/applications/${APP_ID}.desktop
+    usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    usr/share/metainfo/${APP_ID}.metainfo.xml)
+foreach(size IN LISTS sizes)
+  list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+# Exactly these: a test program or a benchmark in the tree would end up in the package.
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${ROOT}" "${ROOT}/*")
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  string(REPLACE ";" "\n  " installed "${installed}")
+  message(FATAL_ERROR "installed files:\n  ${installed}")
+endif()
+
+foreach(program atama-keisan atama-keisan-launcher)
+  execute_process(COMMAND test -x "${ROOT}/usr/bin/${program}" RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "${program} is not executable")
+  endif()
+endforeach()
+
+foreach(size IN LISTS sizes)
+  # Width and height are the two big-endian words after the PNG signature and chunk header.
+  file(READ "${ROOT}/usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png" header HEX OFFSET 16 LIMIT 8)
+  string(SUBSTRING "${header}" 0 8 width)
+  string(SUBSTRING "${header}" 8 8 height)
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  if(NOT width EQUAL size OR NOT height EQUAL size)
+    message(FATAL_ERROR "the ${size}x${size} icon is ${width}x${height}")
+  endif()
+endforeach()
+
+set(entry "${ROOT}/usr/share/applications/${APP_ID}.desktop")
+file(STRINGS "${entry}" exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=${ROOT}/usr/bin/atama-keisan-launcher")
+  message(FATAL_ERROR "the entry does not start the installed launcher: ${exec}")
+endif()
+
+find_program(desktop_file_validate desktop-file-validate)
+if(desktop_file_validate)
+  execute_process(COMMAND "${desktop_file_validate}" "${entry}" RESULT_VARIABLE failed OUTPUT_VARIABLE said ERROR_VARIABLE said)
+  if(failed OR said)
+    message(FATAL_ERROR "desktop-file-validate: ${said}")
+  endif()
+else()
+  message(STATUS "desktop-file-validate is not installed; the entry is not validated")
+endif()
+
+find_program(appstreamcli appstreamcli)
+if(appstreamcli)
+  # The tree as a whole: the metainfo, and the entry and icons it leads to.
+  execute_process(COMMAND "${appstreamcli}" validate-tree --no-net "${ROOT}"
+                  RESULT_VARIABLE failed OUTPUT_VARIABLE said ERROR_VARIABLE said)
+  if(failed)
+    message(FATAL_ERROR "appstreamcli validate-tree: ${said}")
+  endif()
+  execute_process(COMMAND "${appstreamcli}" validate --no-net "${ROOT}/usr/share/metainfo/${APP_ID}.metainfo.xml"
+                  RESULT_VARIABLE failed OUTPUT_VARIABLE said ERROR_VARIABLE said)
+  if(failed)
+    message(FATAL_ERROR "appstreamcli validate: ${said}")
+  endif()
+else()
+  message(STATUS "appstreamcli is not installed; the metainfo is not validated")
+endif()
