@@ -8,7 +8,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 2
 fi
 
-data="${XDG_DATA_HOME:-$HOME/.local/share}/atama-keisan"
-mkdir -p "$data"
-cd "$data"
-exec "$top/build/src/atama-keisan"
+# The launcher the desktop's menu starts: it picks and makes the data folder.
+exec "$top/build/src/atama-keisan-launcher"
