@@ -1,5 +1,6 @@
 // Draws every screen and game of the program, on a month of made-up plays, into the PNG
 // files the help pages show: atama-help-shots <folder>.
+#include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/WindowSwitcher.h"
@@ -100,6 +101,7 @@ void gameWindows(const QString& folder) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  app::prepareApplication();
   if (argc != 2) {
     std::fprintf(stderr, "usage: atama-help-shots <folder for the PNG files>\n");
     return 2;
