@@ -1,0 +1,172 @@
+#include "app/MainWindow.h"
+#include "app/Session.h"
+#include "app/WindowSwitcher.h"
+#include "help/HelpWindow.h"
+#include "platform/core/Clock.h"
+#include "platform/widgets/MessageBox.h"
+#include "support/TestSupport.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+int helpWindowCount() {
+  int count = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) count += w->isVisible() && w->objectName() == "frmHelp";
+  return count;
+}
+
+QWidget* shownWindow(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->isVisible() && w->objectName() == name) return w;
+  }
+  return nullptr;
+}
+
+void click(QWidget* window, const QString& button) {
+  QPushButton* b = window->findChild<QPushButton*>(button);
+  QVERIFY2(b, qPrintable(button));
+  QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void pressF1(QWidget* window) {
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window, Qt::Key_F1);
+}
+}  // namespace
+
+// Stands in for the desktop's viewer of a help file.
+class DesktopViewer : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> opened;
+ public Q_SLOTS:
+  void open(const QUrl& url) { opened << url; }
+};
+
+class HelpTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<testing::WorkingDir> m_dir;
+
+  app::MainWindow* mainWindow() {
+    app::MainWindow* main = app::showMainWindow();
+    main->show();
+    return main;
+  }
+
+ private Q_SLOTS:
+  void init() {
+    testing::resetRunState();
+    m_dir = std::make_unique<testing::WorkingDir>();
+    platform::Clock::setNow(QDateTime(QDate(2026, 12, 8), QTime(12, 0)));
+    platform::setMessageHandler([](const platform::MessageRequest&) { return platform::MsgResult::Ok; });
+    app::session().blnWelcomeShown = true;
+  }
+  void cleanup() {
+    QApplication::closeAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::closeAllWindows();  // a game's closing brings the main window back
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_dir.reset();
+    testing::resetRunState();
+  }
+
+  void everyPage_isCompiledIn_withItsPicture_andEveryLinkLeadsToAPage() {
+    static const QRegularExpression target(QStringLiteral("(?:src|href)=\"([^\":#]+)\""));
+    for (const help::HelpPage& page : help::helpPages()) {
+      QFile file(QStringLiteral(":/help/%1.html").arg(page.id));
+      QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page.id));
+      const QString html = QString::fromUtf8(file.readAll());
+      QVERIFY2(html.contains(QStringLiteral("images/%1.png").arg(page.id)), qPrintable(page.id));
+      for (const QRegularExpressionMatch& m : target.globalMatch(html)) {
+        QVERIFY2(QFile::exists(QStringLiteral(":/help/") + m.captured(1)), qPrintable(page.id + ": " + m.captured(1)));
+      }
+    }
+  }
+
+  void helpButton_opensTheOneHelpWindow_atThePageOfTheScreenOnShow_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("メイン") << "cmdMain" << "main";
+    QTest::newRow("並び替え") << "cmdBunseki" << "bunseki";
+    QTest::newRow("集計表示") << "cmdSyuukei" << "syuukei";
+    QTest::newRow("範囲指定") << "cmdTaijyu" << "taijyu";
+    QTest::newRow("全グラフ") << "cmdRentai" << "rentai";
+    QTest::newRow("カレンダー") << "cmdCale" << "cale";
+    QTest::newRow("一言日記") << "cmdMemo" << "memo";
+    QTest::newRow("編集") << "cmdSettei" << "settei";
+  }
+  void helpButton_opensTheOneHelpWindow_atThePageOfTheScreenOnShow() {
+    QFETCH(QString, screen);
+    QFETCH(QString, page);
+    app::MainWindow* main = mainWindow();
+    click(main, QStringLiteral("cmdBunseki"));
+    click(main, QStringLiteral("cmdHelp"));
+    click(main, screen);
+    click(main, QStringLiteral("cmdHelp"));
+    QCOMPARE(helpWindowCount(), 1);
+    QCOMPARE(help::HelpWindow::instance()->currentPage(), page);
+    QVERIFY(!help::HelpWindow::instance()->findChild<QObject*>(QStringLiteral("txtHelpPage"))
+                 ->property("plainText").toString().contains(QStringLiteral("まだありません")));
+  }
+
+  void f1_opensThePageOfTheScreen_andOfEveryGame_andLeavingAGameKeepsTheHelp_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("window");
+    for (int button = 1; button <= 7; ++button) {
+      static const char* const windows[] = {"frmG2", "frmG1", "frmG3", "frmG4", "frmG6", "frmG5", "frmG7"};
+      QTest::addRow("cmdG%d", button) << button << QString::fromLatin1(windows[button - 1]);
+    }
+  }
+  void f1_opensThePageOfTheScreen_andOfEveryGame_andLeavingAGameKeepsTheHelp() {
+    QFETCH(int, button);
+    QFETCH(QString, window);
+    app::MainWindow* main = mainWindow();
+    click(main, QStringLiteral("cmdCale"));
+    pressF1(main);
+    QCOMPARE(help::HelpWindow::instance()->currentPage(), QStringLiteral("cale"));
+
+    app::gameLauncher().open(button);
+    main->close();
+    QWidget* game = shownWindow(window);
+    QVERIFY(game);
+    pressF1(game);
+    QCOMPARE(helpWindowCount(), 1);
+    QCOMPARE(help::HelpWindow::instance()->currentPage(), window);
+    click(game, QStringLiteral("cmdEnd"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(helpWindowCount(), 1);
+  }
+
+  void helpFileOfTheEarlierProgram_opensInTheDesktopsViewer() {
+    QFile file(QStringLiteral("AtamaHelp.chm"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    DesktopViewer viewer;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
+    click(mainWindow(), QStringLiteral("cmdHelp"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(viewer.opened.size(), 1);
+    QVERIFY(viewer.opened[0].toLocalFile().endsWith(QStringLiteral("/AtamaHelp.chm")));
+    QCOMPARE(helpWindowCount(), 0);
+  }
+
+  void owari_closesEveryHelpWindow() {
+    app::MainWindow* main = mainWindow();
+    click(main, QStringLiteral("cmdHelp"));
+    QPointer<help::HelpWindow> shown = help::HelpWindow::instance();
+    QVERIFY(shown && shown->isVisible());
+    click(main, QStringLiteral("cmdOwari"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(shown.isNull());
+  }
+};
+
+QTEST_MAIN(HelpTest)
+#include "tst_help.moc"
