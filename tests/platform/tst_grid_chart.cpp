@@ -717,6 +717,25 @@ class TestGridChart : public QObject {
     QCOMPARE(chartOf(chart)->axes().size(), 2);  // the old axes went away
   }
 
+  void chartNewHeights_moveTheBarsOnShow_otherLabelsBuildItAnew() {
+    ChartControl chart;
+    chart.setChartData(chartData({"日", "月"}, {{"3", "5"}}));
+    chart.redrawNow();
+    const QBarSeries* shown = onlySeries<QBarSeries>(chart);
+    chart.setChartData(chartData({"日", "月"}, {{"300", ""}}));
+    chart.redrawNow();
+    QCOMPARE(onlySeries<QBarSeries>(chart), shown);
+    QCOMPARE(heights(chart), (QList<qreal>{300, 0}));
+    QVERIFY(valueAxis(chart)->max() > 300.0);
+    QCOMPARE(chartOf(chart)->axes().size(), 2);
+
+    chart.setChartData(chartData({"日", "火"}, {{"3", "5"}}));
+    chart.redrawNow();
+    QCOMPARE(heights(chart), (QList<qreal>{3, 5}));
+    QCOMPARE(qobject_cast<QBarCategoryAxis*>(chartOf(chart)->axes(Qt::Horizontal).value(0))->categories(),
+             (QStringList{"日", "火"}));
+  }
+
   void chartValueAxis_ticksAtRoundSteps_underAFixedTop_data() {
     QTest::addColumn<double>("largest");
     QTest::addColumn<double>("fixedTop");  // 0: none

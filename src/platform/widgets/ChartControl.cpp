@@ -285,11 +285,6 @@ void ChartControl::changed() {
 void ChartControl::rebuild() {
   m_dirty = false;
   QChart* chart = m_view->chart();
-  chart->removeAllSeries();
-  for (QAbstractAxis* axis : chart->axes()) {
-    chart->removeAxis(axis);
-    delete axis;
-  }
 
   const int points = rowCount();
   const int seriesCount = columnCount();
@@ -315,7 +310,6 @@ void ChartControl::rebuild() {
     }
   }
 
-  auto* valueAxis = new QValueAxis(chart);
   // Unless fixed, the axis runs from 0 (or the lowest negative value) to a little above the data.
   const bool flat = hi <= lo;
   if (flat) hi = lo + 1.0;
@@ -323,6 +317,19 @@ void ChartControl::rebuild() {
   const double minimum = m_axisMin.value_or(lo < 0.0 ? lo - room : 0.0);
   double maximum = m_axisMax.value_or(hi + room);
   if (maximum <= minimum) maximum = minimum + 1.0;
+
+  auto* pages = static_cast<QStackedLayout*>(layout());
+  if (moveBars(parsed, minimum, maximum)) {
+    pages->setCurrentWidget(anyPoint ? static_cast<QWidget*>(m_view) : m_noData);
+    return;
+  }
+  chart->removeAllSeries();
+  for (QAbstractAxis* axis : chart->axes()) {
+    chart->removeAxis(axis);
+    delete axis;
+  }
+  m_barLabels.reset();
+  auto* valueAxis = new QValueAxis(chart);
   setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value());
   valueAxis->setLabelsFont(font());
   valueAxis->setTitleFont(font());
@@ -350,6 +357,7 @@ void ChartControl::rebuild() {
       series->barSets().at(k)->setColor(kSeriesColors[k]);
       series->barSets().at(k)->setBorderColor(kSeriesColors[k]);
     }
+    m_barLabels = m_data.labels;
   } else {
     auto* pointAxis = new QValueAxis(chart);
     pointAxis->setLabelFormat(QStringLiteral("%d"));
@@ -392,8 +400,37 @@ void ChartControl::rebuild() {
   chart->legend()->setVisible(named);
   // A line with a point in every pixel column gains nothing from smoothing but its cost.
   m_view->setRenderHint(QPainter::Antialiasing, !anyDense);
-  auto* pages = static_cast<QStackedLayout*>(layout());
   pages->setCurrentWidget(anyPoint ? static_cast<QWidget*>(m_view) : m_noData);
+}
+
+// New heights for the bars on show, when nothing else about them changed: building the
+// chart anew costs far more than moving its bars.
+bool ChartControl::moveBars(const std::vector<std::vector<std::optional<double>>>& heights, double minimum,
+                            double maximum) {
+  if (m_kind != Kind::Bar || !m_barLabels || *m_barLabels != m_data.labels) return false;
+  QChart* chart = m_view->chart();
+  const QList<QAbstractSeries*> shown = chart->series();
+  auto* series = shown.size() == 1 ? qobject_cast<QBarSeries*>(shown.front()) : nullptr;
+  const QList<QAbstractAxis*> vertical = chart->axes(Qt::Vertical);
+  auto* valueAxis = vertical.size() == 1 ? qobject_cast<QValueAxis*>(vertical.front()) : nullptr;
+  if (!series || !valueAxis || series->count() != qsizetype(heights.size()) || valueAxis->titleText() != m_valueTitle) {
+    return false;
+  }
+  const QList<QBarSet*> sets = series->barSets();
+  for (qsizetype k = 0; k < sets.size(); ++k) {
+    const QString name = k < m_seriesNames.size() ? m_seriesNames[k] : QString();
+    if (sets[k]->count() != rowCount() || sets[k]->label() != name) return false;
+  }
+  // Wider value labels narrow the plot, and fewer category labels may then fit.
+  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value());
+  if (labelStep(plotWidth(valueAxis)) != m_labelStep) return false;
+  for (qsizetype k = 0; k < sets.size(); ++k) {
+    for (int i = 0; i < rowCount(); ++i) {
+      const double height = heights[size_t(k)][size_t(i)].value_or(0.0);
+      if (sets[k]->at(i) != height) sets[k]->replace(i, height);
+    }
+  }
+  return true;
 }
 
 double ChartControl::plotWidth(const QValueAxis* valueAxis) const {

@@ -66,6 +66,7 @@ class ChartControl : public QWidget {
  private:
   void changed();
   void rebuild();
+  bool moveBars(const std::vector<std::vector<std::optional<double>>>& heights, double minimum, double maximum);
   // The plot's width beside a value axis: as last laid out, else as expected.
   double plotWidth(const QValueAxis* valueAxis) const;
   // Show every how many-th row label so that each is shown in full.
@@ -82,6 +83,7 @@ class ChartControl : public QWidget {
   QStringList m_seriesNames;
   QString m_valueTitle;
   int m_labelStep = 0;  // of the labels drawn; 0 when there are none
+  std::optional<QStringList> m_barLabels;  // of the bars on show
   double m_laidOutWidth = 0;
   bool m_dirty = true;
   bool m_rebuildQueued = false;
