@@ -178,9 +178,14 @@ std::optional<RecordTable> RecordTable::extended(QByteArray bytes) const {
   const qsizetype from = m_bytes.size();
   // A last line without its line end may have been completed: that is not an append.
   if (from == 0 || !m_bytes.endsWith('\n') || !bytes.startsWith(m_bytes)) return std::nullopt;
-  RecordTable table = *this;
+  RecordTable table;
   table.m_bytes = std::move(bytes);
+  table.m_texts = m_texts;
+  table.m_unreadable = m_unreadable;
+  table.m_lineCount = m_lineCount;
+  // Room for the new lines before the copy, so that the entries are copied only once.
   table.m_entries.reserve(m_entries.size() + size_t((table.m_bytes.size() - from) / 48) + 1);
+  table.m_entries.assign(m_entries.cbegin(), m_entries.cend());
   TableBuilder(table).addLines(from);
   return table;
 }
