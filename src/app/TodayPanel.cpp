@@ -39,16 +39,16 @@ QLabel* pictureLabel(Face face, const QString& name, QWidget* parent) {
 // The days of the table that have plays, each once.
 QList<QDate> playDays(const records::RecordTable& table) {
   QList<QDate> days;
-  QSet<QString> seen;
+  QSet<QDate> seen;
   QString previous;
   for (qsizetype i = 0; i < table.size(); ++i) {
     const QAnyStringView date = table.date(i);
     if (QAnyStringView::equal(date, previous)) continue;  // plays of a day mostly follow one another
     previous = date.toString();
-    if (seen.contains(previous)) continue;
-    seen.insert(previous);
-    const QDate day = QDate::fromString(previous, QStringLiteral("yyyy/MM/dd"));
-    if (day.isValid()) days << day;
+    const QDate day = records::parseRecordDate(previous);
+    if (!day.isValid() || seen.contains(day)) continue;
+    seen.insert(day);
+    days << day;
   }
   return days;
 }
