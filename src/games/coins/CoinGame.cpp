@@ -61,14 +61,7 @@ GameProfile CoinGame::profile() {
       {HistoryField::Accuracy, QStringLiteral("正解率"), 860}, {HistoryField::Speed, QStringLiteral("秒当たり"), 980},
       {HistoryField::Seconds, QStringLiteral("秒数"), 980},    {HistoryField::Operation, QStringLiteral("Ｍ"), 360, true},
   };
-  p.graphButtons = {
-      {QStringLiteral("cmdByou"), QStringLiteral("秒当たり"), {HistoryField::Speed}},
-      {QStringLiteral("cmdRitu"), QStringLiteral("正解率"), {HistoryField::Accuracy}},
-      {QStringLiteral("cmdKaitou"), QStringLiteral("答数"), {HistoryField::Ok, HistoryField::Ng}},
-      {QStringLiteral("cmdPByou"), QStringLiteral("秒数"), {HistoryField::Seconds}},
-      {QStringLiteral("cmdMoji"), QStringLiteral("字数"), {HistoryField::Keystrokes}},
-      {QStringLiteral("cmdJisyo"), QStringLiteral("予備"), {HistoryField::Answers}},
-  };
+  p.graphButtons = sixGraphButtons(QStringLiteral("字数"));
   // The history keeps the number of coins; its filter comes first, as the game's mode.
   p.operationFilterName = QStringLiteral("cboHide2");
   p.operations = coinCountItems();

@@ -47,4 +47,28 @@ struct GameProfile {
   QString historyFile() const { return itemName + QStringLiteral("履歴.txt"); }
 };
 
+// The history most games keep: date, time, answers, right, wrong, keystrokes, accuracy,
+// speed and seconds, with their headers and widths.
+inline HistoryLayout keystrokeHistory() {
+  return {
+      {HistoryField::Date, QStringLiteral("日付"), 1400},     {HistoryField::Time, QStringLiteral("時間"), 1000},
+      {HistoryField::Answers, QStringLiteral("答数"), 600},   {HistoryField::Ok, QStringLiteral("ＯＫ"), 600},
+      {HistoryField::Ng, QStringLiteral("ＮＧ"), 600},        {HistoryField::Keystrokes, QStringLiteral("文字数"), 755},
+      {HistoryField::Accuracy, QStringLiteral("正解率"), 880}, {HistoryField::Speed, QStringLiteral("秒当たり"), 980},
+      {HistoryField::Seconds, QStringLiteral("秒数"), 1025},
+  };
+}
+
+// The six graph buttons of most games; the keystrokes button's caption differs among them.
+inline std::vector<GraphButton> sixGraphButtons(const QString& keystrokesCaption) {
+  return {
+      {QStringLiteral("cmdByou"), QStringLiteral("秒当たり"), {HistoryField::Speed}},
+      {QStringLiteral("cmdRitu"), QStringLiteral("正解率"), {HistoryField::Accuracy}},
+      {QStringLiteral("cmdKaitou"), QStringLiteral("答数"), {HistoryField::Ok, HistoryField::Ng}},
+      {QStringLiteral("cmdPByou"), QStringLiteral("秒数"), {HistoryField::Seconds}},
+      {QStringLiteral("cmdMoji"), keystrokesCaption, {HistoryField::Keystrokes}},
+      {QStringLiteral("cmdJisyo"), QStringLiteral("予備"), {HistoryField::Answers}},
+  };
+}
+
 }  // namespace games

@@ -54,21 +54,8 @@ GameProfile ReverseGame::profile() {
   p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan, SettingField::Mode, SettingField::AutoSave};
   p.defaults.kaisu = 20;
   p.defaults.jikan = 60;
-  p.history = {
-      {HistoryField::Date, QStringLiteral("日付"), 1400},     {HistoryField::Time, QStringLiteral("時間"), 1000},
-      {HistoryField::Answers, QStringLiteral("答数"), 600},   {HistoryField::Ok, QStringLiteral("ＯＫ"), 600},
-      {HistoryField::Ng, QStringLiteral("ＮＧ"), 600},        {HistoryField::Keystrokes, QStringLiteral("文字数"), 755},
-      {HistoryField::Accuracy, QStringLiteral("正解率"), 880}, {HistoryField::Speed, QStringLiteral("秒当たり"), 980},
-      {HistoryField::Seconds, QStringLiteral("秒数"), 1025},
-  };
-  p.graphButtons = {
-      {QStringLiteral("cmdByou"), QStringLiteral("秒当たり"), {HistoryField::Speed}},
-      {QStringLiteral("cmdRitu"), QStringLiteral("正解率"), {HistoryField::Accuracy}},
-      {QStringLiteral("cmdKaitou"), QStringLiteral("答数"), {HistoryField::Ok, HistoryField::Ng}},
-      {QStringLiteral("cmdPByou"), QStringLiteral("秒数"), {HistoryField::Seconds}},
-      {QStringLiteral("cmdMoji"), QStringLiteral("字数"), {HistoryField::Keystrokes}},
-      {QStringLiteral("cmdJisyo"), QStringLiteral("予備"), {HistoryField::Answers}},
-  };
+  p.history = keystrokeHistory();
+  p.graphButtons = sixGraphButtons(QStringLiteral("字数"));
   p.playAreaSize = QSize(twipsToPx(kRightEdgeTwips - kFirstLeft) + 2 * kInsetPx, 290);
   return p;
 }
