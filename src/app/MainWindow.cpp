@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QApplication>
 #include <QFrame>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -384,7 +385,15 @@ void MainWindow::cmdG_Click(int button) {
   if (!m_games.available || !m_games.available(button)) return;
   session().windowPos = pos();
   m_games.open(button);
+  m_leavingForGame = true;
   close();
+}
+
+// Closed from its title bar, the window ends the program as "終了" does; the help would
+// otherwise keep it running.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!m_leavingForGame) help::HelpWindow::closeAll();
+  QWidget::closeEvent(event);
 }
 
 // A help file of the earlier program, where one is kept, still opens in the desktop's viewer.

@@ -80,6 +80,7 @@ class MainWindow : public QWidget {
  protected:
   bool focusNextPrevChild(bool next) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildButtons();
@@ -96,6 +97,7 @@ class MainWindow : public QWidget {
   QString m_colWidthKoumoku;
   QString m_colWidthSyoukei;
   bool m_loading = false;
+  bool m_leavingForGame = false;  // closing to open a game, not ending the program
 
   QWidget* m_content = nullptr;
   TodayPanel* m_today = nullptr;

@@ -132,8 +132,8 @@ class HelpTest : public QObject {
     pressF1(main);
     QCOMPARE(help::HelpWindow::instance()->currentPage(), QStringLiteral("cale"));
 
-    app::gameLauncher().open(button);
-    main->close();
+    click(main, QStringLiteral("cmdGame"));
+    click(main, QStringLiteral("cmdG%1").arg(button));
     QWidget* game = shownWindow(window);
     QVERIFY(game);
     pressF1(game);
@@ -157,12 +157,22 @@ class HelpTest : public QObject {
     QCOMPARE(helpWindowCount(), 0);
   }
 
-  void owari_closesEveryHelpWindow() {
+  void owari_orClosingTheMainWindow_closesEveryHelpWindow_data() {
+    QTest::addColumn<bool>("owari");
+    QTest::newRow("終了") << true;
+    QTest::newRow("title bar") << false;
+  }
+  void owari_orClosingTheMainWindow_closesEveryHelpWindow() {
+    QFETCH(bool, owari);
     app::MainWindow* main = mainWindow();
     click(main, QStringLiteral("cmdHelp"));
     QPointer<help::HelpWindow> shown = help::HelpWindow::instance();
     QVERIFY(shown && shown->isVisible());
-    click(main, QStringLiteral("cmdOwari"));
+    if (owari) {
+      click(main, QStringLiteral("cmdOwari"));
+    } else {
+      main->close();
+    }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(shown.isNull());
   }
