@@ -131,7 +131,7 @@ void BlockGame::onPlayBegins() {
 
 void BlockGame::txtKaitou_Change() {
   const QString text = m_txtKaitou->text();
-  if (text.isEmpty() || m_judging) return;
+  if (text.isEmpty() || showingWrongAnswer()) return;
   if (startButton()->isEnabled()) {
     clearAnswers();
     startButton()->setFocus();
@@ -140,19 +140,10 @@ void BlockGame::txtKaitou_Change() {
   const Judgement judgement = judge(text, expectedSum(m_board, m_cboMode->currentText().toInt()));
   if (!judgement.complete) return;
 
-  recordAnswer(judgement.right, judgement.keystrokes);
-  if (judgement.right) {
-    nextQuestion();
-    return;
-  }
-  // Typing on during the flash must not judge the same answer twice.
-  m_judging = true;
-  setPlayAreaColour(QColor(255, 0, 0));
-  after(150, [this] {
-    setPlayAreaColour(platform::ColorButton::buttonFace());
-    nextQuestion();
-    m_judging = false;
-  });
+  answerJudged(
+      judgement.right, judgement.keystrokes, 150,
+      [this](bool on) { setPlayAreaColour(on ? QColor(255, 0, 0) : platform::ColorButton::buttonFace()); },
+      [this] { nextQuestion(); });
 }
 
 void BlockGame::nextQuestion() {

@@ -46,7 +46,6 @@ class BlockGame : public GameWindow {
   QLineEdit* m_txtKaitou = nullptr;
   Board m_board;
   int m_intRetsu = 3;
-  bool m_judging = false;
 };
 
 }  // namespace games::block

@@ -132,7 +132,7 @@ void ClockGame::onPlayBegins() {
 
 void ClockGame::txtKaitou_Change() {
   const QString text = m_txtKaitou->text();
-  if (text.isEmpty() || m_judging) return;
+  if (text.isEmpty() || showingWrongAnswer()) return;
   // Only a running play takes answers.
   if (!playEngine().blnPlay()) {
     clearAnswers();
@@ -142,19 +142,9 @@ void ClockGame::txtKaitou_Change() {
   const Judgement judgement = judge(text, m_question.strSeikai);
   if (!judgement.complete) return;
 
-  recordAnswer(judgement.right, judgement.keystrokes);
-  if (judgement.right) {
-    nextQuestion();
-    return;
-  }
-  // Typing on during the flash must not judge the same answer twice.
-  m_judging = true;
-  setClockColour(kWrong);
-  after(150, [this] {
-    setClockColour(kClockFace);
-    m_judging = false;
-    nextQuestion();
-  });
+  answerJudged(
+      judgement.right, judgement.keystrokes, 150, [this](bool on) { setClockColour(on ? kWrong : kClockFace); },
+      [this] { nextQuestion(); });
 }
 
 // A new question while the play runs; the last one stays on show once it is over.

@@ -42,7 +42,6 @@ class ClockGame : public GameWindow {
   std::array<QRadioButton*, 3> m_optTani1{};
   Question m_question;
   int m_intTani = 1;
-  bool m_judging = false;
 };
 
 }  // namespace games::clock

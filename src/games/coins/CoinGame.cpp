@@ -179,7 +179,7 @@ void CoinGame::onPlayBegins() {
 
 void CoinGame::txtKaitou_Change() {
   const QString text = m_txtKaitou->text();
-  if (text.isEmpty() || m_judging) return;
+  if (text.isEmpty() || showingWrongAnswer()) return;
   // Only a running play takes answers; the coins on show before it are a preview.
   if (!playEngine().blnPlay()) {
     clearAnswers();
@@ -189,19 +189,9 @@ void CoinGame::txtKaitou_Change() {
   const Judgement judgement = judge(text, m_question.intGoukei);
   if (!judgement.complete) return;
 
-  recordAnswer(judgement.right, judgement.keystrokes);
-  if (judgement.right) {
-    nextQuestion();
-    return;
-  }
-  // Typing on during the flash must not judge the same answer twice.
-  m_judging = true;
-  m_shpBase->setFillColor(kWrong);
-  after(150, [this] {
-    m_shpBase->setFillColor(kBase);
-    m_judging = false;
-    nextQuestion();
-  });
+  answerJudged(
+      judgement.right, judgement.keystrokes, 150, [this](bool on) { m_shpBase->setFillColor(on ? kWrong : kBase); },
+      [this] { nextQuestion(); });
 }
 
 // New coins while the play runs; the last coins stay on show once it is over.

@@ -57,7 +57,6 @@ class CoinGame : public GameWindow {
   std::array<int, 6> m_intKouka{};
   Question m_question;
   int m_intHide = 5;
-  bool m_judging = false;
 };
 
 }  // namespace games::coins

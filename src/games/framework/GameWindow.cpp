@@ -454,6 +454,23 @@ void GameWindow::cmdStart_Click() {
 
 void GameWindow::recordAnswer(bool right, int keystrokes) { m_engine.answer(right, keystrokes); }
 
+void GameWindow::answerJudged(bool right, int keystrokes, int flashMs, const std::function<void(bool on)>& flash,
+                              const std::function<void()>& next) {
+  recordAnswer(right, keystrokes);
+  if (right) {
+    next();
+    return;
+  }
+  // Typing on during the flash must not judge the same answer twice.
+  m_showingWrong = true;
+  flash(true);
+  after(flashMs, [this, flash, next] {
+    flash(false);
+    m_showingWrong = false;
+    next();
+  });
+}
+
 void GameWindow::cmdHozon_Click() {
   if (m_engine.answersGiven() == 0 || m_engine.blnPlay() || m_engine.blnStart()) return;
   // Saving a play twice is allowed, but it counts the play twice in every total.

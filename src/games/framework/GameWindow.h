@@ -102,6 +102,11 @@ class GameWindow : public QWidget {
   void SAVE_SETTEI();
   // A judged answer: counts it and may end the play.
   void recordAnswer(bool right, int keystrokes);
+  // The same for an answer typed into one box: a right one goes on to `next` at once, a
+  // wrong one after `flash(true)` showed it for flashMs, while nothing typed is judged.
+  void answerJudged(bool right, int keystrokes, int flashMs, const std::function<void(bool on)>& flash,
+                    const std::function<void()>& next);
+  bool showingWrongAnswer() const { return m_showingWrong; }
   int answersPerPlay() const;  // the number shown in cboKaisu
   // Chooses a number in cboKaisu as the player would.
   void setAnswersPerPlay(int count);
@@ -172,6 +177,7 @@ class GameWindow : public QWidget {
   QLabel* m_lblByou = nullptr;
   QLabel* m_lblHozon = nullptr;  // what became of the last save
   bool m_playSaved = false;
+  bool m_showingWrong = false;
   bool m_figuresLive = true;
 
   int m_sideX = 0;
