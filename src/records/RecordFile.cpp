@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace records {
@@ -45,6 +46,72 @@ bool plausibleSeconds(float seconds, QByteArrayView text) {
   return exact && std::fabs(*exact) <= kMaxSeconds;
 }
 
+// No byte above 0x7F; eight bytes at a time, as most fields are plain ASCII.
+bool isAscii(QByteArrayView bytes) {
+  const char* p = bytes.data();
+  qsizetype n = bytes.size();
+  quint64 any = 0;
+  for (; n >= 8; p += 8, n -= 8) {
+    quint64 word;
+    std::memcpy(&word, p, sizeof word);
+    any |= word;
+  }
+  for (; n > 0; --n) any |= quint8(*p++);
+  return (any & 0x8080808080808080u) == 0;
+}
+
+// The quoted field at p, which must be a quote: its bytes up to the closing quote; p then
+// stands behind that quote. False when p is no quote or the quote is not closed.
+bool quotedAt(const char*& p, const char* end, platform::seq::Field& field) {
+  if (p == end || *p != '"') return false;
+  const char* begin = p + 1;
+  const auto* close = static_cast<const char*>(std::memchr(begin, '"', size_t(end - begin)));
+  if (!close) return false;
+  field.bytes = QByteArrayView(begin, close - begin);
+  field.quoted = true;
+  p = close + 1;
+  return true;
+}
+
+bool commaAt(const char*& p, const char* end) {
+  if (p == end || *p != ',') return false;
+  ++p;
+  return true;
+}
+
+// The line shape games and the main window write, "date","time","item",seconds,"diary",
+// with "" or nothing after the last comma, read without the general splitter's byte-by-byte
+// loop. Any other shape (blanks, quoted seconds, other field counts, stray quotes) returns
+// false and is left to the general splitter, which gives the same fields for this shape.
+// The ASCII flags are left to the caller, which needs them only for some fields.
+bool splitCommonShape(QByteArrayView line, std::array<platform::seq::Field, kFieldCount>& fields) {
+  const char* p = line.data();
+  const char* const end = p + line.size();
+  for (int i = 0; i < 3; ++i) {
+    if (!quotedAt(p, end, fields[size_t(i)]) || !commaAt(p, end)) return false;
+  }
+  const auto* comma = static_cast<const char*>(std::memchr(p, ',', size_t(end - p)));
+  if (!comma || comma == p) return false;
+  const QByteArrayView seconds(p, comma - p);
+  // Blanks and quotes are the general splitter's business.
+  if (seconds.contains('"') || seconds.front() == ' ' || seconds.front() == '\t' || seconds.back() == ' ' ||
+      seconds.back() == '\t') {
+    return false;
+  }
+  fields[3] = {seconds, false, true};
+  p = comma + 1;
+  if (!quotedAt(p, end, fields[4]) || !commaAt(p, end)) return false;
+  if (p == end) {
+    fields[5] = {QByteArrayView(end, 0), false, true};
+    return true;
+  }
+  if (end - p == 2 && p[0] == '"' && p[1] == '"') {
+    fields[5] = {QByteArrayView(p + 1, 0), true, true};
+    return true;
+  }
+  return false;
+}
+
 // One text field in its quotes, appended in code page 932. A line break would split the
 // record, so such a text is refused like one the code page cannot hold.
 [[nodiscard]] QString appendQuoted(QByteArray& out, QStringView text) {
@@ -66,7 +133,9 @@ bool plausibleSeconds(float seconds, QByteArrayView text) {
 class TableBuilder {
  public:
   // A table that already holds lines keeps its texts; a new one starts with the item names.
-  explicit TableBuilder(RecordTable& table) : m_table(table) {
+  // Without the shortcut every line goes through the general splitter, for tests that
+  // compare the two.
+  explicit TableBuilder(RecordTable& table, bool shortcut = true) : m_table(table), m_shortcut(shortcut) {
     if (m_table.m_texts.empty()) m_table.m_texts.assign(itemNames().begin(), itemNames().end());
   }
 
@@ -126,16 +195,22 @@ class TableBuilder {
   }
 
   bool parse(QByteArrayView line, RecordTable::Entry& entry) {
-    if (!platform::seq::splitLine(line, m_fields) || m_fields.size() != kFieldCount) return false;
+    const platform::seq::Field* fields = m_common.data();
+    if (m_shortcut && splitCommonShape(line, m_common)) {
+      for (size_t i : {0, 1, 2, 4}) m_common[i].ascii = isAscii(m_common[i].bytes);
+    } else {
+      if (!platform::seq::splitLine(line, m_fields) || m_fields.size() != kFieldCount) return false;
+      fields = m_fields.data();
+    }
     // An unquoted field comes without blanks around it already.
-    const QByteArrayView secondsText = m_fields[3].quoted ? withoutBlanks(m_fields[3].bytes) : m_fields[3].bytes;
+    const QByteArrayView secondsText = fields[3].quoted ? withoutBlanks(fields[3].bytes) : fields[3].bytes;
     const std::optional<float> seconds = platform::seq::parseFloat(secondsText);
     if (!seconds || !plausibleSeconds(*seconds, secondsText)) return false;
     entry.seconds = *seconds;
     entry.secondsAt = offsetOf(secondsText);
     entry.secondsSize = quint32(secondsText.size());
-    return text(m_fields[0], entry.date) && text(m_fields[1], entry.time) && item(m_fields[2], entry) &&
-           text(m_fields[4], entry.diary) && text(m_fields[5], entry.reserved);
+    return text(fields[0], entry.date) && text(fields[1], entry.time) && item(fields[2], entry) &&
+           text(fields[4], entry.diary) && text(fields[5], entry.reserved);
   }
 
   bool item(const platform::seq::Field& field, RecordTable::Entry& entry) {
@@ -162,15 +237,21 @@ class TableBuilder {
   }
 
   RecordTable& m_table;
+  bool m_shortcut = true;
   std::array<Slot, kSlots> m_slots;
+  std::array<platform::seq::Field, kFieldCount> m_common;
   platform::seq::Fields m_fields;
 };
 
-RecordTable RecordTable::parse(QByteArray bytes) {
+RecordTable RecordTable::parse(QByteArray bytes) { return parse(std::move(bytes), true); }
+
+RecordTable RecordTable::parseWithGeneralSplitter(QByteArray bytes) { return parse(std::move(bytes), false); }
+
+RecordTable RecordTable::parse(QByteArray bytes, bool shortcut) {
   RecordTable table;
   table.m_bytes = std::move(bytes);
   table.m_entries.reserve(size_t(table.m_bytes.size() / 48) + 1);  // lines are rarely shorter
-  TableBuilder(table).addLines(0);
+  TableBuilder(table, shortcut).addLines(0);
   return table;
 }
 

@@ -50,6 +50,8 @@ class RecordTable {
 
   // Builds the table from the file's bytes, which it keeps.
   [[nodiscard]] static RecordTable parse(QByteArray bytes);
+  // The same table read without the shortcut for the common line shape, for tests.
+  [[nodiscard]] static RecordTable parseWithGeneralSplitter(QByteArray bytes);
   // The same as parse(bytes) when bytes are this table's bytes with whole lines appended,
   // as a game appends a play: only the new lines are read. Otherwise nothing.
   [[nodiscard]] std::optional<RecordTable> extended(QByteArray bytes) const;
@@ -65,6 +67,8 @@ class RecordTable {
   friend class TableBuilder;
 
   static constexpr quint32 kNotInFile = 0xFFFFFFFF;
+
+  static RecordTable parse(QByteArray bytes, bool shortcut);
 
   // A field: where its bytes stand in the file (inside its quotes), and whether its text is
   // those ASCII bytes themselves (pool < 0) or decoded into the pool. A text the program

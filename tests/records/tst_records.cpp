@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <limits>
+#include <random>
 
 using namespace records;
 using testing::fileBytes;
@@ -356,6 +357,56 @@ class RecordFileTest : public QObject {
     QCOMPARE(sharedRecords().table->serialize().bytes, RecordTable::parse(fileBytes(kRecordFileName)).serialize().bytes);
     QCOMPARE(emptyRecords(), QString());
     QVERIFY(sharedRecords().table->isEmpty());
+  }
+
+  // Lines in and around the common shape, varied at random: the shortcut for that shape
+  // must read every one of them as the general splitter does.
+  void commonLineShortcut_readsEveryLineAsTheGeneralSplitter() {
+    const QList<QByteArray> texts = {"", "2024/05/01", "21:03:07", sjis("表計算"), sjis("ブロック計算"),
+                                     sjis("答数 : 20"), "a,b", " x ", "\x82", kTwins + kControls,
+                                     QByteArray(300, 'z') + sjis("長い")};
+    const QList<QByteArray> numbers = {"42.5", ".5", "7", "1E+07", "abc", " 12.25 ", "", "-3.5", "10000000.5",
+                                       "nan", "1e30", "12\t", "60 ", "\t5", "4\"2"};
+    const QList<QByteArray> lastFields = {"", "", "\"\"", "\"\"", "\"\"x", "\"x\"", " \"\"", "\"\" ", ",", "\"\",\"\""};
+    const QByteArray noise("\",\r \t\x82\x81" "a");
+    std::mt19937 random(20240501);
+    auto below = [&](qsizetype n) { return qsizetype(random() % quint32(n)); };
+    auto quoted = [&](QByteArray& line) {
+      line += '"';
+      line += QByteArray(below(20), 'q');  // moves the texts across eight-byte boundaries
+      line += texts[below(texts.size())];
+      line += "\",";
+    };
+    QByteArray file;
+    for (int i = 0; i < 3000; ++i) {
+      QByteArray line;
+      for (int field = 0; field < 3; ++field) quoted(line);
+      line += numbers[below(numbers.size())];
+      line += ',';
+      quoted(line);
+      line += lastFields[below(lastFields.size())];
+      for (qsizetype changes = below(4) - 1; changes > 0; --changes) {
+        const qsizetype at = below(line.size() + 1);
+        if (below(2)) {
+          line.insert(at, noise[below(noise.size())]);
+        } else if (at < line.size()) {
+          line.remove(at, 1);
+        }
+      }
+      file += line + (below(8) ? "\r\n" : "\n");
+    }
+    file.chop(2);  // a last line without its line end
+
+    const RecordTable fast = RecordTable::parse(file);
+    const RecordTable general = RecordTable::parseWithGeneralSplitter(file);
+    QVERIFY(fast.size() > 600 && fast.unreadableLineCount() > 600);  // both kinds, many of each
+    QCOMPARE(fast.size(), general.size());
+    QCOMPARE(fast.unreadableLineCount(), general.unreadableLineCount());
+    for (qsizetype i = 0; i < fast.size(); ++i) {
+      QCOMPARE(fast.record(i), general.record(i));
+      QCOMPARE(fast.itemIndex(i), general.itemIndex(i));
+    }
+    QCOMPARE(fast.serialize().bytes, general.serialize().bytes);
   }
 
   void tableHoldsFarMoreThan32766Records() {
