@@ -7,9 +7,11 @@
 #include "records/GameItems.h"
 
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -46,61 +48,84 @@ bool plausibleSeconds(float seconds, QByteArrayView text) {
   return exact && std::fabs(*exact) <= kMaxSeconds;
 }
 
-// No byte above 0x7F; eight bytes at a time, as most fields are plain ASCII.
-bool isAscii(QByteArrayView bytes) {
-  const char* p = bytes.data();
-  qsizetype n = bytes.size();
-  quint64 any = 0;
-  for (; n >= 8; p += 8, n -= 8) {
-    quint64 word;
-    std::memcpy(&word, p, sizeof word);
-    any |= word;
-  }
-  for (; n > 0; --n) any |= quint8(*p++);
-  return (any & 0x8080808080808080u) == 0;
+constexpr quint64 kOnes = 0x0101010101010101u;
+constexpr quint64 kHighBits = 0x8080808080808080u;
+
+// The high bit of every byte of word equal to c. Only the lowest one is exact (a borrow may
+// mark a byte above it), and only the lowest one is used.
+quint64 bytesEqual(quint64 word, char c) {
+  const quint64 x = word ^ (kOnes * quint8(c));
+  return (x - kOnes) & ~x & kHighBits;
 }
 
-// The quoted field at p, which must be a quote: its bytes up to the closing quote; p then
-// stands behind that quote. False when p is no quote or the quote is not closed.
+// The first c from p on, or nullptr; every byte before it is ORed into seen, so that one
+// pass also tells whether a field is plain ASCII. Eight bytes at a time: fields are short,
+// and a call to memchr per field costs more than it saves.
+const char* findByte(const char* p, const char* end, char c, quint64& seen) {
+  for (; end - p >= 8; p += 8) {
+    const quint64 word = qFromLittleEndian<quint64>(p);
+    if (const quint64 hit = bytesEqual(word, c)) {
+      const int before = std::countr_zero(hit) / 8;
+      seen |= word & ((quint64(1) << (8 * before)) - 1);
+      return p + before;
+    }
+    seen |= word;
+  }
+  for (; p < end; ++p) {
+    if (*p == c) return p;
+    seen |= quint8(*p);
+  }
+  return nullptr;
+}
+
+// The quoted field at p, which must start with a quote, and the comma after it; p then
+// stands behind the comma.
 bool quotedAt(const char*& p, const char* end, platform::seq::Field& field) {
   if (p == end || *p != '"') return false;
-  const char* begin = p + 1;
-  const auto* close = static_cast<const char*>(std::memchr(begin, '"', size_t(end - begin)));
-  if (!close) return false;
-  field.bytes = QByteArrayView(begin, close - begin);
-  field.quoted = true;
-  p = close + 1;
+  quint64 seen = 0;
+  const char* close = findByte(p + 1, end, '"', seen);
+  if (!close || close + 1 == end || close[1] != ',') return false;
+  field = {QByteArrayView(p + 1, close - p - 1), true, (seen & kHighBits) == 0};
+  p = close + 2;
   return true;
 }
 
-bool commaAt(const char*& p, const char* end) {
-  if (p == end || *p != ',') return false;
-  ++p;
+// Equal bytes. Inline, a word at a time: the texts compared are short, mostly of different
+// lengths, and a library call per comparison shows in the time of a read.
+bool sameBytes(QByteArrayView a, QByteArrayView b) {
+  const qsizetype n = a.size();
+  if (n != b.size()) return false;
+  qsizetype i = 0;
+  for (; n - i >= 8; i += 8) {
+    if (qFromLittleEndian<quint64>(a.data() + i) != qFromLittleEndian<quint64>(b.data() + i)) return false;
+  }
+  for (; i < n; ++i) {
+    if (a[i] != b[i]) return false;
+  }
   return true;
 }
 
 // The line shape games and the main window write, "date","time","item",seconds,"diary",
-// with "" or nothing after the last comma, read without the general splitter's byte-by-byte
-// loop. Any other shape (blanks, quoted seconds, other field counts, stray quotes) returns
-// false and is left to the general splitter, which gives the same fields for this shape.
-// The ASCII flags are left to the caller, which needs them only for some fields.
+// with "" or nothing after the last comma, read in one pass without the general splitter's
+// byte-by-byte loop. Any other shape (blanks, quoted seconds, other field counts, stray
+// quotes) returns false and is left to the general splitter, which gives the same fields
+// for this shape.
 bool splitCommonShape(QByteArrayView line, std::array<platform::seq::Field, kFieldCount>& fields) {
   const char* p = line.data();
   const char* const end = p + line.size();
-  for (int i = 0; i < 3; ++i) {
-    if (!quotedAt(p, end, fields[size_t(i)]) || !commaAt(p, end)) return false;
+  for (size_t i = 0; i < 3; ++i) {
+    if (!quotedAt(p, end, fields[i])) return false;
   }
-  const auto* comma = static_cast<const char*>(std::memchr(p, ',', size_t(end - p)));
+  quint64 seen = 0;
+  const char* comma = findByte(p, end, ',', seen);
   if (!comma || comma == p) return false;
-  const QByteArrayView seconds(p, comma - p);
-  // Blanks and quotes are the general splitter's business.
-  if (seconds.contains('"') || seconds.front() == ' ' || seconds.front() == '\t' || seconds.back() == ' ' ||
-      seconds.back() == '\t') {
-    return false;
-  }
-  fields[3] = {seconds, false, true};
+  // Blanks around the number are the general splitter's business. A quote in it makes no
+  // number, as it makes no line for the general splitter.
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  if (blank(*p) || blank(comma[-1])) return false;
+  fields[3] = {QByteArrayView(p, comma - p), false, true};
   p = comma + 1;
-  if (!quotedAt(p, end, fields[4]) || !commaAt(p, end)) return false;
+  if (!quotedAt(p, end, fields[4])) return false;
   if (p == end) {
     fields[5] = {QByteArrayView(end, 0), false, true};
     return true;
@@ -147,13 +172,14 @@ class TableBuilder {
 
  private:
   void addLine(QByteArrayView line, qsizetype number) {
-    RecordTable::Entry entry;
+    // Filled in place: copying the entry in afterwards costs as much as reading the line.
+    RecordTable::Entry& entry = m_table.m_entries.emplace_back();
     // Beyond 2 GiB offsets and line numbers no longer fit an entry; such lines are only kept.
     const bool placeable = line.data() + line.size() - m_table.m_bytes.constData() < kMaxOffset;
     if (placeable && parse(line, entry)) {
       entry.line = qint32(number);
-      m_table.m_entries.push_back(entry);
     } else {
+      m_table.m_entries.pop_back();
       m_table.m_unreadable.emplace_back(number, line.toByteArray());
     }
   }
@@ -162,17 +188,21 @@ class TableBuilder {
     QByteArrayView key;  // points into the table's bytes, which outlive the builder
     qint32 pool = -1;
   };
-  static constexpr size_t kSlots = 1024;
+  static constexpr int kSlotBits = 10;
+  static constexpr size_t kSlots = size_t(1) << kSlotBits;
   static constexpr qsizetype kMaxOffset = std::numeric_limits<qint32>::max();
 
   Slot& slotFor(QByteArrayView bytes) {
-    // Length and a few bytes from each end tell the repeating texts apart well enough.
-    quint32 hash = quint32(bytes.size()) * 2654435761u;
+    // Length and the bytes at each end tell the repeating texts apart well enough; the
+    // ends are read as two words, which overlap in a short text.
     const qsizetype n = bytes.size();
-    for (qsizetype i : {qsizetype(0), qsizetype(1), n / 2, n - 2, n - 1}) {
-      if (i >= 0 && i < n) hash = (hash ^ quint8(bytes[i])) * 16777619u;
+    quint64 ends = quint64(n);
+    if (n >= 8) {
+      ends ^= qFromLittleEndian<quint64>(bytes.data()) * 3 ^ qFromLittleEndian<quint64>(bytes.data() + n - 8);
+    } else {
+      for (char c : bytes) ends = ends << 8 ^ quint8(c);
     }
-    return m_slots[hash % kSlots];
+    return m_slots[(ends * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits)];
   }
 
   quint32 offsetOf(QByteArrayView bytes) const {
@@ -182,9 +212,13 @@ class TableBuilder {
   bool text(const platform::seq::Field& field, RecordTable::Text& out) {
     const QByteArrayView bytes = field.bytes;
     out = {-1, offsetOf(bytes), quint32(bytes.size())};
-    if (field.ascii) return true;
+    return field.ascii || decoded(bytes, out);
+  }
+
+  // Text that is not plain ASCII: decoded, or found decoded already.
+  Q_NEVER_INLINE bool decoded(QByteArrayView bytes, RecordTable::Text& out) {
     Slot& slot = slotFor(bytes);
-    if (slot.pool < 0 || slot.key != bytes) {
+    if (slot.pool < 0 || !sameBytes(slot.key, bytes)) {
       std::optional<QString> decoded = platform::cp932::decode(bytes);
       if (!decoded) return false;
       slot = {bytes, qint32(m_table.m_texts.size())};
@@ -196,9 +230,7 @@ class TableBuilder {
 
   bool parse(QByteArrayView line, RecordTable::Entry& entry) {
     const platform::seq::Field* fields = m_common.data();
-    if (m_shortcut && splitCommonShape(line, m_common)) {
-      for (size_t i : {0, 1, 2, 4}) m_common[i].ascii = isAscii(m_common[i].bytes);
-    } else {
+    if (!m_shortcut || !splitCommonShape(line, m_common)) {
       if (!platform::seq::splitLine(line, m_fields) || m_fields.size() != kFieldCount) return false;
       fields = m_fields.data();
     }
@@ -214,9 +246,11 @@ class TableBuilder {
   }
 
   bool item(const platform::seq::Field& field, RecordTable::Entry& entry) {
-    const std::vector<QByteArray>& names = encodedItemNames();
+    const ItemNames& names = itemNamesInFile();
+    const quint32 head = headOf(field.bytes);
     for (int i = 0; i < kItemCount; ++i) {
-      if (field.bytes == names[size_t(i)]) {
+      // Size and head rule out the other names without a full comparison.
+      if (names.sizes[i] == field.bytes.size() && names.heads[i] == head && sameBytes(field.bytes, names.bytes[i])) {
         // The item table's names stand first in the pool.
         entry.item = {i, offsetOf(field.bytes), quint32(field.bytes.size())};
         entry.itemIndex = i;
@@ -227,11 +261,29 @@ class TableBuilder {
     return text(field, entry.item);
   }
 
-  static const std::vector<QByteArray>& encodedItemNames() {
-    static const std::vector<QByteArray> names = [] {
-      std::vector<QByteArray> bytes;
-      for (const QString& name : itemNames()) bytes.push_back(*platform::cp932::encode(name));
-      return bytes;
+  // The first four bytes as a number (fewer in a shorter text).
+  static quint32 headOf(QByteArrayView bytes) {
+    if (bytes.size() >= 4) return qFromLittleEndian<quint32>(bytes.data());
+    quint32 head = 0;
+    for (char c : bytes) head = head << 8 | quint8(c);
+    return head;
+  }
+
+  // The item names as the file holds them.
+  struct ItemNames {
+    std::array<QByteArray, kItemCount> bytes;
+    std::array<qsizetype, kItemCount> sizes;
+    std::array<quint32, kItemCount> heads;
+  };
+  static const ItemNames& itemNamesInFile() {
+    static const ItemNames names = [] {
+      ItemNames encoded;
+      for (size_t i = 0; i < size_t(kItemCount); ++i) {
+        encoded.bytes[i] = *platform::cp932::encode(itemNames()[i]);
+        encoded.sizes[i] = encoded.bytes[i].size();
+        encoded.heads[i] = headOf(encoded.bytes[i]);
+      }
+      return encoded;
     }();
     return names;
   }
