@@ -59,9 +59,9 @@ quint64 bytesEqual(quint64 word, char c) {
 }
 
 // The first c from p on, or nullptr; every byte before it is ORed into seen, so that one
-// pass also tells whether a field is plain ASCII. Eight bytes at a time: fields are short,
-// and a call to memchr per field costs more than it saves.
-const char* findByte(const char* p, const char* end, char c, quint64& seen) {
+// pass also tells whether a field is plain ASCII. Eight bytes at a time and inline: fields
+// are short, and a call per field costs more than it saves.
+Q_ALWAYS_INLINE const char* findByte(const char* p, const char* end, char c, quint64& seen) {
   for (; end - p >= 8; p += 8) {
     const quint64 word = qFromLittleEndian<quint64>(p);
     if (const quint64 hit = bytesEqual(word, c)) {
@@ -80,7 +80,7 @@ const char* findByte(const char* p, const char* end, char c, quint64& seen) {
 
 // The quoted field at p, which must start with a quote, and the comma after it; p then
 // stands behind the comma.
-bool quotedAt(const char*& p, const char* end, platform::seq::Field& field) {
+Q_ALWAYS_INLINE bool quotedAt(const char*& p, const char* end, platform::seq::Field& field) {
   if (p == end || *p != '"') return false;
   quint64 seen = 0;
   const char* close = findByte(p + 1, end, '"', seen);
@@ -92,7 +92,7 @@ bool quotedAt(const char*& p, const char* end, platform::seq::Field& field) {
 
 // Equal bytes. Inline, a word at a time: the texts compared are short, mostly of different
 // lengths, and a library call per comparison shows in the time of a read.
-bool sameBytes(QByteArrayView a, QByteArrayView b) {
+Q_ALWAYS_INLINE bool sameBytes(QByteArrayView a, QByteArrayView b) {
   const qsizetype n = a.size();
   if (n != b.size()) return false;
   qsizetype i = 0;

@@ -61,6 +61,10 @@ class FilesTest : public QObject {
     QCOMPARE(seq::doubleText(45.3), QStringLiteral("45.3"));
     QCOMPARE(seq::parseFloat(".5"), std::optional<float>(0.5f));
     QCOMPARE(seq::parseFloat("12秒"), std::optional<float>());
+    QCOMPARE(seq::parseFloat("5."), std::optional<float>(5.0f));
+    QCOMPARE(seq::parseFloat("123.4567"), std::optional<float>(123.4567f));
+    QCOMPARE(seq::parseFloat("."), std::optional<float>());
+    QCOMPARE(seq::parseFloat("1.2.3"), std::optional<float>());
     QCOMPARE(seq::parseInt("+20"), std::optional<qint64>(20));
   }
 

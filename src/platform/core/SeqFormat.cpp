@@ -20,24 +20,27 @@ QByteArrayView trimmed(QByteArrayView text) {
 
 // Plain decimals of up to seven digits, as the games write seconds: both the digits and the
 // power of ten are exact floats, so one division rounds as a full conversion would.
+// The loop body has no branch that depends on where the point stands, as a record file
+// holds many such numbers of varying shape and mispredicted branches would dominate.
 std::optional<float> shortDecimal(QByteArrayView text) {
+  if (text.size() > 8) return std::nullopt;  // more than seven digits and a point
   quint32 digits = 0;
   int count = 0;
-  int decimals = -1;
+  int decimals = 0;
+  bool point = false;
   for (char c : text) {
-    if (c == '.' && decimals < 0) {
-      decimals = 0;
-    } else if (c >= '0' && c <= '9' && count < 7) {
-      digits = digits * 10 + quint32(c - '0');
-      ++count;
-      if (decimals >= 0) ++decimals;
-    } else {
-      return std::nullopt;
-    }
+    const quint32 digit = quint32(quint8(c)) - '0';
+    const bool isDigit = digit < 10;
+    const bool isPoint = c == '.';
+    if (!isDigit && (!isPoint || point)) return std::nullopt;
+    digits = isDigit ? digits * 10 + digit : digits;
+    count += isDigit;
+    decimals += isDigit && point;
+    point = point || isPoint;
   }
-  if (count == 0) return std::nullopt;
+  if (count == 0 || count > 7) return std::nullopt;
   static constexpr float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
-  return float(digits) / kPowers[decimals < 0 ? 0 : decimals];
+  return float(digits) / kPowers[decimals];
 }
 
 template <typename T>
