@@ -161,7 +161,9 @@ class TableBuilder {
   // Without the shortcut every line goes through the general splitter, for tests that
   // compare the two.
   explicit TableBuilder(RecordTable& table, bool shortcut = true) : m_table(table), m_shortcut(shortcut) {
-    if (m_table.m_texts.empty()) m_table.m_texts.assign(itemNames().begin(), itemNames().end());
+    if (m_table.m_spans.empty()) {
+      for (const QString& name : itemNames()) m_table.addToPool(name);
+    }
   }
 
   // Reads the lines from byte `from` on, which starts a line.
@@ -219,10 +221,11 @@ class TableBuilder {
   Q_NEVER_INLINE bool decoded(QByteArrayView bytes, RecordTable::Text& out) {
     Slot& slot = slotFor(bytes);
     if (slot.pool < 0 || !sameBytes(slot.key, bytes)) {
-      std::optional<QString> decoded = platform::cp932::decode(bytes);
-      if (!decoded) return false;
-      slot = {bytes, qint32(m_table.m_texts.size())};
-      m_table.m_texts.push_back(std::move(*decoded));
+      QString& chars = m_table.m_chars;
+      const qsizetype at = chars.size();
+      if (!platform::cp932::decodeAppend(bytes, chars)) return false;
+      slot = {bytes, qint32(m_table.m_spans.size())};
+      m_table.m_spans.push_back({at, chars.size() - at});
     }
     out.pool = slot.pool;
     return true;
@@ -313,7 +316,8 @@ std::optional<RecordTable> RecordTable::extended(QByteArray bytes) const {
   if (from == 0 || !m_bytes.endsWith('\n') || !bytes.startsWith(m_bytes)) return std::nullopt;
   RecordTable table;
   table.m_bytes = std::move(bytes);
-  table.m_texts = m_texts;
+  table.m_chars = m_chars;
+  table.m_spans = m_spans;
   table.m_unreadable = m_unreadable;
   table.m_lineCount = m_lineCount;
   // Room for the new lines before the copy, so that the entries are copied only once.
@@ -343,8 +347,13 @@ PlayRecord RecordTable::record(qsizetype i) const {
 void RecordTable::setDiary(qsizetype i, const QString& diary) {
   Text& text = m_entries[size_t(i)].diary;
   if (QAnyStringView::equal(view(text), diary)) return;
-  text = {qint32(m_texts.size()), kNotInFile, 0};
-  m_texts.push_back(diary);
+  text = {qint32(m_spans.size()), kNotInFile, 0};
+  addToPool(diary);
+}
+
+void RecordTable::addToPool(QStringView text) {
+  m_spans.push_back({m_chars.size(), text.size()});
+  m_chars += text;
 }
 
 void RecordTable::removeRecord(qsizetype i) { m_entries.erase(m_entries.begin() + i); }
@@ -363,7 +372,7 @@ RecordTable::Bytes RecordTable::serialize() const {
   QString error;
   auto putText = [&](const Text& text) {
     if (text.at == kNotInFile) {
-      if (error.isEmpty()) error = appendQuoted(out, m_texts[size_t(text.pool)]);
+      if (error.isEmpty()) error = appendQuoted(out, pooled(text.pool));
       return;
     }
     out += '"';

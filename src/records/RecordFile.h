@@ -89,12 +89,24 @@ class RecordTable {
 
   const Entry& entry(qsizetype i) const { return m_entries[size_t(i)]; }
   QAnyStringView view(const Text& text) const {
-    if (text.pool >= 0) return m_texts[size_t(text.pool)];
+    if (text.pool >= 0) return pooled(text.pool);
     return QLatin1StringView(m_bytes.constData() + text.at, qsizetype(text.size));
   }
+  QStringView pooled(qint32 pool) const {
+    const Span span = m_spans[size_t(pool)];
+    return QStringView(m_chars).sliced(span.at, span.size);
+  }
+  void addToPool(QStringView text);
 
   QByteArray m_bytes;
-  std::vector<QString> m_texts;  // decoded texts; the item table's names first
+  // Decoded texts, the item table's names first, one after another in one string rather
+  // than one string each: a file has tens of thousands of them. Pool entry i is m_spans[i].
+  struct Span {
+    qsizetype at = 0;
+    qsizetype size = 0;
+  };
+  QString m_chars;
+  std::vector<Span> m_spans;
   std::vector<Entry> m_entries;
   std::vector<std::pair<qsizetype, QByteArray>> m_unreadable;  // file line and its bytes
   qsizetype m_lineCount = 0;

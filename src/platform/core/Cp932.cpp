@@ -40,15 +40,28 @@ std::optional<QByteArray> encode(QStringView text) {
 }
 
 std::optional<QString> decode(QByteArrayView bytes) {
-  if (isAscii(bytes)) return QString::fromLatin1(bytes);
+  QString text;
+  if (!decodeAppend(bytes, text)) return std::nullopt;
+  return text;
+}
+
+bool decodeAppend(QByteArrayView bytes, QString& out) {
+  if (isAscii(bytes)) {
+    out.append(QLatin1StringView(bytes));
+    return true;
+  }
   static std::optional<QStringDecoder> decoder;
   if (!decoder) decoder.emplace(kCodec, QStringConverter::Flag::Stateless);
-  QString text = decoder->decode(bytes);
+  const qsizetype size = out.size();
+  out.resize(size + decoder->requiredSpace(bytes.size()));
+  const QChar* end = decoder->appendToBuffer(out.data() + size, bytes);
   if (decoder->hasError()) {
     decoder.reset();
-    return std::nullopt;
+    out.resize(size);
+    return false;
   }
-  return text;
+  out.resize(end - out.constData());
+  return true;
 }
 
 QString firstUnencodable(QStringView text) {

@@ -10,6 +10,9 @@ namespace platform::cp932 {
 
 std::optional<QByteArray> encode(QStringView text);
 std::optional<QString> decode(QByteArrayView bytes);
+// Appends the text of bytes to out, as decode would give it; false, with out as it was,
+// when bytes are not code page 932. Many texts then share one string's storage.
+bool decodeAppend(QByteArrayView bytes, QString& out);
 
 // The first character (or surrogate pair) of text that code page 932 cannot hold; empty
 // when every character can be encoded.
