@@ -21,26 +21,28 @@ QByteArrayView trimmed(QByteArrayView text) {
 // Plain decimals of up to seven digits, as the games write seconds: both the digits and the
 // power of ten are exact floats, so one division rounds as a full conversion would.
 // The loop body has no branch that depends on where the point stands, as a record file
-// holds many such numbers of varying shape and mispredicted branches would dominate.
-std::optional<float> shortDecimal(QByteArrayView text) {
-  if (text.size() > 8) return std::nullopt;  // more than seven digits and a point
+// holds many such numbers of varying shape and mispredicted branches would dominate. The
+// value comes back through a reference, which compiles to less than an optional here.
+bool shortDecimal(QByteArrayView text, float& value) {
+  if (text.size() > 8) return false;  // more than seven digits and a point
   quint32 digits = 0;
-  int count = 0;
-  int decimals = 0;
+  quint32 count = 0;
+  quint32 decimals = 0;
   bool point = false;
   for (char c : text) {
     const quint32 digit = quint32(quint8(c)) - '0';
-    const bool isDigit = digit < 10;
+    const quint32 isDigit = digit < 10;
     const bool isPoint = c == '.';
-    if (!isDigit && (!isPoint || point)) return std::nullopt;
-    digits = isDigit ? digits * 10 + digit : digits;
+    if (!isDigit && (!isPoint || point)) return false;
+    digits = digits * (1 + 9 * isDigit) + digit * isDigit;
     count += isDigit;
-    decimals += isDigit && point;
+    decimals += isDigit & quint32(point);
     point = point || isPoint;
   }
-  if (count == 0 || count > 7) return std::nullopt;
+  if (count == 0 || count > 7) return false;
   static constexpr float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
-  return float(digits) / kPowers[decimals];
+  value = float(digits) / kPowers[decimals];
+  return true;
 }
 
 template <typename T>
@@ -99,7 +101,8 @@ bool splitLine(QByteArrayView line, Fields& fields) {
 }
 
 std::optional<float> parseFloat(QByteArrayView text) {
-  if (const std::optional<float> quick = shortDecimal(text)) return quick;
+  float quick = 0;
+  if (shortDecimal(text, quick)) return quick;
   return parseNumber<float>(text);
 }
 std::optional<double> parseDouble(QByteArrayView text) { return parseNumber<double>(text); }
