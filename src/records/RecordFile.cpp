@@ -13,7 +13,6 @@
 #include <array>
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace records {
@@ -217,7 +216,8 @@ class TableBuilder {
     return field.ascii || decoded(bytes, out);
   }
 
-  // Text that is not plain ASCII: decoded, or found decoded already.
+  // Text that is not plain ASCII: decoded, or found decoded already. Out of line, so that
+  // the plain ASCII path stays small where text() is inlined.
   Q_NEVER_INLINE bool decoded(QByteArrayView bytes, RecordTable::Text& out) {
     Slot& slot = slotFor(bytes);
     if (slot.pool < 0 || !sameBytes(slot.key, bytes)) {
@@ -239,9 +239,9 @@ class TableBuilder {
     }
     // An unquoted field comes without blanks around it already.
     const QByteArrayView secondsText = fields[3].quoted ? withoutBlanks(fields[3].bytes) : fields[3].bytes;
-    const std::optional<float> seconds = platform::seq::parseFloat(secondsText);
-    if (!seconds || !plausibleSeconds(*seconds, secondsText)) return false;
-    entry.seconds = *seconds;
+    if (!platform::seq::parseFloat(secondsText, entry.seconds) || !plausibleSeconds(entry.seconds, secondsText)) {
+      return false;
+    }
     entry.secondsAt = offsetOf(secondsText);
     entry.secondsSize = quint32(secondsText.size());
     return text(fields[0], entry.date) && text(fields[1], entry.time) && item(fields[2], entry) &&

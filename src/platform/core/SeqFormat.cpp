@@ -23,7 +23,7 @@ QByteArrayView trimmed(QByteArrayView text) {
 // The loop body has no branch that depends on where the point stands, as a record file
 // holds many such numbers of varying shape and mispredicted branches would dominate. The
 // value comes back through a reference, which compiles to less than an optional here.
-bool shortDecimal(QByteArrayView text, float& value) {
+Q_ALWAYS_INLINE bool shortDecimal(QByteArrayView text, float& value) {
   if (text.size() > 8) return false;  // more than seven digits and a point
   quint32 digits = 0;
   quint32 count = 0;
@@ -32,8 +32,8 @@ bool shortDecimal(QByteArrayView text, float& value) {
   for (char c : text) {
     const quint32 digit = quint32(quint8(c)) - '0';
     const quint32 isDigit = digit < 10;
-    const bool isPoint = c == '.';
-    if (!isDigit && (!isPoint || point)) return false;
+    const quint32 isPoint = c == '.';
+    if ((isDigit | (isPoint & !point)) == 0) return false;
     digits = digits * (1 + 9 * isDigit) + digit * isDigit;
     count += isDigit;
     decimals += isDigit & quint32(point);
@@ -104,6 +104,13 @@ std::optional<float> parseFloat(QByteArrayView text) {
   float quick = 0;
   if (shortDecimal(text, quick)) return quick;
   return parseNumber<float>(text);
+}
+
+bool parseFloat(QByteArrayView text, float& value) {
+  if (shortDecimal(text, value)) return true;
+  const std::optional<float> number = parseNumber<float>(text);
+  if (number) value = *number;
+  return number.has_value();
 }
 std::optional<double> parseDouble(QByteArrayView text) { return parseNumber<double>(text); }
 std::optional<qint64> parseInt(QByteArrayView text) { return parseNumber<qint64>(text); }

@@ -25,6 +25,9 @@ bool splitLine(QByteArrayView line, Fields& fields);
 
 // Number fields: any plain decimal notation (".5", "7", "-3.25", "1E+07").
 std::optional<float> parseFloat(QByteArrayView text);
+// The same without the optional, which comes back through memory and stalls a loop over
+// many numbers; value is set only when the text is a number.
+bool parseFloat(QByteArrayView text, float& value);
 std::optional<double> parseDouble(QByteArrayView text);
 std::optional<qint64> parseInt(QByteArrayView text);
 
