@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QToolTip>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
@@ -100,6 +101,30 @@ ChartData chartData(const QStringList& labels, const std::vector<QStringList>& v
     data.values.push_back(numbers);
   }
   return data;
+}
+
+// The columns of a cell's rectangle in which some pixel differs from the cell's corner.
+std::pair<int, int> inkColumns(const QImage& image, const QRect& cell) {
+  const QRgb back = image.pixel(cell.topLeft() + QPoint(1, 1));
+  int first = cell.right();
+  int last = cell.left();
+  for (int y = cell.top(); y < cell.bottom(); ++y) {
+    for (int x = cell.left(); x < cell.right(); ++x) {
+      if (image.pixel(x, y) == back) continue;
+      first = std::min(first, x);
+      last = std::max(last, x);
+    }
+  }
+  return {first - cell.left(), cell.right() - last};
+}
+
+bool hasPixel(const QImage& image, const QRect& cell, const QColor& color) {
+  for (int y = cell.top(); y < cell.bottom(); ++y) {
+    for (int x = cell.left(); x < cell.right(); ++x) {
+      if (image.pixelColor(x, y) == color) return true;
+    }
+  }
+  return false;
 }
 
 QChart* chartOf(ChartControl& control) { return control.findChild<QChartView*>()->chart(); }
@@ -521,6 +546,56 @@ class TestGridChart : public QObject {
     grid.setColWidth(1, 6000);
     QVERIFY(!tip(0, 1).isValid());
     QVERIFY(!shown->headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
+  }
+
+  void cells_paintAsTheStyleDoes_textColoursAlignmentSelectionAndCutOff() {
+    const QString cutOff = QStringLiteral("今日はとても調子が良くて全部正解でした");
+    DataGrid grid;
+    grid.setColumns({{"左", 1500, Align::Left}, {"中", 1500, Align::Center}, {"右", 1500, Align::Right}});
+    grid.setDataRows({{"12", "34", "56"}, {QStringLiteral("■■"), cutOff, ""}, {"7", QStringLiteral("九"), "10"}});
+    grid.setRow(2);
+    grid.setCol(0);
+    grid.setCellBackColor(QColor(255, 255, 192));
+    grid.setCellForeColor(QColor(200, 0, 0));
+    grid.setCol(2);
+    grid.setCellBackColor(QColor(0, 128, 255));
+    showGrid(grid);
+    const QAbstractItemModel* shown = grid.QTableView::model();
+    const auto cellRect = [&](int row, int col) { return grid.visualRect(shown->index(row, col)); };
+
+    // The style's own painting of every cell is the look to keep: in an inactive window, again
+    // once the texts are known, then with the grid focused and with the focus elsewhere.
+    QStyledItemDelegate styled;
+    QAbstractItemDelegate* own = grid.itemDelegate();
+    const auto paintedBy = [&](QAbstractItemDelegate* delegate) {
+      grid.setItemDelegate(delegate);
+      return grid.viewport()->grab().toImage();
+    };
+    grid.setRow(3);
+    grid.setCol(1);
+    const QImage image = paintedBy(own);
+    QCOMPARE(image, paintedBy(&styled));
+    QCOMPARE(paintedBy(own), image);
+    grid.activateWindow();
+    grid.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&grid));
+    QVERIFY(grid.hasFocus());
+    QCOMPARE(paintedBy(own), paintedBy(&styled));
+    grid.clearFocus();
+    QCOMPARE(paintedBy(own), paintedBy(&styled));
+
+    // Colours, alignment and the cut-off text's tooltip, read off the pixels and the view.
+    QVERIFY(hasPixel(image, cellRect(1, 0), QColor(200, 0, 0)));
+    QCOMPARE(image.pixelColor(cellRect(1, 2).topLeft() + QPoint(1, 1)), QColor(0, 128, 255));
+    QCOMPARE(image.pixelColor(cellRect(1, 0).topLeft() + QPoint(1, 1)), QColor(255, 255, 192));
+    const auto [leftGap, leftRest] = inkColumns(image, cellRect(0, 0));
+    const auto [centreGap, centreRest] = inkColumns(image, cellRect(0, 1));
+    const auto [rightRest, rightGap] = inkColumns(image, cellRect(0, 2));
+    QVERIFY(leftGap < 6 && leftRest > 40);
+    QVERIFY(std::abs(centreGap - centreRest) < 3);
+    QVERIFY(rightGap < 6 && rightRest > 40);
+    QCOMPARE(shown->data(shown->index(1, 1), Qt::ToolTipRole).toString(), cutOff);
+    grid.setItemDelegate(own);
   }
 
   void currentCellSetInCode_doesNotScroll_butKeyboardDoes() {

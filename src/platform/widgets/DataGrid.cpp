@@ -1,6 +1,7 @@
 #include "platform/widgets/DataGrid.h"
 
 #include "platform/core/Twips.h"
+#include "platform/widgets/GridCellDelegate.h"
 
 #include <QFontMetrics>
 #include <QBrush>
@@ -68,6 +69,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
   auto* shown = new ViewProxy([this](int row, int col, const QString& text) { return isCutOff(row, col, text); }, this);
   shown->setSourceModel(&m_model);
   setModel(shown);
+  setItemDelegate(new GridCellDelegate(this));
   verticalHeader()->hide();
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setHighlightSections(false);
