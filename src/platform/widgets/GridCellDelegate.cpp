@@ -1,6 +1,7 @@
 #include "platform/widgets/GridCellDelegate.h"
 
 #include <QApplication>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QStyle>
 #include <QTextLayout>
@@ -19,29 +20,31 @@ size_t qHash(const GridCellDelegate::LayoutKey& key, size_t seed) noexcept {
 
 GridCellDelegate::GridCellDelegate(QObject* parent) : QStyledItemDelegate(parent), m_layouts(kCachedLayouts) {}
 
-GridCellDelegate::~GridCellDelegate() = default;
-
-const QTextLayout* GridCellDelegate::layout(const LayoutKey& key) const {
-  if (QTextLayout* cached = m_layouts.object(key)) return cached;
-  auto* layout = new QTextLayout(key.text, key.font);
+const GridCellDelegate::Prepared& GridCellDelegate::prepared(const LayoutKey& key) const {
+  if (const Prepared* cached = m_layouts.object(key)) return *cached;
+  auto* text = new Prepared{QTextLayout(key.text, key.font), {}, {}, false};
+  QTextLayout& layout = text->layout;
   QTextOption textOption;
   textOption.setWrapMode(QTextOption::ManualWrap);
   textOption.setTextDirection(Qt::LayoutDirection(key.direction));
   textOption.setAlignment(Qt::Alignment(key.alignment));
-  layout->setTextOption(textOption);
+  layout.setTextOption(textOption);
   // Otherwise the layout drops its shaped glyphs and shapes the text again on each draw.
-  layout->setCacheEnabled(true);
+  layout.setCacheEnabled(true);
   // One line per paragraph at the text room's width, as the style breaks a cell's text.
-  layout->beginLayout();
+  layout.beginLayout();
   qreal y = 0;
-  for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
     line.setLineWidth(key.width);
     line.setPosition(QPointF(0, y));
     y += line.height();
   }
-  layout->endLayout();
-  m_layouts.insert(key, layout);
-  return layout;
+  layout.endLayout();
+  text->size = layout.boundingRect().size().toSize();
+  text->oneLine = layout.lineCount() == 1 && layout.lineAt(0).naturalTextWidth() <= key.width;
+  for (const QGlyphRun& run : layout.glyphRuns()) text->ink |= run.boundingRect();
+  m_layouts.insert(key, text);
+  return *text;
 }
 
 void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -49,7 +52,8 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   initStyleOption(&opt, index);
   const QWidget* widget = opt.widget;
   const QStyle* style = widget ? widget->style() : QApplication::style();
-  const QTextLayout* text = opt.text.isEmpty() ? nullptr : fittingLayout(opt, style);
+  const QRect room = textRoom(opt, style);
+  const Prepared* text = opt.text.isEmpty() ? nullptr : fitting(opt, room);
   // The style draws the focus frame over the text, and only it knows how to cut off a text.
   constexpr auto ownState = QStyle::State_HasFocus | QStyle::State_Editing;
   constexpr auto ownFeatures = QStyleOptionViewItem::WrapText | QStyleOptionViewItem::HasCheckIndicator |
@@ -59,17 +63,15 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     return;
   }
   drawBackground(painter, opt, style);
-  if (text) drawText(painter, opt, style, *text);
+  if (text) drawText(painter, opt, room, *text);
 }
 
-const QTextLayout* GridCellDelegate::fittingLayout(const QStyleOptionViewItem& opt, const QStyle* style) const {
-  const QRect room = textRoom(opt, style);
-  const QTextLayout* text = layout({opt.text, opt.font, room.width(),
-                                    int(QStyle::visualAlignment(opt.direction, opt.displayAlignment)),
-                                    int(opt.direction)});
-  if (text->lineCount() != 1 || text->lineAt(0).naturalTextWidth() > room.width()) return nullptr;
-  if (text->boundingRect().height() > room.height()) return nullptr;
-  return text;
+const GridCellDelegate::Prepared* GridCellDelegate::fitting(const QStyleOptionViewItem& opt, const QRect& room) const {
+  const Prepared& text = prepared({opt.text, opt.font, room.width(),
+                                   int(QStyle::visualAlignment(opt.direction, opt.displayAlignment)),
+                                   int(opt.direction)});
+  if (!text.oneLine || text.size.height() > room.height()) return nullptr;
+  return &text;
 }
 
 QRect GridCellDelegate::textRoom(const QStyleOptionViewItem& opt, const QStyle* style) {
@@ -86,6 +88,10 @@ void GridCellDelegate::drawBackground(QPainter* painter, const QStyleOptionViewI
     return;
   }
   if (opt.backgroundBrush.style() == Qt::NoBrush) return;
+  if (opt.backgroundBrush.style() == Qt::SolidPattern) {
+    painter->fillRect(opt.rect, opt.backgroundBrush.color());
+    return;
+  }
   // As the style fills an item: the brush's pattern starts at the cell.
   const QPointF origin = painter->brushOrigin();
   painter->setBrushOrigin(opt.rect.topLeft());
@@ -93,19 +99,27 @@ void GridCellDelegate::drawBackground(QPainter* painter, const QStyleOptionViewI
   painter->setBrushOrigin(origin);
 }
 
-void GridCellDelegate::drawText(QPainter* painter, const QStyleOptionViewItem& opt, const QStyle* style,
-                                const QTextLayout& text) {
+void GridCellDelegate::drawText(QPainter* painter, const QStyleOptionViewItem& opt, const QRect& room,
+                                const Prepared& text) {
   QPalette::ColorGroup group = (opt.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
   if (group == QPalette::Normal && !(opt.state & QStyle::State_Active)) group = QPalette::Inactive;
   const QPalette::ColorRole role = (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
-  const QRect room = textRoom(opt, style);
-  const QRect placed =
-      QStyle::alignedRect(Qt::LayoutDirectionAuto, opt.displayAlignment, text.boundingRect().size().toSize(), room);
-  painter->save();
-  painter->setClipRect(opt.rect);
+  const QRect placed = QStyle::alignedRect(Qt::LayoutDirectionAuto, opt.displayAlignment, text.size, room);
+  const QPointF at(room.x(), placed.top());
+  // The style clips a cell's text to the cell; glyphs well inside it need no clip.
+  const bool inside = opt.rect.contains(text.ink.translated(at).toAlignedRect().adjusted(-1, -1, 1, 1));
+  const QPen pen = painter->pen();
+  if (!inside) {
+    painter->save();
+    painter->setClipRect(opt.rect);
+  }
   painter->setPen(opt.palette.color(group, role));
-  text.draw(painter, QPointF(room.x(), placed.top()));
-  painter->restore();
+  text.layout.draw(painter, at);
+  if (inside) {
+    painter->setPen(pen);
+  } else {
+    painter->restore();
+  }
 }
 
 }  // namespace platform

@@ -3,8 +3,7 @@
 #include <QCache>
 #include <QFont>
 #include <QStyledItemDelegate>
-
-class QTextLayout;
+#include <QTextLayout>
 
 namespace platform {
 
@@ -16,7 +15,6 @@ class GridCellDelegate : public QStyledItemDelegate {
   Q_OBJECT
  public:
   explicit GridCellDelegate(QObject* parent = nullptr);
-  ~GridCellDelegate() override;
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
@@ -30,17 +28,22 @@ class GridCellDelegate : public QStyledItemDelegate {
   };
 
  private:
-  // The text laid out as the style lays out a cell's text in a line of this width.
-  const QTextLayout* layout(const LayoutKey& key) const;
-  // The cell's text laid out, or nullptr when it does not fit on one line of its cell.
-  const QTextLayout* fittingLayout(const QStyleOptionViewItem& opt, const QStyle* style) const;
+  // A text laid out as the style lays out a cell's text in a line of the key's width.
+  struct Prepared {
+    QTextLayout layout;
+    QSize size;    // of the laid-out lines, as the style places them
+    QRectF ink;    // where its glyphs paint, from the layout's origin
+    bool oneLine;  // fits the width on one line
+  };
+  const Prepared& prepared(const LayoutKey& key) const;
+  // The cell's text prepared, or nullptr when it does not fit on one line of its cell.
+  const Prepared* fitting(const QStyleOptionViewItem& opt, const QRect& room) const;
   // Where the style puts a cell's text: the cell less the focus frame margin on each side.
   static QRect textRoom(const QStyleOptionViewItem& opt, const QStyle* style);
   static void drawBackground(QPainter* painter, const QStyleOptionViewItem& opt, const QStyle* style);
-  static void drawText(QPainter* painter, const QStyleOptionViewItem& opt, const QStyle* style,
-                       const QTextLayout& text);
+  static void drawText(QPainter* painter, const QStyleOptionViewItem& opt, const QRect& room, const Prepared& text);
 
-  mutable QCache<LayoutKey, QTextLayout> m_layouts;
+  mutable QCache<LayoutKey, Prepared> m_layouts;
 };
 
 size_t qHash(const GridCellDelegate::LayoutKey& key, size_t seed = 0) noexcept;
