@@ -550,6 +550,7 @@ class TestGridChart : public QObject {
 
   void cells_paintAsTheStyleDoes_textColoursAlignmentSelectionAndCutOff() {
     const QString cutOff = QStringLiteral("今日はとても調子が良くて全部正解でした");
+    QStyledItemDelegate styled;  // outlives the grid that may still hold it
     DataGrid grid;
     grid.setColumns({{"左", 1500, Align::Left}, {"中", 1500, Align::Center}, {"右", 1500, Align::Right}});
     grid.setDataRows({{"12", "34", "56"}, {QStringLiteral("■■"), cutOff, ""}, {"7", QStringLiteral("九"), "10"}});
@@ -565,7 +566,6 @@ class TestGridChart : public QObject {
 
     // The style's own painting of every cell is the look to keep: in an inactive window, again
     // once the texts are known, then with the grid focused and with the focus elsewhere.
-    QStyledItemDelegate styled;
     QAbstractItemDelegate* own = grid.itemDelegate();
     const auto paintedBy = [&](QAbstractItemDelegate* delegate) {
       grid.setItemDelegate(delegate);
