@@ -14,6 +14,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <thread>
 
 namespace records {
 
@@ -165,9 +166,10 @@ class TableBuilder {
     }
   }
 
-  // Reads the lines from byte `from` on, which starts a line.
-  void addLines(qsizetype from) {
-    platform::forEachLine(QByteArrayView(m_table.m_bytes).sliced(from),
+  // Reads the lines from byte `from`, which starts a line, up to byte `to`, which ends one
+  // (or the bytes).
+  void addLines(qsizetype from, qsizetype to) {
+    platform::forEachLine(QByteArrayView(m_table.m_bytes).sliced(from, to - from),
                           [&](QByteArrayView line) { addLine(line, m_table.m_lineCount++); });
   }
 
@@ -298,16 +300,62 @@ class TableBuilder {
   platform::seq::Fields m_fields;
 };
 
-RecordTable RecordTable::parse(QByteArray bytes) { return parse(std::move(bytes), true); }
+RecordTable RecordTable::parse(QByteArray bytes) { return parse(std::move(bytes), true, true); }
 
-RecordTable RecordTable::parseWithGeneralSplitter(QByteArray bytes) { return parse(std::move(bytes), false); }
+RecordTable RecordTable::parseWithGeneralSplitter(QByteArray bytes) { return parse(std::move(bytes), false, false); }
 
-RecordTable RecordTable::parse(QByteArray bytes, bool shortcut) {
+namespace {
+// Below this size a second thread costs more than it saves.
+constexpr qsizetype kHalvesFrom = qsizetype(1) << 20;
+
+// Lines are rarely shorter.
+size_t entriesFor(qsizetype bytes) { return size_t(bytes / 48) + 1; }
+}  // namespace
+
+// A large file is read in two halves at once, the later one on a second thread, each into
+// a table of its own over the same bytes; the later one is then put behind the first.
+RecordTable RecordTable::parse(QByteArray bytes, bool shortcut, bool halves) {
   RecordTable table;
   table.m_bytes = std::move(bytes);
-  table.m_entries.reserve(size_t(table.m_bytes.size() / 48) + 1);  // lines are rarely shorter
-  TableBuilder(table, shortcut).addLines(0);
+  const qsizetype size = table.m_bytes.size();
+  const qsizetype middle = halves && size >= kHalvesFrom ? table.m_bytes.indexOf('\n', size / 2) + 1 : 0;
+  if (middle <= 0 || middle >= size || std::thread::hardware_concurrency() < 2) {
+    table.m_entries.reserve(entriesFor(size));
+    TableBuilder(table, shortcut).addLines(0, size);
+    return table;
+  }
+  RecordTable later;
+  later.m_bytes = table.m_bytes;  // shared, so that offsets are the same in both
+  std::thread worker([&later, middle, size, shortcut] {
+    later.m_entries.reserve(entriesFor(size - middle));
+    TableBuilder(later, shortcut).addLines(middle, size);
+  });
+  table.m_entries.reserve(entriesFor(size));
+  TableBuilder(table, shortcut).addLines(0, middle);
+  worker.join();
+  table.appendLaterLines(std::move(later));
   return table;
+}
+
+void RecordTable::appendLaterLines(RecordTable&& later) {
+  // Both pools begin with the item names; the later table's own texts follow ours.
+  const qsizetype charShift = m_chars.size();
+  const qint32 poolShift = qint32(m_spans.size()) - kItemCount;
+  m_chars += later.m_chars;
+  for (size_t i = kItemCount; i < later.m_spans.size(); ++i) {
+    m_spans.push_back({later.m_spans[i].at + charShift, later.m_spans[i].size});
+  }
+  const auto shift = [poolShift](Text& text) {
+    if (text.pool >= kItemCount) text.pool += poolShift;
+  };
+  const qint32 lineShift = qint32(m_lineCount);
+  for (Entry entry : later.m_entries) {
+    for (Text* text : {&entry.date, &entry.time, &entry.item, &entry.diary, &entry.reserved}) shift(*text);
+    entry.line += lineShift;
+    m_entries.push_back(entry);
+  }
+  for (auto& [line, bytes] : later.m_unreadable) m_unreadable.emplace_back(line + m_lineCount, std::move(bytes));
+  m_lineCount += later.m_lineCount;
 }
 
 std::optional<RecordTable> RecordTable::extended(QByteArray bytes) const {
@@ -323,7 +371,7 @@ std::optional<RecordTable> RecordTable::extended(QByteArray bytes) const {
   // Room for the new lines before the copy, so that the entries are copied only once.
   table.m_entries.reserve(m_entries.size() + size_t((table.m_bytes.size() - from) / 48) + 1);
   table.m_entries.assign(m_entries.cbegin(), m_entries.cend());
-  TableBuilder(table).addLines(from);
+  TableBuilder(table).addLines(from, table.m_bytes.size());
   return table;
 }
 

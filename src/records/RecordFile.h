@@ -50,7 +50,8 @@ class RecordTable {
 
   // Builds the table from the file's bytes, which it keeps.
   [[nodiscard]] static RecordTable parse(QByteArray bytes);
-  // The same table read without the shortcut for the common line shape, for tests.
+  // The same table read line by line without the shortcut for the common line shape and
+  // on one thread, for tests.
   [[nodiscard]] static RecordTable parseWithGeneralSplitter(QByteArray bytes);
   // The same as parse(bytes) when bytes are this table's bytes with whole lines appended,
   // as a game appends a play: only the new lines are read. Otherwise nothing.
@@ -68,7 +69,10 @@ class RecordTable {
 
   static constexpr quint32 kNotInFile = 0xFFFFFFFF;
 
-  static RecordTable parse(QByteArray bytes, bool shortcut);
+  static RecordTable parse(QByteArray bytes, bool shortcut, bool halves);
+  // Puts the lines that another table read from the same bytes, right after this table's
+  // last line, behind them.
+  void appendLaterLines(RecordTable&& later);
 
   // A field: where its bytes stand in the file (inside its quotes), and whether its text is
   // those ASCII bytes themselves (pool < 0) or decoded into the pool. A text the program

@@ -361,7 +361,8 @@ class RecordFileTest : public QObject {
 
   // Lines in and around the common shape, varied at random: the shortcut for that shape
   // must read every one of them as the general splitter does.
-  void commonLineShortcut_readsEveryLineAsTheGeneralSplitter() {
+  // Over a megabyte, so that the file is also read in two halves at once.
+  void commonLineShortcut_andHalves_readEveryLineAsTheGeneralSplitterOnOneThread() {
     const QList<QByteArray> texts = {"", "2024/05/01", "21:03:07", sjis("表計算"), sjis("ブロック計算"),
                                      sjis("答数 : 20"), "a,b", " x ", "\x82", kTwins + kControls,
                                      QByteArray(300, 'z') + sjis("長い")};
@@ -375,10 +376,11 @@ class RecordFileTest : public QObject {
       line += '"';
       line += QByteArray(below(20), 'q');  // moves the texts across eight-byte boundaries
       line += texts[below(texts.size())];
+      if (below(4) == 0) line += sjis("日記") + QByteArray::number(qint64(random()));  // a text of its own
       line += "\",";
     };
     QByteArray file;
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 20000; ++i) {
       QByteArray line;
       for (int field = 0; field < 3; ++field) quoted(line);
       line += numbers[below(numbers.size())];
@@ -399,7 +401,8 @@ class RecordFileTest : public QObject {
 
     const RecordTable fast = RecordTable::parse(file);
     const RecordTable general = RecordTable::parseWithGeneralSplitter(file);
-    QVERIFY(fast.size() > 600 && fast.unreadableLineCount() > 600);  // both kinds, many of each
+    QVERIFY(file.size() > (1 << 20));
+    QVERIFY(fast.size() > 4000 && fast.unreadableLineCount() > 4000);  // both kinds, many of each
     QCOMPARE(fast.size(), general.size());
     QCOMPARE(fast.unreadableLineCount(), general.unreadableLineCount());
     for (qsizetype i = 0; i < fast.size(); ++i) {

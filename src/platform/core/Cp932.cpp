@@ -23,13 +23,13 @@ bool isAscii(QByteArrayView bytes) {
 }
 }  // namespace
 
-// Opening a converter costs far more than converting a field, so one of each is kept
-// (the program converts on its one user-interface thread only). A converter keeps its
+// Opening a converter costs far more than converting a field, so one of each is kept for
+// each thread (a large record file is read on two at once). A converter keeps its
 // error flag, and resetting one of this backend leaves it unusable, so after an error it
 // is replaced by a fresh one, built in place (a moved converter stops reporting errors).
 std::optional<QByteArray> encode(QStringView text) {
   if (isAscii(text)) return text.toLatin1();
-  static std::optional<QStringEncoder> encoder;
+  static thread_local std::optional<QStringEncoder> encoder;
   if (!encoder) encoder.emplace(kCodec, QStringConverter::Flag::Stateless);
   QByteArray bytes = encoder->encode(text);
   if (encoder->hasError()) {
@@ -50,7 +50,7 @@ bool decodeAppend(QByteArrayView bytes, QString& out) {
     out.append(QLatin1StringView(bytes));
     return true;
   }
-  static std::optional<QStringDecoder> decoder;
+  static thread_local std::optional<QStringDecoder> decoder;
   if (!decoder) decoder.emplace(kCodec, QStringConverter::Flag::Stateless);
   const qsizetype size = out.size();
   out.resize(size + decoder->requiredSpace(bytes.size()));
