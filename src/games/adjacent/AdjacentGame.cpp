@@ -46,19 +46,8 @@ GameProfile AdjacentGame::profile() {
   p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan, SettingField::ExtraText, SettingField::Mode,
                       SettingField::AutoSave};
   p.defaults.extras = {adjacent::operationText(Operation::Plus)};
-  p.history = {
-      {HistoryField::Date, QStringLiteral("日付"), 1400},      {HistoryField::Time, QStringLiteral("時間"), 1000},
-      {HistoryField::Answers, QStringLiteral("答数"), 600},    {HistoryField::Ok, QStringLiteral("ＯＫ"), 600},
-      {HistoryField::Ng, QStringLiteral("ＮＧ"), 600},         {HistoryField::Accuracy, QStringLiteral("正解率"), 900},
-      {HistoryField::Speed, QStringLiteral("秒当たり"), 1000}, {HistoryField::Seconds, QStringLiteral("秒数"), 1025},
-      {HistoryField::Operation, QStringLiteral("モード"), 700},
-  };
-  p.graphButtons = {
-      {QStringLiteral("cmdByou"), QStringLiteral("秒当たり"), {HistoryField::Speed}},
-      {QStringLiteral("cmdRitu"), QStringLiteral("正解率"), {HistoryField::Accuracy}},
-      {QStringLiteral("cmdKaitou"), QStringLiteral("答数"), {HistoryField::Ok, HistoryField::Ng}},
-      {QStringLiteral("cmdPByou"), QStringLiteral("秒数"), {HistoryField::Seconds}},
-  };
+  p.history = operationHistory();
+  p.graphButtons = fourGraphButtons();
   p.operationFilterName = QStringLiteral("cboMode2");
   p.operations = operationTexts();
   // As wide as the board; as high as the settings, clock and buttons beside it, so that

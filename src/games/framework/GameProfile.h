@@ -59,16 +59,34 @@ inline HistoryLayout keystrokeHistory() {
   };
 }
 
-// The six graph buttons of most games; the keystrokes button's caption differs among them.
-inline std::vector<GraphButton> sixGraphButtons(const QString& keystrokesCaption) {
+// The history of the games whose operation the player chooses: answers and times, with
+// the operation last.
+inline HistoryLayout operationHistory() {
+  return {
+      {HistoryField::Date, QStringLiteral("日付"), 1400},      {HistoryField::Time, QStringLiteral("時間"), 1000},
+      {HistoryField::Answers, QStringLiteral("答数"), 600},    {HistoryField::Ok, QStringLiteral("ＯＫ"), 600},
+      {HistoryField::Ng, QStringLiteral("ＮＧ"), 600},         {HistoryField::Accuracy, QStringLiteral("正解率"), 900},
+      {HistoryField::Speed, QStringLiteral("秒当たり"), 1000}, {HistoryField::Seconds, QStringLiteral("秒数"), 1025},
+      {HistoryField::Operation, QStringLiteral("モード"), 700},
+  };
+}
+
+// The four graph buttons every game has.
+inline std::vector<GraphButton> fourGraphButtons() {
   return {
       {QStringLiteral("cmdByou"), QStringLiteral("秒当たり"), {HistoryField::Speed}},
       {QStringLiteral("cmdRitu"), QStringLiteral("正解率"), {HistoryField::Accuracy}},
       {QStringLiteral("cmdKaitou"), QStringLiteral("答数"), {HistoryField::Ok, HistoryField::Ng}},
       {QStringLiteral("cmdPByou"), QStringLiteral("秒数"), {HistoryField::Seconds}},
-      {QStringLiteral("cmdMoji"), keystrokesCaption, {HistoryField::Keystrokes}},
-      {QStringLiteral("cmdJisyo"), QStringLiteral("予備"), {HistoryField::Answers}},
   };
+}
+
+// The same and two more; the keystrokes button's caption differs among the games.
+inline std::vector<GraphButton> sixGraphButtons(const QString& keystrokesCaption) {
+  std::vector<GraphButton> buttons = fourGraphButtons();
+  buttons.push_back({QStringLiteral("cmdMoji"), keystrokesCaption, {HistoryField::Keystrokes}});
+  buttons.push_back({QStringLiteral("cmdJisyo"), QStringLiteral("予備"), {HistoryField::Answers}});
+  return buttons;
 }
 
 }  // namespace games

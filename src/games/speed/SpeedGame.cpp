@@ -51,19 +51,8 @@ GameProfile SpeedGame::profile() {
   p.defaults.kaisu = 10;
   p.defaults.jikan = 60;
   p.defaults.extras = {signOf(Operation::Plus), QStringLiteral("5"), QStringLiteral("1.0"), QStringLiteral("1")};
-  p.history = {
-      {HistoryField::Date, QStringLiteral("日付"), 1400},      {HistoryField::Time, QStringLiteral("時間"), 1000},
-      {HistoryField::Answers, QStringLiteral("答数"), 600},    {HistoryField::Ok, QStringLiteral("ＯＫ"), 600},
-      {HistoryField::Ng, QStringLiteral("ＮＧ"), 600},         {HistoryField::Accuracy, QStringLiteral("正解率"), 900},
-      {HistoryField::Speed, QStringLiteral("秒当たり"), 1000}, {HistoryField::Seconds, QStringLiteral("秒数"), 1025},
-      {HistoryField::Operation, QStringLiteral("モード"), 700},
-  };
-  p.graphButtons = {
-      {QStringLiteral("cmdByou"), QStringLiteral("秒当たり"), {HistoryField::Speed}},
-      {QStringLiteral("cmdRitu"), QStringLiteral("正解率"), {HistoryField::Accuracy}},
-      {QStringLiteral("cmdKaitou"), QStringLiteral("答数"), {HistoryField::Ok, HistoryField::Ng}},
-      {QStringLiteral("cmdPByou"), QStringLiteral("秒数"), {HistoryField::Seconds}},
-  };
+  p.history = operationHistory();
+  p.graphButtons = fourGraphButtons();
   p.operationFilterName = QStringLiteral("cboKeisan2");
   p.operations = operationSigns();
   p.playAreaSize = QSize(510, 290);
