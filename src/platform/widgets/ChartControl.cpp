@@ -386,10 +386,11 @@ void ChartControl::rebuild() {
       const QList<QPointF> drawn = thinnedLine(line, std::max(width(), 100));
       const bool dense = drawn.size() < line.size();
       anyDense = anyDense || dense;
-      series->replace(drawn);
+      // Points go in last: adding the series and each axis lays out every point again.
       chart->addSeries(series);
       series->attachAxis(pointAxis);
       series->attachAxis(valueAxis);
+      series->replace(drawn);
       QPen pen(kSeriesColors[k]);
       // A thin cosmetic pen keeps a dense line readable and skips the stroker's joins.
       pen.setWidthF(dense ? 1.0 : 1.5);
