@@ -811,6 +811,60 @@ class TestGridChart : public QObject {
              (QStringList{"日", "火"}));
   }
 
+  void chartNewPoints_moveTheLineOnShow_smoothingOnlyWhatIsNotThinned() {
+    ChartControl chart(ChartControl::Kind::Line);
+    chart.resize(400, 200);
+    chart.setChartData(chartData(QStringList(3), {{"4", "", "2"}}));
+    chart.redrawNow();
+    const QLineSeries* shown = onlySeries<QLineSeries>(chart);
+    const QChartView* view = chart.findChild<QChartView*>();
+    QVERIFY(view->renderHints().testFlag(QPainter::Antialiasing));
+
+    QStringList many;
+    for (int i = 0; i < 100000; ++i) many << QString::number(i % 50);
+    many[70000] = "900";
+    chart.setChartData(chartData(QStringList(many.size()), {many}));
+    chart.redrawNow();
+    QCOMPARE(onlySeries<QLineSeries>(chart), shown);
+    QVERIFY(shown->count() <= 2 * 400);
+    QVERIFY(shown->pen().isCosmetic());
+    QVERIFY(!view->renderHints().testFlag(QPainter::Antialiasing));
+    QVERIFY(valueAxis(chart)->max() > 900.0);
+    auto* points = qobject_cast<QValueAxis*>(chartOf(chart)->axes(Qt::Horizontal).value(0));
+    QCOMPARE(points->max(), 100000.0);
+
+    chart.setChartData(chartData(QStringList(3), {{"4", "", "2"}}));
+    chart.redrawNow();
+    QCOMPARE(onlySeries<QLineSeries>(chart), shown);
+    QCOMPARE(shown->points(), (QList<QPointF>{{1, 4}, {3, 2}}));
+    QVERIFY(!shown->pen().isCosmetic());
+    QVERIFY(view->renderHints().testFlag(QPainter::Antialiasing));
+    QCOMPARE(points->max(), 3.0);
+    QVERIFY(valueAxis(chart)->max() < 900.0);
+    QCOMPARE(chartOf(chart)->axes().size(), 2);
+
+    // Another title or another number of series builds the chart anew.
+    chart.setValueTitle(QStringLiteral("回"));
+    chart.redrawNow();
+    QCOMPARE(valueAxis(chart)->titleText(), QStringLiteral("回"));
+    QCOMPARE(chartOf(chart)->axes().size(), 2);
+    chart.setChartData(chartData(QStringList(2), {{"1", "2"}, {"3", "4"}}));
+    chart.redrawNow();
+    QCOMPARE(chartOf(chart)->series().size(), 2);
+    QCOMPARE(qobject_cast<QLineSeries*>(chartOf(chart)->series().at(1))->points(), (QList<QPointF>{{1, 3}, {2, 4}}));
+  }
+
+  void chartBackToAThousandRows_drawsBarsAgain() {
+    ChartControl chart(ChartControl::Kind::Bar);
+    chart.setChartData(chartData(QStringList(1001), {QStringList(1001, "1")}));
+    chart.redrawNow();
+    QVERIFY(onlySeries<QLineSeries>(chart));
+    chart.setChartData(chartData(QStringList(1000), {QStringList(1000, "2")}));
+    chart.redrawNow();
+    QVERIFY(onlySeries<QBarSeries>(chart));
+    QCOMPARE(chartOf(chart)->axes().size(), 2);
+  }
+
   void chartValueAxis_ticksAtRoundSteps_underAFixedTop_data() {
     QTest::addColumn<double>("largest");
     QTest::addColumn<double>("fixedTop");  // 0: none

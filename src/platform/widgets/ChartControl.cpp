@@ -119,6 +119,27 @@ QList<QPointF> thinnedLine(const QList<QPointF>& line, int columns) {
   return out;
 }
 
+// The axis of point numbers under a line: whole numbers from 1, about six ticks, none
+// without points.
+void setPointTicks(QValueAxis* axis, int points) {
+  if (points > 1)
+    axis->setRange(1, points);
+  else
+    axis->setRange(0, 2);
+  double step = 1;
+  while ((points - 1) / step > 6) step *= (QString::number(step).startsWith(QLatin1Char('2')) ? 2.5 : 2);
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(1);
+  axis->setTickInterval(step);
+  axis->setLabelsVisible(points > 0);
+}
+
+// The only axis of a chart on one side, when it is a value axis.
+QValueAxis* soleValueAxis(const QChart* chart, Qt::Orientation side) {
+  const QList<QAbstractAxis*> axes = chart->axes(side);
+  return axes.size() == 1 ? qobject_cast<QValueAxis*>(axes.front()) : nullptr;
+}
+
 // Padding Qt Charts keeps on each side of an axis label.
 constexpr int kLabelPadding = 5;
 
@@ -295,7 +316,6 @@ void ChartControl::rebuild() {
   double lo = 0.0;
   double hi = 0.0;
   bool anyPoint = false;
-  bool anyDense = false;
   std::vector<std::vector<std::optional<double>>> parsed(static_cast<size_t>(seriesCount));
   for (int k = 0; k < seriesCount; ++k) {
     auto& out = parsed[size_t(k)];
@@ -319,7 +339,7 @@ void ChartControl::rebuild() {
   if (maximum <= minimum) maximum = minimum + 1.0;
 
   auto* pages = static_cast<QStackedLayout*>(layout());
-  if (moveBars(parsed, minimum, maximum)) {
+  if (moveBars(parsed, minimum, maximum) || moveLines(parsed, minimum, maximum)) {
     pages->setCurrentWidget(anyPoint ? static_cast<QWidget*>(m_view) : m_noData);
     return;
   }
@@ -358,50 +378,76 @@ void ChartControl::rebuild() {
       series->barSets().at(k)->setBorderColor(kSeriesColors[k]);
     }
     m_barLabels = m_data.labels;
+    m_view->setRenderHint(QPainter::Antialiasing);
   } else {
     auto* pointAxis = new QValueAxis(chart);
     pointAxis->setLabelFormat(QStringLiteral("%d"));
-    if (points > 1)
-      pointAxis->setRange(1, points);
-    else
-      pointAxis->setRange(0, 2);
-    // Point numbers are whole: ticks at whole steps from 1, about six of them; none without points.
-    double step = 1;
-    while ((points - 1) / step > 6) step *= (QString::number(step).startsWith(QLatin1Char('2')) ? 2.5 : 2);
-    pointAxis->setTickType(QValueAxis::TicksDynamic);
-    pointAxis->setTickAnchor(1);
-    pointAxis->setTickInterval(step);
-    pointAxis->setLabelsVisible(points > 0);
+    setPointTicks(pointAxis, points);
     chart->addAxis(pointAxis, Qt::AlignBottom);
+    QList<QLineSeries*> lines;
     for (int k = 0; k < seriesCount; ++k) {
       auto* series = new QLineSeries(chart);
       series->setName(seriesName(k));
       series->setUseOpenGL(false);
-      QList<QPointF> line;
-      line.reserve(points);
-      const auto& values = parsed[size_t(k)];
-      for (int p = 0; p < points; ++p) {
-        if (values[size_t(p)]) line.append(QPointF(p + 1, *values[size_t(p)]));
-      }
-      const QList<QPointF> drawn = thinnedLine(line, std::max(width(), 100));
-      const bool dense = drawn.size() < line.size();
-      anyDense = anyDense || dense;
       // Points go in last: adding the series and each axis lays out every point again.
       chart->addSeries(series);
       series->attachAxis(pointAxis);
       series->attachAxis(valueAxis);
-      series->replace(drawn);
-      QPen pen(kSeriesColors[k]);
-      // A thin cosmetic pen keeps a dense line readable and skips the stroker's joins.
-      pen.setWidthF(dense ? 1.0 : 1.5);
-      pen.setCosmetic(dense);
-      series->setPen(pen);
+      lines << series;
     }
+    fillLines(lines, parsed);
   }
   chart->legend()->setVisible(named);
+  pages->setCurrentWidget(anyPoint ? static_cast<QWidget*>(m_view) : m_noData);
+}
+
+void ChartControl::fillLines(const QList<QLineSeries*>& lines,
+                             const std::vector<std::vector<std::optional<double>>>& values) {
+  bool anyDense = false;
+  for (qsizetype k = 0; k < lines.size(); ++k) {
+    QList<QPointF> line;
+    line.reserve(rowCount());
+    const auto& series = values[size_t(k)];
+    for (int p = 0; p < rowCount(); ++p) {
+      if (series[size_t(p)]) line.append(QPointF(p + 1, *series[size_t(p)]));
+    }
+    const QList<QPointF> drawn = thinnedLine(line, std::max(width(), 100));
+    const bool dense = drawn.size() < line.size();
+    anyDense = anyDense || dense;
+    QPen pen(kSeriesColors[k]);
+    // A thin cosmetic pen keeps a dense line readable and skips the stroker's joins.
+    pen.setWidthF(dense ? 1.0 : 1.5);
+    pen.setCosmetic(dense);
+    // The pen before the points: a new pen lays out the points it finds again.
+    if (lines[k]->pen() != pen) lines[k]->setPen(pen);
+    lines[k]->replace(drawn);
+  }
   // A line with a point in every pixel column gains nothing from smoothing but its cost.
   m_view->setRenderHint(QPainter::Antialiasing, !anyDense);
-  pages->setCurrentWidget(anyPoint ? static_cast<QWidget*>(m_view) : m_noData);
+}
+
+// New points for the lines on show, when nothing else about them changed: building the
+// chart anew also lays out and paints its axes again, and the old items go only later.
+bool ChartControl::moveLines(const std::vector<std::vector<std::optional<double>>>& values, double minimum,
+                             double maximum) {
+  if (m_kind == Kind::Bar && rowCount() <= kMaxBars) return false;
+  QChart* chart = m_view->chart();
+  QValueAxis* pointAxis = soleValueAxis(chart, Qt::Horizontal);
+  QValueAxis* valueAxis = soleValueAxis(chart, Qt::Vertical);
+  if (!pointAxis || !valueAxis || valueAxis->titleText() != m_valueTitle) return false;
+  const QList<QAbstractSeries*> shown = chart->series();
+  if (shown.size() != columnCount()) return false;
+  QList<QLineSeries*> lines;
+  for (qsizetype k = 0; k < shown.size(); ++k) {
+    auto* line = qobject_cast<QLineSeries*>(shown[k]);
+    const QString name = k < m_seriesNames.size() ? m_seriesNames[k] : QString();
+    if (!line || line->name() != name) return false;
+    lines << line;
+  }
+  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value());
+  setPointTicks(pointAxis, rowCount());
+  fillLines(lines, values);
+  return true;
 }
 
 // New heights for the bars on show, when nothing else about them changed: building the

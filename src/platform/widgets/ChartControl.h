@@ -11,6 +11,7 @@ class QAbstractAxis;
 class QChart;
 class QChartView;
 class QLabel;
+class QLineSeries;
 class QValueAxis;
 QT_END_NAMESPACE
 
@@ -67,6 +68,9 @@ class ChartControl : public QWidget {
   void changed();
   void rebuild();
   bool moveBars(const std::vector<std::vector<std::optional<double>>>& heights, double minimum, double maximum);
+  bool moveLines(const std::vector<std::vector<std::optional<double>>>& values, double minimum, double maximum);
+  // Puts each series' points into its line, and smooths only lines that were not thinned.
+  void fillLines(const QList<QLineSeries*>& lines, const std::vector<std::vector<std::optional<double>>>& values);
   // The plot's width beside a value axis: as last laid out, else as expected.
   double plotWidth(const QValueAxis* valueAxis) const;
   // Show every how many-th row label so that each is shown in full.
