@@ -88,6 +88,7 @@ class MainWindow : public QWidget {
   void buildGameMenu();
   // The pattern every screen button follows.
   void switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour);
+  static void settleBeforePainting();
   void showStatus();
   void markScreenButton();
   void pickDay();
