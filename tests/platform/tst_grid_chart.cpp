@@ -741,10 +741,14 @@ class TestGridChart : public QObject {
     QStringList values;
     for (int i = 0; i < 100000; ++i) values << QString::number(i % 7 == 0 ? 100 + i % 13 : i % 5);
     values[50000] = "-40";
+    values[0] = "";  // missing values draw nothing, at either end too
+    values[99999] = "";
+    values[70000] = "";
     chart.setChartData(chartData(QStringList(values.size()), {values}));
     chart.redrawNow();
     QLineSeries* line = onlySeries<QLineSeries>(chart);
     QVERIFY(line->count() <= 2 * 400);
+    for (const QPointF& p : line->points()) QVERIFY(p.x() >= 2 && p.x() <= 99999 && p.x() != 70001);
     double low = 0;
     double high = 0;
     for (const QPointF& p : line->points()) {

@@ -33,10 +33,8 @@ constexpr int kMaxBars = ChartData::kMaxLabelledPoints;
 
 const QColor kSeriesColors[2] = {QColor(0x2f, 0x6e, 0xc8), QColor(0xd0, 0x3c, 0x3c)};
 
-std::optional<double> present(double value) {
-  if (!std::isfinite(value)) return std::nullopt;
-  return value;
-}
+// The height a bar shows for a value; a missing value (NaN) has none.
+double barHeight(double value) { return std::isfinite(value) ? value : 0.0; }
 
 // The category axis merges equal names, so repeated labels get a suffix of invisible
 // characters that keeps them apart while they look the same.
@@ -93,30 +91,51 @@ void setRoundTicks(QValueAxis* axis, double minimum, double maximum, bool fixedM
   axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(step)));
 }
 
-// With far more points than pixel columns, each column keeps its lowest and highest point:
-// the line drawn covers the same pixels, at a fraction of the cost.
-QList<QPointF> thinnedLine(const QList<QPointF>& line, int columns) {
-  if (line.size() <= 2 * columns) return line;
-  const double first = line.front().x();
-  const double span = std::max(line.back().x() - first, 1.0);
-  QList<QPointF> out;
-  out.reserve(2 * columns + 2);
-  qsizetype begin = 0;
-  while (begin < line.size()) {
-    const int column = int((line[begin].x() - first) / span * (columns - 1));
-    qsizetype end = begin + 1;
-    qsizetype low = begin;
-    qsizetype high = begin;
-    while (end < line.size() && int((line[end].x() - first) / span * (columns - 1)) == column) {
-      if (line[end].y() < line[low].y()) low = end;
-      if (line[end].y() > line[high].y()) high = end;
-      ++end;
-    }
-    out.append(line[std::min(low, high)]);
-    if (low != high) out.append(line[std::max(low, high)]);
-    begin = end;
+// The points of one series, numbered from 1; a missing value (NaN) has none. With far more
+// points than pixel columns, each column keeps its lowest and highest point: the line drawn
+// covers the same pixels, at a fraction of the cost.
+struct Line {
+  QList<QPointF> points;
+  bool thinned = false;
+};
+Line linePoints(const std::vector<double>& values, int columns) {
+  qsizetype count = 0;
+  size_t first = 0;
+  size_t last = 0;
+  for (size_t i = 0; i < values.size(); ++i) {
+    if (!std::isfinite(values[i])) continue;
+    if (count++ == 0) first = i;
+    last = i;
   }
-  return out;
+  QList<QPointF> out;
+  if (count <= 2 * columns) {
+    out.reserve(count);
+    for (size_t i = first; count > 0 && i <= last; ++i) {
+      if (std::isfinite(values[i])) out.append(QPointF(double(i + 1), values[i]));
+    }
+    return {out, false};
+  }
+  const double span = std::max(double(last - first), 1.0);
+  const auto columnOf = [&](size_t i) { return int(double(i - first) / span * (columns - 1)); };
+  out.reserve(2 * columns + 2);
+  for (size_t i = first; i <= last;) {
+    const int column = columnOf(i);
+    size_t low = i;
+    size_t high = i;
+    size_t next = i + 1;
+    for (; next <= last; ++next) {
+      if (!std::isfinite(values[next])) continue;
+      if (columnOf(next) != column) break;
+      if (values[next] < values[low]) low = next;
+      if (values[next] > values[high]) high = next;
+    }
+    const size_t before = std::min(low, high);
+    const size_t after = std::max(low, high);
+    out.append(QPointF(double(before + 1), values[before]));
+    if (after != before) out.append(QPointF(double(after + 1), values[after]));
+    i = next;
+  }
+  return {out, true};
 }
 
 // The axis of point numbers under a line: whole numbers from 1, about six ticks, none
@@ -316,17 +335,12 @@ void ChartControl::rebuild() {
   double lo = 0.0;
   double hi = 0.0;
   bool anyPoint = false;
-  std::vector<std::vector<std::optional<double>>> parsed(static_cast<size_t>(seriesCount));
-  for (int k = 0; k < seriesCount; ++k) {
-    auto& out = parsed[size_t(k)];
-    out.reserve(size_t(points));
-    for (double value : m_data.values[size_t(k)]) {
-      out.push_back(present(value));
-      if (out.back()) {
-        anyPoint = true;
-        lo = std::min(lo, *out.back());
-        hi = std::max(hi, *out.back());
-      }
+  for (const std::vector<double>& series : m_data.values) {
+    for (double value : series) {
+      if (!std::isfinite(value)) continue;
+      anyPoint = true;
+      lo = std::min(lo, value);
+      hi = std::max(hi, value);
     }
   }
 
@@ -339,7 +353,7 @@ void ChartControl::rebuild() {
   if (maximum <= minimum) maximum = minimum + 1.0;
 
   auto* pages = static_cast<QStackedLayout*>(layout());
-  if (moveBars(parsed, minimum, maximum) || moveLines(parsed, minimum, maximum)) {
+  if (moveBars(minimum, maximum) || moveLines(minimum, maximum)) {
     pages->setCurrentWidget(anyPoint ? static_cast<QWidget*>(m_view) : m_noData);
     return;
   }
@@ -363,7 +377,7 @@ void ChartControl::rebuild() {
       auto* set = new QBarSet(seriesName(k), series);
       QList<qreal> heights;
       heights.reserve(points);
-      for (const auto& v : parsed[size_t(k)]) heights.append(v.value_or(0.0));
+      for (double value : m_data.values[size_t(k)]) heights.append(barHeight(value));
       set->append(heights);
       series->append(set);
     }
@@ -395,24 +409,17 @@ void ChartControl::rebuild() {
       series->attachAxis(valueAxis);
       lines << series;
     }
-    fillLines(lines, parsed);
+    fillLines(lines);
   }
   chart->legend()->setVisible(named);
   pages->setCurrentWidget(anyPoint ? static_cast<QWidget*>(m_view) : m_noData);
 }
 
-void ChartControl::fillLines(const QList<QLineSeries*>& lines,
-                             const std::vector<std::vector<std::optional<double>>>& values) {
+void ChartControl::fillLines(const QList<QLineSeries*>& lines) {
   bool anyDense = false;
   for (qsizetype k = 0; k < lines.size(); ++k) {
-    QList<QPointF> line;
-    line.reserve(rowCount());
-    const auto& series = values[size_t(k)];
-    for (int p = 0; p < rowCount(); ++p) {
-      if (series[size_t(p)]) line.append(QPointF(p + 1, *series[size_t(p)]));
-    }
-    const QList<QPointF> drawn = thinnedLine(line, std::max(width(), 100));
-    const bool dense = drawn.size() < line.size();
+    const Line drawn = linePoints(m_data.values[size_t(k)], std::max(width(), 100));
+    const bool dense = drawn.thinned;
     anyDense = anyDense || dense;
     QPen pen(kSeriesColors[k]);
     // A thin cosmetic pen keeps a dense line readable and skips the stroker's joins.
@@ -420,7 +427,7 @@ void ChartControl::fillLines(const QList<QLineSeries*>& lines,
     pen.setCosmetic(dense);
     // The pen before the points: a new pen lays out the points it finds again.
     if (lines[k]->pen() != pen) lines[k]->setPen(pen);
-    lines[k]->replace(drawn);
+    lines[k]->replace(drawn.points);
   }
   // A line with a point in every pixel column gains nothing from smoothing but its cost.
   m_view->setRenderHint(QPainter::Antialiasing, !anyDense);
@@ -428,8 +435,7 @@ void ChartControl::fillLines(const QList<QLineSeries*>& lines,
 
 // New points for the lines on show, when nothing else about them changed: building the
 // chart anew also lays out and paints its axes again, and the old items go only later.
-bool ChartControl::moveLines(const std::vector<std::vector<std::optional<double>>>& values, double minimum,
-                             double maximum) {
+bool ChartControl::moveLines(double minimum, double maximum) {
   if (m_kind == Kind::Bar && rowCount() <= kMaxBars) return false;
   QChart* chart = m_view->chart();
   QValueAxis* pointAxis = soleValueAxis(chart, Qt::Horizontal);
@@ -446,21 +452,19 @@ bool ChartControl::moveLines(const std::vector<std::vector<std::optional<double>
   }
   setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value());
   setPointTicks(pointAxis, rowCount());
-  fillLines(lines, values);
+  fillLines(lines);
   return true;
 }
 
 // New heights for the bars on show, when nothing else about them changed: building the
 // chart anew costs far more than moving its bars.
-bool ChartControl::moveBars(const std::vector<std::vector<std::optional<double>>>& heights, double minimum,
-                            double maximum) {
+bool ChartControl::moveBars(double minimum, double maximum) {
   if (m_kind != Kind::Bar || !m_barLabels || *m_barLabels != m_data.labels) return false;
   QChart* chart = m_view->chart();
   const QList<QAbstractSeries*> shown = chart->series();
   auto* series = shown.size() == 1 ? qobject_cast<QBarSeries*>(shown.front()) : nullptr;
-  const QList<QAbstractAxis*> vertical = chart->axes(Qt::Vertical);
-  auto* valueAxis = vertical.size() == 1 ? qobject_cast<QValueAxis*>(vertical.front()) : nullptr;
-  if (!series || !valueAxis || series->count() != qsizetype(heights.size()) || valueAxis->titleText() != m_valueTitle) {
+  QValueAxis* valueAxis = soleValueAxis(chart, Qt::Vertical);
+  if (!series || !valueAxis || series->count() != columnCount() || valueAxis->titleText() != m_valueTitle) {
     return false;
   }
   const QList<QBarSet*> sets = series->barSets();
@@ -473,7 +477,7 @@ bool ChartControl::moveBars(const std::vector<std::vector<std::optional<double>>
   if (labelStep(plotWidth(valueAxis)) != m_labelStep) return false;
   for (qsizetype k = 0; k < sets.size(); ++k) {
     for (int i = 0; i < rowCount(); ++i) {
-      const double height = heights[size_t(k)][size_t(i)].value_or(0.0);
+      const double height = barHeight(m_data.values[size_t(k)][size_t(i)]);
       if (sets[k]->at(i) != height) sets[k]->replace(i, height);
     }
   }

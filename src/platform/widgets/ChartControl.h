@@ -67,10 +67,10 @@ class ChartControl : public QWidget {
  private:
   void changed();
   void rebuild();
-  bool moveBars(const std::vector<std::vector<std::optional<double>>>& heights, double minimum, double maximum);
-  bool moveLines(const std::vector<std::vector<std::optional<double>>>& values, double minimum, double maximum);
+  bool moveBars(double minimum, double maximum);
+  bool moveLines(double minimum, double maximum);
   // Puts each series' points into its line, and smooths only lines that were not thinned.
-  void fillLines(const QList<QLineSeries*>& lines, const std::vector<std::vector<std::optional<double>>>& values);
+  void fillLines(const QList<QLineSeries*>& lines);
   // The plot's width beside a value axis: as last laid out, else as expected.
   double plotWidth(const QValueAxis* valueAxis) const;
   // Show every how many-th row label so that each is shown in full.
