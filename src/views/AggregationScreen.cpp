@@ -4,13 +4,9 @@
 #include "records/GameItems.h"
 #include "views/RecordsOnScreen.h"
 
-#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStyle>
-
-#include <cmath>
 
 namespace views {
 
@@ -29,17 +25,6 @@ int twipsOf(const std::function<QString()>& setting, int fallback) {
   bool ok = false;
   const int twips = setting().trimmed().toInt(&ok);
   return ok && twips >= 0 ? twips : fallback;
-}
-
-// The width a column needs in the grid's font to show a text whole, or the layout's own
-// width where that is enough.
-int fittingTwips(const platform::DataGrid& grid, int twips, const QString& sample) {
-  // A cell draws its text inside the style's focus margins plus one pixel on each side,
-  // left of a one-pixel grid line; the text's width is fractional.
-  const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
-  const int text = int(std::ceil(QFontMetricsF(grid.font()).horizontalAdvance(sample)));
-  const int px = text + 2 * margin + 2;
-  return std::max(twips, px * 15);
 }
 
 platform::DataGrid* makeGrid(const QString& name, int top, int rowsShown, QWidget* parent) {
@@ -130,7 +115,7 @@ void AggregationScreen::pour(platform::DataGrid& grid, const KakeiTable& table) 
     // smaller one.
     int twips = column.twips;
     if (c == 0) twips = countColumnTwips(grid, twips);
-    if (c == 1) twips = fittingTwips(grid, twips, QStringLiteral("00/00/00"));
+    if (c == 1) twips = fitColumnTwips(grid, twips, QStringLiteral("00/00/00"));
     grid.setColWidth(c, twips);
     grid.setColAlignment(c, column.align);
     grid.setFixedAlignment(c, column.headerAlign);

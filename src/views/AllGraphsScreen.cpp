@@ -8,7 +8,6 @@
 #include "views/RecordList.h"
 #include "views/RecordsOnScreen.h"
 
-#include <QStyle>
 
 namespace views {
 
@@ -24,12 +23,6 @@ constexpr struct {
     {AllGraph::Jikan2, "cmdJikan2", "時間別トータル時間"}, {AllGraph::Higoto, "cmdHigoto", "日別推移 （回数）"},
     {AllGraph::Higoto2, "cmdHigoto2", "日別推移 （秒数）"}, {AllGraph::Higoto3, "cmdHigoto3", "日別推移 （平均秒数）"},
 };
-
-// The width in twips of a column as laid out, or more where this font needs it for sample.
-int fitTwips(const platform::DataGrid& grid, const QString& sample, int twips) {
-  const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
-  return std::max(twips, (grid.fontMetrics().horizontalAdvance(sample) + 2 * margin + 1) * 15);
-}
 
 platform::DataGrid* makeGrid(const QString& name, const QRect& geometry, QWidget* parent) {
   auto* grid = new platform::DataGrid(parent);
@@ -102,8 +95,8 @@ void AllGraphsScreen::writeHeaders() {
   m_msgDayTotal2->setColumns({{"", 400, Align::Right},
                               {"項目", 1320, Align::Left},
                               {"回数", countColumnTwips(totals, 600), Align::Right},
-                              {"秒", fitTwips(totals, QStringLiteral("0000000"), 650), Align::Right},
-                              {"時間", fitTwips(totals, QStringLiteral("0000:00:00"), 910), Align::Right},
+                              {"秒", fitColumnTwips(totals, 650, QStringLiteral("0000000")), Align::Right},
+                              {"時間", fitColumnTwips(totals, 910, QStringLiteral("0000:00:00")), Align::Right},
                               {"最大", 600, Align::Right},
                               {"平均", 670, Align::Right}});
 }

@@ -3,7 +3,10 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 
+#include <QFontMetricsF>
 #include <QStyle>
+
+#include <cmath>
 
 namespace views {
 
@@ -21,9 +24,11 @@ int countColumnTwips(const platform::DataGrid& grid, int twips) {
 
 int fitColumnTwips(const platform::DataGrid& grid, int twips, const QString& sample) {
   // A cell draws its text inside the style's focus margins plus one pixel on each side,
-  // left of a one-pixel grid line.
+  // left of a one-pixel grid line; the text's width is fractional, and a text a fraction of
+  // a pixel too wide is cut off.
   const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
-  const int px = grid.fontMetrics().horizontalAdvance(sample) + 2 * margin + 1;
+  const int text = int(std::ceil(QFontMetricsF(grid.font()).horizontalAdvance(sample)));
+  const int px = text + 2 * margin + 2;
   return std::max(twips, px * 15);
 }
 

@@ -5,7 +5,9 @@
 #include "platform/widgets/DataGrid.h"
 #include "support/WidgetTestSupport.h"
 #include "views/AllGraphsScreen.h"
+#include "views/RecordsOnScreen.h"
 
+#include <QFontMetricsF>
 #include <QTest>
 
 using testing::play;
@@ -146,6 +148,25 @@ class AllGraphsScreenTest : public QObject {
     QCOMPARE(chart("mcrMain2")->chartData().labels, QStringList{QString()});
     QCOMPARE(chart("mcrMain2")->value(1), QStringLiteral("0"));
     QCOMPARE(chart("mcrMain3")->rowCount(), 5);  // the plays
+  }
+
+  void fittedColumns_showSixDigitCountsAndLifetimeTotalsWhole() {
+    platform::DataGrid grid;
+    // The program's font, whose digits are a fraction of a pixel wide.
+    grid.setFont(QFont(QStringLiteral("Noto Sans CJK JP")));
+    grid.setFontSize(10);
+    QVERIFY(QFontMetricsF(grid.font()).horizontalAdvance(QStringLiteral("102228")) != grid.fontMetrics().horizontalAdvance(QStringLiteral("102228")));
+    const auto fit = [&](const char* sample) { return views::fitColumnTwips(grid, 300, QString::fromLatin1(sample)); };
+    grid.setColumns({{"", fit("000000"), platform::Align::Right},
+                     {"", fit("0000000"), platform::Align::Right},
+                     {"", fit("0000:00:00"), platform::Align::Right}});
+    grid.setDataRows({{"102228", "3561766", "9999:59:59"}});
+    grid.show();
+    const QAbstractItemModel* shown = grid.QTableView::model();
+    for (int col = 0; col < 3; ++col) QVERIFY(!shown->data(shown->index(0, col), Qt::ToolTipRole).isValid());
+    // A pixel less and the text no longer fits.
+    grid.setColWidth(0, grid.colWidth(0) - 45);
+    QVERIFY(shown->data(shown->index(0, 0), Qt::ToolTipRole).isValid());
   }
 
   void emptiedFile_leavesHeadersOnly_andNoChartOfOldPlays() {

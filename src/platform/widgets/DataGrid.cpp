@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QBrush>
 #include <QColor>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QKeyEvent>
@@ -125,12 +126,13 @@ bool DataGrid::isCutOff(int row, int col, const QString& text) const {
     // The header clips its text at the section's edges, inside the header margin.
     const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
     const int room = horizontalHeader()->sectionSize(col) - 2 * margin;
-    return horizontalHeader()->fontMetrics().horizontalAdvance(text) > room;
+    return QFontMetricsF(horizontalHeader()->font()).horizontalAdvance(text) > room;
   }
-  // A cell draws its text inside the focus frame margin, within the grid line.
+  // A cell draws its text inside the focus frame margin, within the grid line. Widths are
+  // fractional: a text a fraction of a pixel too wide is cut off too.
   const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
   const int room = columnWidth(col) - (showGrid() ? 1 : 0) - 2 * margin;
-  return fontMetrics().horizontalAdvance(text) > room;
+  return QFontMetricsF(font()).horizontalAdvance(text) > room;
 }
 
 void DataGrid::setCellBackColor(const QColor& color) { m_model.setCellBackColor(m_row, m_col, toRgb(color)); }
