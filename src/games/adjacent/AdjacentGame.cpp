@@ -1,6 +1,7 @@
 #include "games/adjacent/AdjacentGame.h"
 
 #include "games/framework/GameText.h"
+#include "games/framework/PlaySaving.h"
 #include "platform/core/Twips.h"
 
 #include <QComboBox>
@@ -173,7 +174,7 @@ bool AdjacentGame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString AdjacentGame::detailText(const QString& settingText, const PlayOutcome& play) const {
-  return adjacent::detailText(settings().mode, settingText, play.operation);
+  return modeDetail(settings().mode, settingText, play.operation);
 }
 
 }  // namespace games::adjacent

@@ -59,10 +59,6 @@ Judgement judge(const QString& typed, int expected) {
   return {true, digit == expected};
 }
 
-QString detailText(const QString& mode, const QString& settingText, const QString& operation) {
-  return mode + QStringLiteral(" : ") + settingText + QStringLiteral("  (") + operation + QStringLiteral(") モード");
-}
-
 QString explanation() {
   return platform::tourText({
       "このゲームは『隣接加減ドリル ネオ』です。",

@@ -34,7 +34,6 @@ struct Judgement {
 };
 Judgement judge(const QString& typed, int expected);
 
-QString detailText(const QString& mode, const QString& settingText, const QString& operation);
 QString explanation();
 
 }  // namespace games::adjacent

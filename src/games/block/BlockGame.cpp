@@ -151,8 +151,4 @@ void BlockGame::nextQuestion() {
   clearAnswers();
 }
 
-QString BlockGame::detailText(const QString& settingText, const PlayOutcome&) const {
-  return block::detailText(settings().mode, settingText);
-}
-
 }  // namespace games::block

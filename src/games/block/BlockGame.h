@@ -34,7 +34,6 @@ class BlockGame : public GameWindow {
   void clearAnswers() override;
   void onPlayBegins() override;
   void onHintChanged(bool on) override;
-  QString detailText(const QString& settingText, const PlayOutcome& play) const override;
   QString explanation() const override { return block::explanation(); }
 
  private:

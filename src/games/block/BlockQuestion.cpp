@@ -27,10 +27,6 @@ Judgement judge(const QString& typed, int expected) {
   return {true, platform::leadingNumber(answer) == expected, int(typed.size())};
 }
 
-QString detailText(const QString& mode, const QString& settingText) {
-  return mode + QStringLiteral(" : ") + settingText;
-}
-
 QString explanation() {
   return platform::tourText({
       "このゲームは『ブロック計算ドリル』です。",

@@ -31,7 +31,6 @@ struct Judgement {
 };
 Judgement judge(const QString& typed, int expected);
 
-QString detailText(const QString& mode, const QString& settingText);
 QString explanation();
 
 }  // namespace games::block

@@ -153,8 +153,4 @@ void ClockGame::nextQuestion() {
   clearAnswers();
 }
 
-QString ClockGame::detailText(const QString& settingText, const PlayOutcome&) const {
-  return clock::detailText(settings().mode, settingText);
-}
-
 }  // namespace games::clock

@@ -29,7 +29,6 @@ class ClockGame : public GameWindow {
   void showFirstBoard() override;
   void clearAnswers() override;
   void onPlayBegins() override;
-  QString detailText(const QString& settingText, const PlayOutcome& play) const override;
   QString explanation() const override { return clock::explanation(); }
 
  private:

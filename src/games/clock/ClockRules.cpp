@@ -64,10 +64,6 @@ Judgement judge(const QString& typed, const QString& strSeikai) {
   return {true, normalizedAnswer(typed.left(kAnswerLength)) == strSeikai, kAnswerLength};
 }
 
-QString detailText(const QString& mode, const QString& settingText) {
-  return mode + QStringLiteral(" : ") + settingText;
-}
-
 QString explanation() {
   return platform::tourText({
       "このゲームは『時間計算ドリル』です。",

@@ -39,7 +39,6 @@ struct Judgement {
 constexpr int kAnswerLength = 6;
 Judgement judge(const QString& typed, const QString& strSeikai);
 
-QString detailText(const QString& mode, const QString& settingText);
 QString explanation();
 
 }  // namespace games::clock

@@ -1,6 +1,7 @@
 #include "games/coins/CoinGame.h"
 
 #include "games/coins/CoinPictures.h"
+#include "games/framework/PlaySaving.h"
 #include "platform/core/Twips.h"
 #include "platform/widgets/Shape.h"
 
@@ -201,7 +202,9 @@ void CoinGame::nextQuestion() {
 }
 
 QString CoinGame::detailText(const QString& settingText, const PlayOutcome& play) const {
-  return coins::detailText(settings().mode, settingText, play.operation.toInt());
+  // The coin mode is a number, not an operation: "秒数 : 60  2モード".
+  return modeDetail(settings().mode, settingText) + QStringLiteral("  ") + QString::number(play.operation.toInt()) +
+         QStringLiteral("モード");
 }
 
 }  // namespace games::coins

@@ -44,11 +44,6 @@ Judgement judge(const QString& typed, int intGoukei) {
 
 QString pictureFileName(int value) { return QString::number(value) + QStringLiteral(".gif"); }
 
-QString detailText(const QString& mode, const QString& settingText, int intHide) {
-  return mode + QStringLiteral(" : ") + settingText + QStringLiteral("  ") + QString::number(intHide) +
-         QStringLiteral("モード");
-}
-
 QString explanation() {
   return platform::tourText({
       "このゲームは『小銭計算ドリル』です。",

@@ -41,7 +41,6 @@ Judgement judge(const QString& typed, int intGoukei);
 // The picture file of a coin: "100.gif".
 QString pictureFileName(int value);
 
-QString detailText(const QString& mode, const QString& settingText, int intHide);
 QString explanation();
 
 }  // namespace games::coins

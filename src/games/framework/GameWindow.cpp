@@ -531,6 +531,10 @@ int GameWindow::numberColumnTwips() const {
   return qMax(600, needed);
 }
 
+QString GameWindow::detailText(const QString& settingText, const PlayOutcome&) const {
+  return modeDetail(settings().mode, settingText);
+}
+
 void GameWindow::DISP_RIREKI_HEAD() {
   m_msgRireki->setRows(1);
   QStringList headers{QStringLiteral("回")};

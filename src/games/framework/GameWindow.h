@@ -93,7 +93,8 @@ class GameWindow : public QWidget {
   virtual void onPlayEnded() {}  // results are shown; the play is saved next
   virtual void onAnswersPerPlayChanged() {}
   virtual QString operationText() const { return {}; }
-  virtual QString detailText(const QString& settingText, const PlayOutcome& play) const = 0;
+  // What the play record says about the play's settings; by default the mode and its setting.
+  virtual QString detailText(const QString& settingText, const PlayOutcome& play) const;
   virtual QString explanation() const = 0;
 
   // For the game's judging and its own settings.

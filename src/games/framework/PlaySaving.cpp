@@ -41,4 +41,10 @@ SaveResult savePlay(const GameProfile& profile, const PlayOutcome& play, const Q
   return result;
 }
 
+QString modeDetail(const QString& mode, const QString& settingText, const QString& operation) {
+  QString detail = mode + QStringLiteral(" : ") + settingText;
+  if (!operation.isEmpty()) detail += QStringLiteral("  (") + operation + QStringLiteral(") モード");
+  return detail;
+}
+
 }  // namespace games

@@ -18,4 +18,8 @@ struct [[nodiscard]] SaveResult {
 };
 SaveResult savePlay(const GameProfile& profile, const PlayOutcome& play, const QString& detailText);
 
+// The detail most games save with a play: their mode and its setting, as "秒数 : 60", and
+// for a game of one operation that operation, as "秒数 : 60  (＋) モード".
+QString modeDetail(const QString& mode, const QString& settingText, const QString& operation = {});
+
 }  // namespace games

@@ -197,8 +197,4 @@ void ReverseGame::afterFeedback() {
   m_txtKaitou->setFocus();
 }
 
-QString ReverseGame::detailText(const QString& settingText, const PlayOutcome&) const {
-  return reverse::detailText(settings().mode, settingText);
-}
-
 }  // namespace games::reverse

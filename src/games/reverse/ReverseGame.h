@@ -36,7 +36,6 @@ class ReverseGame : public GameWindow {
   void clearAnswers() override;
   void onFiguresReset() override;
   void onPlayBegins() override;
-  QString detailText(const QString& settingText, const PlayOutcome& play) const override;
   QString explanation() const override { return reverse::explanation(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -99,10 +99,6 @@ Judgement judge(const QString& typed, Operator op, double target) {
   return j;
 }
 
-QString detailText(const QString& mode, const QString& settingText) {
-  return mode + QStringLiteral(" : ") + settingText;
-}
-
 // The blanks between the Japanese words are ideographic spaces.
 QString explanation() {
   return platform::tourText({

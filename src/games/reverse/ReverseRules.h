@@ -47,7 +47,6 @@ struct Judgement {
 };
 Judgement judge(const QString& typed, Operator op, double target);
 
-QString detailText(const QString& mode, const QString& settingText);
 QString explanation();
 
 }  // namespace games::reverse

@@ -1,5 +1,6 @@
 #include "games/speed/SpeedGame.h"
 
+#include "games/framework/PlaySaving.h"
 #include "platform/widgets/DataGrid.h"
 
 #include <QComboBox>
@@ -332,7 +333,7 @@ void SpeedGame::onPlayEnded() {
 }
 
 QString SpeedGame::detailText(const QString& settingText, const PlayOutcome& play) const {
-  return speed::detailText(settings().mode, settingText, play.operation);
+  return modeDetail(settings().mode, settingText, play.operation);
 }
 
 }  // namespace games::speed

@@ -101,10 +101,6 @@ Judgement judge(const QString& typed, int total) {
   return {true, wholeNumber(answer) == total, int(typed.size())};
 }
 
-QString detailText(const QString& mode, const QString& settingText, const QString& operation) {
-  return mode + QStringLiteral(" : ") + settingText + QStringLiteral("  (") + operation + QStringLiteral(") モード");
-}
-
 QString explanation() {
   return platform::tourText({
       "このゲームは『スピード計算ドリル』です。",

@@ -47,7 +47,6 @@ struct Judgement {
 Judgement judge(const QString& typed, int total);
 int answerLength(int total);
 
-QString detailText(const QString& mode, const QString& settingText, const QString& operation);
 QString explanation();
 
 }  // namespace games::speed

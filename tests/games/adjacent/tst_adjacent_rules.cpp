@@ -1,4 +1,5 @@
 #include "games/adjacent/AdjacentRules.h"
+#include "games/framework/PlaySaving.h"
 #include "platform/core/Random.h"
 
 #include <QTest>
@@ -92,8 +93,8 @@ class AdjacentRulesTest : public QObject {
   }
 
   void detailAndExplanation_texts() {
-    QCOMPARE(games::adjacent::detailText("秒数", "60", "＋"), QStringLiteral("秒数 : 60  (＋) モード"));
-    QCOMPARE(games::adjacent::detailText("答数", "14", "÷"), QStringLiteral("答数 : 14  (÷) モード"));
+    QCOMPARE(games::modeDetail("秒数", "60", "＋"), QStringLiteral("秒数 : 60  (＋) モード"));
+    QCOMPARE(games::modeDetail("答数", "14", "÷"), QStringLiteral("答数 : 14  (÷) モード"));
     const QString text = games::adjacent::explanation();
     QVERIFY(text.startsWith(QStringLiteral("このゲームは『隣接加減ドリル ネオ』です。\r\n\r\n隣り合う")));
     QVERIFY(text.contains(QStringLiteral("→ 2）\r\n　・引き算")));
