@@ -131,15 +131,8 @@ void ClockGame::onPlayBegins() {
 }
 
 void ClockGame::txtKaitou_Change() {
-  const QString text = m_txtKaitou->text();
-  if (text.isEmpty() || showingWrongAnswer()) return;
-  // Only a running play takes answers.
-  if (!playEngine().blnPlay()) {
-    clearAnswers();
-    if (startButton()->isEnabled()) startButton()->setFocus();
-    return;
-  }
-  const Judgement judgement = judge(text, m_question.strSeikai);
+  if (!typedAnswerCounts(m_txtKaitou)) return;
+  const Judgement judgement = judge(m_txtKaitou->text(), m_question.strSeikai);
   if (!judgement.complete) return;
 
   answerJudged(

@@ -179,15 +179,9 @@ void CoinGame::onPlayBegins() {
 }
 
 void CoinGame::txtKaitou_Change() {
-  const QString text = m_txtKaitou->text();
-  if (text.isEmpty() || showingWrongAnswer()) return;
   // Only a running play takes answers; the coins on show before it are a preview.
-  if (!playEngine().blnPlay()) {
-    clearAnswers();
-    if (startButton()->isEnabled()) startButton()->setFocus();
-    return;
-  }
-  const Judgement judgement = judge(text, m_question.intGoukei);
+  if (!typedAnswerCounts(m_txtKaitou)) return;
+  const Judgement judgement = judge(m_txtKaitou->text(), m_question.intGoukei);
   if (!judgement.complete) return;
 
   answerJudged(

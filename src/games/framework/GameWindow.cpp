@@ -21,8 +21,10 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace games {
 
@@ -453,6 +455,17 @@ void GameWindow::cmdStart_Click() {
 }
 
 void GameWindow::recordAnswer(bool right, int keystrokes) { m_engine.answer(right, keystrokes); }
+
+bool GameWindow::typedAnswerCounts(QLineEdit* box) {
+  if (box->text().isEmpty() || showingWrongAnswer()) return false;
+  if (playEngine().blnPlay()) return true;
+  {
+    const QSignalBlocker quiet(box);
+    box->clear();
+  }
+  if (startButton()->isEnabled()) startButton()->setFocus();
+  return false;
+}
 
 void GameWindow::answerJudged(bool right, int keystrokes, int flashMs, const std::function<void(bool on)>& flash,
                               const std::function<void()>& next) {

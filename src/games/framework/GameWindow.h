@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -108,6 +109,9 @@ class GameWindow : public QWidget {
   void answerJudged(bool right, int keystrokes, int flashMs, const std::function<void(bool on)>& flash,
                     const std::function<void()>& next);
   bool showingWrongAnswer() const { return m_showingWrong; }
+  // Whether what was typed into box is an answer to judge now. Typed outside a play it is
+  // emptied, and the start button takes the focus back.
+  bool typedAnswerCounts(QLineEdit* box);
   int answersPerPlay() const;  // the number shown in cboKaisu
   // Chooses a number in cboKaisu as the player would.
   void setAnswersPerPlay(int count);
