@@ -858,6 +858,33 @@ class TestGridChart : public QObject {
     QCOMPARE(qobject_cast<QLineSeries*>(chartOf(chart)->series().at(1))->points(), (QList<QPointF>{{1, 3}, {2, 4}}));
   }
 
+  void chartValueAxis_ofAShortChart_hasFewerTicks_eachLabelClearOfTheNext() {
+    const QStringList days{"日", "月", "火", "水", "木", "金", "土"};
+    const std::vector<QStringList> counts{{"3", "5", "7", "4", "2", "6", "1"}};
+    ChartControl tall;
+    tall.resize(460, 300);
+    tall.setChartData(chartData(days, counts));
+    tall.redrawNow();
+    QCOMPARE(tickValues(valueAxis(tall)).size(), 5);  // 0, 2, 4, 6, 8
+
+    ChartControl chart;
+    chart.setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 10));
+    chart.resize(460, 130);
+    chart.setChartData(chartData(days, counts));
+    chart.redrawNow();
+    // Five steps in about 80 pixels would leave a label of this font too little height.
+    QCOMPARE(tickValues(valueAxis(chart)), (QList<double>{0, 5, 10}));
+
+    // Bars moved from nothing to a lifetime of seconds get a step to match at once; the
+    // step of the old range over the new one would ask the axis for millions of ticks.
+    chart.setChartData(chartData(days, {QStringList(7, "0")}));
+    chart.redrawNow();
+    chart.setChartData(chartData(days, {QStringList(7, "1020000")}));
+    chart.redrawNow();
+    QVERIFY(tickValues(valueAxis(chart)).size() <= 3);
+    QVERIFY(valueAxis(chart)->max() >= 1020000.0);
+  }
+
   void chartBackToAThousandRows_drawsBarsAgain() {
     ChartControl chart(ChartControl::Kind::Bar);
     chart.setChartData(chartData(QStringList(1001), {QStringList(1001, "1")}));

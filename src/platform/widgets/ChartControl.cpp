@@ -68,9 +68,9 @@ int decimalsFor(double step) {
   return decimals;
 }
 
-// A round step (1, 2, 2.5 or 5 times a power of ten) that cuts span into about five steps.
-double roundStep(double span) {
-  const double raw = span / 5.0;
+// A round step (1, 2, 2.5 or 5 times a power of ten) that cuts span into about `steps` steps.
+double roundStep(double span, int steps) {
+  const double raw = span / steps;
   const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
   for (double factor : {1.0, 2.0, 2.5, 5.0}) {
     if (factor * magnitude >= raw * (1.0 - 1e-9)) return factor * magnitude;
@@ -78,16 +78,27 @@ double roundStep(double span) {
   return 10.0 * magnitude;
 }
 
-// Ticks at multiples of a round step. An end the caller fixed stays where it is, with the
-// ticks that fit under it; a free end widens to the next multiple.
-void setRoundTicks(QValueAxis* axis, double minimum, double maximum, bool fixedMin, bool fixedMax) {
-  const double step = roundStep(maximum - minimum);
-  if (!fixedMin) minimum = std::floor(minimum / step + 1e-9) * step;
-  if (!fixedMax) maximum = std::ceil(maximum / step - 1e-9) * step;
+// A range with ticks every step from anchor. The old ticks are let go first: the old step
+// over the new range could ask the axis for millions of ticks.
+void setTicks(QValueAxis* axis, double minimum, double maximum, double anchor, double step) {
+  axis->setTickType(QValueAxis::TicksFixed);
   axis->setRange(minimum, maximum);
-  axis->setTickType(QValueAxis::TicksDynamic);
-  axis->setTickAnchor(std::ceil(minimum / step - 1e-9) * step);
+  axis->setTickAnchor(anchor);
   axis->setTickInterval(step);
+  axis->setTickType(QValueAxis::TicksDynamic);
+}
+
+// Ticks at multiples of a round step, about five, and never more than `room` for their
+// labels. An end the caller fixed stays where it is, with the ticks that fit under it; a
+// free end widens to the next multiple.
+void setRoundTicks(QValueAxis* axis, double minimum, double maximum, bool fixedMin, bool fixedMax, int room) {
+  double step = roundStep(maximum - minimum, std::min(5, room));
+  const auto low = [&] { return fixedMin ? minimum : std::floor(minimum / step + 1e-9) * step; };
+  const auto high = [&] { return fixedMax ? maximum : std::ceil(maximum / step - 1e-9) * step; };
+  while ((high() - low()) / step > room + 1e-9) step = roundStep(step * 1.001, 1);
+  minimum = low();
+  maximum = high();
+  setTicks(axis, minimum, maximum, std::ceil(minimum / step - 1e-9) * step, step);
   axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(step)));
 }
 
@@ -141,15 +152,9 @@ Line linePoints(const std::vector<double>& values, int columns) {
 // The axis of point numbers under a line: whole numbers from 1, about six ticks, none
 // without points.
 void setPointTicks(QValueAxis* axis, int points) {
-  if (points > 1)
-    axis->setRange(1, points);
-  else
-    axis->setRange(0, 2);
   double step = 1;
   while ((points - 1) / step > 6) step *= (QString::number(step).startsWith(QLatin1Char('2')) ? 2.5 : 2);
-  axis->setTickType(QValueAxis::TicksDynamic);
-  axis->setTickAnchor(1);
-  axis->setTickInterval(step);
+  setTicks(axis, points > 1 ? 1 : 0, points > 1 ? points : 2, 1, step);
   axis->setLabelsVisible(points > 0);
 }
 
@@ -364,7 +369,7 @@ void ChartControl::rebuild() {
   }
   m_barLabels.reset();
   auto* valueAxis = new QValueAxis(chart);
-  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value());
+  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value(), valueStepsThatFit());
   valueAxis->setLabelsFont(font());
   valueAxis->setTitleFont(font());
   valueAxis->setTitleText(m_valueTitle);
@@ -450,7 +455,7 @@ bool ChartControl::moveLines(double minimum, double maximum) {
     if (!line || line->name() != name) return false;
     lines << line;
   }
-  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value());
+  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value(), valueStepsThatFit());
   setPointTicks(pointAxis, rowCount());
   fillLines(lines);
   return true;
@@ -473,7 +478,7 @@ bool ChartControl::moveBars(double minimum, double maximum) {
     if (sets[k]->count() != rowCount() || sets[k]->label() != name) return false;
   }
   // Wider value labels narrow the plot, and fewer category labels may then fit.
-  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value());
+  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value(), valueStepsThatFit());
   if (labelStep(plotWidth(valueAxis)) != m_labelStep) return false;
   for (qsizetype k = 0; k < sets.size(); ++k) {
     for (int i = 0; i < rowCount(); ++i) {
@@ -482,6 +487,16 @@ bool ChartControl::moveBars(double minimum, double maximum) {
     }
   }
   return true;
+}
+
+int ChartControl::valueStepsThatFit() const {
+  // A label takes its line height and padding; with ticks any closer, the axis shortens
+  // every label to "…".
+  const QFontMetrics metrics(font());
+  const QMargins margins = m_view->chart()->margins();
+  const int label = metrics.height() + 2 * kLabelPadding;
+  const int plot = height() - margins.top() - margins.bottom() - label - 2 * kLabelPadding;
+  return std::max(1, plot / label);
 }
 
 double ChartControl::plotWidth(const QValueAxis* valueAxis) const {

@@ -71,6 +71,8 @@ class ChartControl : public QWidget {
   bool moveLines(double minimum, double maximum);
   // Puts each series' points into its line, and smooths only lines that were not thinned.
   void fillLines(const QList<QLineSeries*>& lines);
+  // How many steps the value axis has room for, each label clear of the next.
+  int valueStepsThatFit() const;
   // The plot's width beside a value axis: as last laid out, else as expected.
   double plotWidth(const QValueAxis* valueAxis) const;
   // Show every how many-th row label so that each is shown in full.
