@@ -883,6 +883,9 @@ class TestGridChart : public QObject {
     chart.redrawNow();
     QVERIFY(tickValues(valueAxis(chart)).size() <= 3);
     QVERIFY(valueAxis(chart)->max() >= 1020000.0);
+    chart.setChartData(chartData(days, counts));  // and back
+    chart.redrawNow();
+    QCOMPARE(tickValues(valueAxis(chart)), (QList<double>{0, 5, 10}));
   }
 
   void chartBackToAThousandRows_drawsBarsAgain() {

@@ -78,14 +78,17 @@ double roundStep(double span, int steps) {
   return 10.0 * magnitude;
 }
 
-// A range with ticks every step from anchor. The old ticks are let go first: the old step
-// over the new range could ask the axis for millions of ticks.
+// A range with ticks every step from anchor. A wider step goes in before the range and a
+// narrower one after it: the old step over the new range could ask the axis for millions
+// of ticks.
 void setTicks(QValueAxis* axis, double minimum, double maximum, double anchor, double step) {
-  axis->setTickType(QValueAxis::TicksFixed);
+  const bool dynamic = axis->tickType() == QValueAxis::TicksDynamic;
+  const bool wider = !dynamic || step >= axis->tickInterval();
+  if (wider) axis->setTickInterval(step);
   axis->setRange(minimum, maximum);
   axis->setTickAnchor(anchor);
-  axis->setTickInterval(step);
-  axis->setTickType(QValueAxis::TicksDynamic);
+  if (!wider) axis->setTickInterval(step);
+  axis->setTickType(QValueAxis::TicksDynamic);  // a new axis counts its ticks only from here
 }
 
 // Ticks at multiples of a round step, about five, and never more than `room` for their
