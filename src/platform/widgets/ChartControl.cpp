@@ -372,7 +372,7 @@ void ChartControl::rebuild() {
   }
   m_barLabels.reset();
   auto* valueAxis = new QValueAxis(chart);
-  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value(), valueStepsThatFit());
+  setValueTicks(valueAxis, minimum, maximum);
   valueAxis->setLabelsFont(font());
   valueAxis->setTitleFont(font());
   valueAxis->setTitleText(m_valueTitle);
@@ -458,7 +458,7 @@ bool ChartControl::moveLines(double minimum, double maximum) {
     if (!line || line->name() != name) return false;
     lines << line;
   }
-  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value(), valueStepsThatFit());
+  setValueTicks(valueAxis, minimum, maximum);
   setPointTicks(pointAxis, rowCount());
   fillLines(lines);
   return true;
@@ -481,7 +481,7 @@ bool ChartControl::moveBars(double minimum, double maximum) {
     if (sets[k]->count() != rowCount() || sets[k]->label() != name) return false;
   }
   // Wider value labels narrow the plot, and fewer category labels may then fit.
-  setRoundTicks(valueAxis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value(), valueStepsThatFit());
+  setValueTicks(valueAxis, minimum, maximum);
   if (labelStep(plotWidth(valueAxis)) != m_labelStep) return false;
   for (qsizetype k = 0; k < sets.size(); ++k) {
     for (int i = 0; i < rowCount(); ++i) {
@@ -490,6 +490,10 @@ bool ChartControl::moveBars(double minimum, double maximum) {
     }
   }
   return true;
+}
+
+void ChartControl::setValueTicks(QValueAxis* axis, double minimum, double maximum) const {
+  setRoundTicks(axis, minimum, maximum, m_axisMin.has_value(), m_axisMax.has_value(), valueStepsThatFit());
 }
 
 int ChartControl::valueStepsThatFit() const {

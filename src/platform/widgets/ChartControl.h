@@ -71,7 +71,9 @@ class ChartControl : public QWidget {
   bool moveLines(double minimum, double maximum);
   // Puts each series' points into its line, and smooths only lines that were not thinned.
   void fillLines(const QList<QLineSeries*>& lines);
-  // How many steps the value axis has room for, each label clear of the next.
+  // Round ticks from minimum to maximum, the ends the caller fixed kept, only as many as
+  // there is room for, each label clear of the next.
+  void setValueTicks(QValueAxis* axis, double minimum, double maximum) const;
   int valueStepsThatFit() const;
   // The plot's width beside a value axis: as last laid out, else as expected.
   double plotWidth(const QValueAxis* valueAxis) const;
