@@ -417,6 +417,7 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
+    QTest::newRow("ブロック計算") << "cmdG1" << "frmG2" << "ブロック計算ドリル";
     QTest::newRow("±ネオ") << "cmdG2" << "frmG1" << "隣接加減ドリル　ネオ";
     QTest::newRow("表計算") << "cmdG3" << "frmG3" << "表計算ドリル";
     QTest::newRow("小銭計算") << "cmdG5" << "frmG6" << "小銭計算ドリル";
@@ -431,12 +432,23 @@ class MainWindowTest : public QObject {
     QPointer<QWidget> game = openGameFromMenu(button, window);
     QVERIFY(game);
     QCOMPARE(game->windowTitle(), caption);
+    // Answers are typed as keys, whatever input method is on; a composition would wait for
+    // an extra Enter and could land twice.
+    const QList<QLineEdit*> answerBoxes = game->findChildren<QLineEdit*>();
+    QVERIFY(!answerBoxes.isEmpty());
+    for (QLineEdit* box : answerBoxes) QVERIFY2(!testing::takesInputMethod(box), qPrintable(box->objectName()));
     QTest::mouseClick(game->findChild<QPushButton*>(QStringLiteral("cmdEnd")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(game.isNull());
     app::MainWindow* back = shownMainWindow();
     QVERIFY(back);
     delete back;
+  }
+
+  void japaneseTextBoxes_keepTheInputMethod() {
+    load();
+    for (const char* name : {"txtMemo", "txtKizuki", "txtPriData", "txtKey"})
+      QVERIFY2(testing::takesInputMethod(child(QString::fromLatin1(name))), name);
   }
 
   void unreadableLines_areNotShown_butSaidSo() {

@@ -7,10 +7,34 @@
 #include "support/WidgetTestSupport.h"
 
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 
 namespace testing {
+
+// What a Japanese input method in kana mode gives for these keys.
+inline QString kanaInput(const QString& keys) {
+  QString text;
+  for (QChar c : keys) {
+    if (c.isDigit()) {
+      text += QChar(0xFF10 + c.digitValue());
+    } else {
+      static const QString kAscii = QStringLiteral("/*+-");
+      static const QString kKana = QStringLiteral("・＊＋ー");
+      const qsizetype at = kAscii.indexOf(c);
+      text += at >= 0 ? kKana[at] : c;
+    }
+  }
+  return text;
+}
+
+inline void sendInputMethod(QWidget* box, const QString& preedit, const QString& commit) {
+  QInputMethodEvent event(preedit, {});
+  event.setCommitString(commit);
+  QCoreApplication::sendEvent(box, &event);
+}
 
 // What every game window test needs: a working directory, a set clock and seed, the
 // messages the window showed (answered with m_answer), and the window's controls by name.
@@ -60,6 +84,31 @@ class GameBench {
   void startPlay() {
     m_game->cmdStart_Click();
     for (int i = 0; i < 3; ++i) m_game->tmrStart_Timer();
+  }
+  // The ways an answer arrives: key by key, or from an input method that shows a
+  // composition and then commits it, commits it at once, or commits and is then reset.
+  static void typedInputRows() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("keys") << "keys";
+    QTest::newRow("composed, then committed") << "composed";
+    QTest::newRow("committed at once") << "committed";
+    QTest::newRow("committed, then reset") << "reset";
+  }
+  // Types keys into the box that has the focus, as `how` says.
+  void typeAs(const QString& how, const QString& keys) {
+    QWidget* box = m_game->focusWidget();
+    QVERIFY(qobject_cast<QLineEdit*>(box));
+    if (how == QLatin1String("keys")) {
+      for (QChar c : keys) QTest::keyClicks(m_game->focusWidget(), QString(c));
+      return;
+    }
+    const QString before = static_cast<QLineEdit*>(box)->text();
+    if (how == QLatin1String("composed")) {
+      sendInputMethod(box, kanaInput(keys), {});
+      QCOMPARE(static_cast<QLineEdit*>(box)->text(), before);  // a composition is not an answer
+    }
+    sendInputMethod(box, {}, kanaInput(keys));
+    if (how == QLatin1String("reset")) sendInputMethod(box, {}, {});
   }
   // Chooses an item of a drop-down list as the player would.
   void choose(const QString& combo, const QString& item) {

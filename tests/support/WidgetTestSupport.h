@@ -2,6 +2,8 @@
 
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
+#include <QInputMethodQueryEvent>
 #include <QWidget>
 
 namespace testing {
@@ -12,6 +14,13 @@ T* control(const QObject* root, const QString& name) {
   T* widget = root->findChild<T*>(name);
   if (!widget) qFatal("no control %s", qPrintable(name));
   return widget;
+}
+
+// Whether an input method may compose in the widget, asked as the platform asks.
+inline bool takesInputMethod(QWidget* widget) {
+  QInputMethodQueryEvent query(Qt::ImEnabled);
+  QCoreApplication::sendEvent(widget, &query);
+  return query.value(Qt::ImEnabled).toBool();
 }
 
 }  // namespace testing

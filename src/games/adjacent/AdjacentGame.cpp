@@ -1,5 +1,6 @@
 #include "games/adjacent/AdjacentGame.h"
 
+#include "games/framework/AnswerBox.h"
 #include "games/framework/GameText.h"
 #include "games/framework/PlaySaving.h"
 #include "platform/core/Twips.h"
@@ -67,7 +68,7 @@ AdjacentGame::AdjacentGame(QWidget* parent) : GameWindow(profile(), parent) {
     m_lblMondai[size_t(i - 1)] = digit;
   }
   for (int i = 1; i <= kBoxes; ++i) {
-    auto* answer = new QLineEdit(playArea());
+    auto* answer = new AnswerBox(playArea());
     answer->setObjectName(QStringLiteral("txtKaitou(%1)").arg(i));
     answer->setGeometry(boxRect(i));
     answer->setAlignment(Qt::AlignCenter);

@@ -1,5 +1,6 @@
 #include "games/block/BlockGame.h"
 
+#include "games/framework/AnswerBox.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/Shape.h"
 #include "platform/core/Twips.h"
@@ -68,7 +69,7 @@ BlockGame::BlockGame(QWidget* parent) : GameWindow(profile(), parent) {
 
   auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
   answerCaption->setGeometry(10, 244, 50, 36);
-  m_txtKaitou = new QLineEdit(playArea());
+  m_txtKaitou = new AnswerBox(playArea());
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(62, 240, 120, 42);
   m_txtKaitou->setAlignment(Qt::AlignRight);

@@ -1,5 +1,6 @@
 #include "games/clock/ClockGame.h"
 
+#include "games/framework/AnswerBox.h"
 #include "platform/core/Clock.h"
 #include "records/PlayRecord.h"
 
@@ -62,7 +63,7 @@ ClockGame::ClockGame(QWidget* parent) : GameWindow(profile(), parent) {
 
   auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
   answerCaption->setGeometry(118, 196, 50, 36);
-  m_txtKaitou = new QLineEdit(playArea());
+  m_txtKaitou = new AnswerBox(playArea());
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(170, 190, 170, 46);
   m_txtKaitou->setAlignment(Qt::AlignCenter);

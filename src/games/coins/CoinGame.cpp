@@ -1,5 +1,6 @@
 #include "games/coins/CoinGame.h"
 
+#include "games/framework/AnswerBox.h"
 #include "games/coins/CoinPictures.h"
 #include "games/framework/PlaySaving.h"
 #include "platform/core/Twips.h"
@@ -95,7 +96,7 @@ CoinGame::CoinGame(QWidget* parent) : GameWindow(profile(), parent), m_intKouka(
   const int answerTop = kBoardTop + kBoardHeight + 22;
   auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
   answerCaption->setGeometry(kBoardLeft + 96, answerTop + 4, 50, 36);
-  m_txtKaitou = new QLineEdit(playArea());
+  m_txtKaitou = new AnswerBox(playArea());
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(kBoardLeft + 148, answerTop, 140, 44);
   m_txtKaitou->setAlignment(Qt::AlignRight);

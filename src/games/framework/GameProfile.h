@@ -36,6 +36,10 @@ struct GameProfile {
   QString operationFilterName;
   QStringList operations;
   QString operationFilterCaption;  // shown before the operation filter when set
+  // What the settings and the filters really set, for tool tips and screen readers.
+  QString kaisuTip = QStringLiteral("「答数」で遊ぶときに、1回のプレイで答える問題の数です");
+  QString hintTip;
+  QString operationFilterTip = QStringLiteral("このモードで遊んだプレイだけを表示します（秒数・答数で絞り込むときは先に選びます）");
   QSize playAreaSize{510, 290};
   QString endTooltip = QStringLiteral("メイン画面に戻ります");
   // The history grid rises over the play area while a graph shows, and goes back below it

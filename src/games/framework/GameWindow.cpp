@@ -80,6 +80,23 @@ QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return label;
 }
+
+// A caption that names the control beside it, for screen readers too.
+QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width, QWidget* buddy) {
+  QLabel* label = caption(parent, text, x, y, width);
+  label->setBuddy(buddy);
+  return label;
+}
+
+// What a control really sets, as a tool tip and for screen readers.
+void describe(QWidget* control, const QString& text) {
+  control->setToolTip(text);
+  control->setAccessibleDescription(text);
+}
+
+int textWidth(const QWidget* widget, const QString& text) { return widget->fontMetrics().horizontalAdvance(text) + 6; }
+
+const QString kUnsavedPlay = QStringLiteral("保存していないプレイがあります。保存せずに続けますか？");
 }  // namespace
 
 void GameWindow::setReturnToMain(std::function<void()> show) { returnToMain() = std::move(show); }
@@ -136,6 +153,10 @@ void GameWindow::buildSettingsFrame() {
     m_optMode[i]->setGeometry(14, 26 + i * 34, 70, 28);
     connect(m_optMode[i], &QRadioButton::clicked, this, [this, i] { optMode_Click(i); });
   }
+  describe(m_optMode[0], QStringLiteral("決めた数の問題に答え終わるまでの時間を計ります"));
+  describe(m_optMode[1], QStringLiteral("決めた秒数の間に、いくつ答えられるかを計ります"));
+  describe(m_cboKaisu, m_profile.kaisuTip);
+  describe(m_cboJikan, QStringLiteral("「秒数」で遊ぶときの、1回のプレイの秒数です"));
   m_cboKaisu->setGeometry(86, 26, 72, 28);
   m_cboJikan->setGeometry(86, 60, 72, 28);
   connect(m_cboKaisu, &QComboBox::activated, this, &GameWindow::cboKaisu_Click);
@@ -146,10 +167,16 @@ void GameWindow::buildSettingsFrame() {
   });
   caption(frame, QStringLiteral("回"), 156, 26, 24)->setAlignment(Qt::AlignCenter);
   caption(frame, QStringLiteral("秒"), 156, 60, 24)->setAlignment(Qt::AlignCenter);
+  m_cboKaisu->setAccessibleName(QStringLiteral("答数"));
+  m_cboJikan->setAccessibleName(QStringLiteral("秒数"));
 
   m_chkAs = new QPushButton(QIcon(autoSavePicture(36)), QString(), frame);
   m_chkAs->setObjectName(QStringLiteral("chkAs"));
   m_chkAs->setToolTip(QStringLiteral("履歴の自動保存を制御します"));
+  // Its caption is empty while it is on.
+  m_chkAs->setAccessibleName(QStringLiteral("履歴の自動保存"));
+  m_chkAs->setAccessibleDescription(
+      QStringLiteral("押してあるときはプレイが終わると自動で保存します。外すと手動保存モードになり、「保存」で保存します"));
   m_chkAs->setCheckable(true);
   m_chkAs->setIconSize(QSize(36, 36));
   m_chkAs->setGeometry(196, 22, 160, 62);
@@ -159,6 +186,7 @@ void GameWindow::buildSettingsFrame() {
     m_chkHint = new QCheckBox(m_profile.hintCaption, frame);
     m_chkHint->setObjectName(QStringLiteral("chkHint"));
     m_chkHint->setGeometry(14, 104, 150, 28);
+    if (!m_profile.hintTip.isEmpty()) describe(m_chkHint, m_profile.hintTip);
     connect(m_chkHint, &QCheckBox::clicked, this, &GameWindow::chkHint_Click);
   }
   m_settingsExtra = new QWidget(frame);
@@ -231,33 +259,36 @@ void GameWindow::buildHistoryPanel() {
   const int top = m_historyTop;
   const int graphWidth = width() - kMargin - x;
   // The filter row: the operation (for games that have one) first, then seconds and answers.
+  // Each filter after its caption, as wide as the caption's text needs.
   int fx = x;
+  auto filter = [this, &fx, top](const QString& name, const QString& label, int width, const QString& tip) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(name);
+    box->setAccessibleName(label);
+    describe(box, tip);
+    const int labelWidth = textWidth(this, label);
+    caption(this, label, fx, top, labelWidth, box);
+    box->setGeometry(fx + labelWidth + 2, top, width, 30);
+    fx += labelWidth + 2 + width + 6;
+    return box;
+  };
   if (!m_profile.operationFilterName.isEmpty()) {
-    if (!m_profile.operationFilterCaption.isEmpty()) {
-      caption(this, m_profile.operationFilterCaption, fx, top, 48);
-      fx += 52;
-    }
-    m_operationFilter = new QComboBox(this);
-    m_operationFilter->setObjectName(m_profile.operationFilterName);
+    m_operationFilter = filter(m_profile.operationFilterName, m_profile.operationFilterCaption, 50,
+                               m_profile.operationFilterTip);
     m_operationFilter->addItems(m_profile.operations);
     m_operationFilter->setCurrentIndex(-1);
-    m_operationFilter->setGeometry(fx, top, 50, 30);
     connect(m_operationFilter, &QComboBox::activated, this, &GameWindow::operationFilter_Click);
-    fx += 54;
   }
-  caption(this, QStringLiteral("秒数"), fx, top, 40);
-  m_cboJikan2 = new QComboBox(this);
-  m_cboJikan2->setObjectName(QStringLiteral("cboJikan2"));
-  m_cboJikan2->setGeometry(fx + 44, top, 66, 30);
-  caption(this, QStringLiteral("答数"), fx + 112, top, 40);
-  m_cboKaisu2 = new QComboBox(this);
-  m_cboKaisu2->setObjectName(QStringLiteral("cboKaisu2"));
-  m_cboKaisu2->setGeometry(fx + 156, top, 66, 30);
+  m_cboJikan2 = filter(QStringLiteral("cboJikan2"), QStringLiteral("秒数"), 62,
+                       QStringLiteral("この秒数で遊んだプレイだけを表示します"));
+  m_cboKaisu2 = filter(QStringLiteral("cboKaisu2"), QStringLiteral("答数"), 62,
+                       QStringLiteral("この数だけ答えたプレイだけを表示します"));
   connect(m_cboJikan2, &QComboBox::activated, this, &GameWindow::cboJikan2_Click);
   connect(m_cboKaisu2, &QComboBox::activated, this, &GameWindow::cboKaisu2_Click);
   m_cmdAllDsp = new platform::ColorButton(QStringLiteral("全部表示"), this);
   m_cmdAllDsp->setObjectName(QStringLiteral("cmdAllDsp"));
-  m_cmdAllDsp->setGeometry(fx + 234, top, x + graphWidth - (fx + 234), 30);
+  m_cmdAllDsp->setGeometry(fx, top, x + graphWidth - fx, 30);
+  describe(m_cmdAllDsp, QStringLiteral("絞り込みをやめて、履歴をすべて表示します"));
   connect(m_cmdAllDsp, &QPushButton::clicked, this, &GameWindow::cmdAllDsp_Click);
 
   const int count = int(m_profile.graphButtons.size());
@@ -267,6 +298,7 @@ void GameWindow::buildHistoryPanel() {
     auto* b = new platform::ColorButton(g.caption, this);
     b->setObjectName(g.name);
     b->setGeometry(x + i * (buttonWidth + 4), top + 36, buttonWidth, 30);
+    if (!g.fields.empty()) describe(b, QStringLiteral("「%1」をグラフにします").arg(g.caption));
     connect(b, &QPushButton::clicked, this, [this, i] { graphButton_Click(i); });
     m_graphButtons.push_back(b);
   }
@@ -322,10 +354,14 @@ void GameWindow::connectEngine() {
     m_lblRitu->setText(m_engine.accuracyText());
     m_lblByou->setText(m_engine.speedText());
     onPlayEnded();
-    if (m_settings.autoSave == 1) cmdHozon_Click();
-    m_msgRireki->setFocus();
-    // The grid has shown the new row; the next play is one Enter away.
-    m_cmdStart->setFocus();
+    if (m_engine.answersGiven() == 0) {
+      showNothingToSave();
+    } else if (m_settings.autoSave == 1) {
+      cmdHozon_Click();
+    }
+    // Not the start button: the Enter a player presses out of habit after the last answer
+    // must not throw the result away with a new play.
+    focusNewestHistoryRow();
   });
 }
 
@@ -448,7 +484,8 @@ void GameWindow::chkHint_Click() {
 }
 
 void GameWindow::cmdStart_Click() {
-  if (!m_cmdStart->isEnabled()) return;
+  if (!m_cmdStart->isEnabled() || m_asking) return;
+  if (!unsavedPlayMayGo()) return;
   if (m_profile.historyRisesForGraphs) RIREKI_SHITA();
   m_engine.cmdStart_Click();
   m_cmdStart->setEnabled(false);
@@ -487,10 +524,7 @@ void GameWindow::answerJudged(bool right, int keystrokes, int flashMs, const std
 void GameWindow::cmdHozon_Click() {
   if (m_engine.answersGiven() == 0 || m_engine.blnPlay() || m_engine.blnStart()) return;
   // Saving a play twice is allowed, but it counts the play twice in every total.
-  if (m_playSaved &&
-      platform::showMessage(this, QStringLiteral("このプレイはすでに保存しました。もう一度保存しますか？"),
-                            QStringLiteral("保存確認"), platform::MsgIcon::Exclamation,
-                            platform::MsgButtons::OkCancel) != platform::MsgResult::Ok) {
+  if (m_playSaved && ask(QStringLiteral("このプレイはすでに保存しました。もう一度保存しますか？")) != platform::MsgResult::Ok) {
     return;
   }
   const bool bySeconds = m_engine.mode() == PlayEngine::Mode::Seconds;
@@ -514,6 +548,34 @@ void GameWindow::cmdHozon_Click() {
   }
   REDRAW_GRAPH();
   if (m_profile.historyRisesForGraphs) RIREKI_SHITA();
+}
+
+bool GameWindow::hasUnsavedPlay() const {
+  return m_engine.phase() == PlayEngine::Phase::Ended && m_engine.answersGiven() > 0 && !m_playSaved;
+}
+
+bool GameWindow::unsavedPlayMayGo() { return !hasUnsavedPlay() || ask(kUnsavedPlay) == platform::MsgResult::Ok; }
+
+// While the question is open the window neither starts nor leaves: it stays until the box
+// it owns has returned.
+platform::MsgResult GameWindow::ask(const QString& question) {
+  m_asking = true;
+  const platform::MsgResult answer = platform::showMessage(this, question, QStringLiteral("保存確認"), platform::MsgIcon::Exclamation,
+                                                           platform::MsgButtons::OkCancel, platform::MsgResult::Cancel);
+  m_asking = false;
+  return answer;
+}
+
+void GameWindow::showNothingToSave() {
+  m_lblHozon->setText(QStringLiteral("解答がないため保存しません"));
+  m_lblHozon->setStyleSheet(QStringLiteral("QLabel { color: #c00000; }"));
+  m_lblHozon->setToolTip({});
+}
+
+void GameWindow::focusNewestHistoryRow() {
+  const int newest = m_msgRireki->rows() - 1;
+  if (newest >= 1) m_msgRireki->setRow(newest);
+  m_msgRireki->setFocus();
 }
 
 void GameWindow::showSaved(bool ok, const QDateTime& at) {
@@ -635,8 +697,12 @@ void GameWindow::CLEAR_GRAPH_BUTTONS() {
 }
 
 void GameWindow::graphButton_Click(int index) {
-  const GraphButton& g = m_profile.graphButtons[size_t(index)];
   if (m_profile.historyRisesForGraphs) RIREKI_UE();
+  drawGraph(index);
+}
+
+void GameWindow::drawGraph(int index) {
+  const GraphButton& g = m_profile.graphButtons[size_t(index)];
   if (g.fields.empty()) return;
   CLEAR_GRAPH_BUTTONS();
   std::vector<int> columns;
@@ -651,7 +717,13 @@ void GameWindow::graphButton_Click(int index) {
 }
 
 void GameWindow::REDRAW_GRAPH() {
-  if (platform::ColorButton* shown = platform::selectedButton(m_graphButtons, platform::kSelectedGraph)) shown->click();
+  if (platform::ColorButton* shown = platform::selectedButton(m_graphButtons, platform::kSelectedGraph)) {
+    shown->click();
+    return;
+  }
+  // Until the player chooses a graph the first one shows, where it is, so that the chart
+  // never says it has no data beside a grid with rows.
+  if (!m_graphButtons.empty()) drawGraph(0);
 }
 
 void GameWindow::RIREKI_SHITA() {
@@ -718,7 +790,8 @@ bool GameWindow::finishNextWait() {
 void GameWindow::cmdEnd_Click() { leave(); }
 
 void GameWindow::leave() {
-  if (m_leaving) return;
+  if (m_leaving || m_asking) return;
+  if (!unsavedPlayMayGo()) return;
   m_leaving = true;
   m_tmrStart.stop();
   m_tmrBp.stop();

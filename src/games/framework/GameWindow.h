@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/framework/GameProfile.h"
+#include "platform/widgets/MessageBox.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -66,6 +67,8 @@ class GameWindow : public QWidget {
   void DISP_RIREKI_HEAD();
 
   const PlayEngine& engine() const { return m_engine; }
+  // A finished play with answers that neither file took; starting anew or leaving asks first.
+  bool hasUnsavedPlay() const;
   const GameSettings& settings() const { return m_settings; }
   // A wait (a flash, a pause) is under way.
   bool isWaiting() const { return !m_waits.empty(); }
@@ -150,7 +153,12 @@ class GameWindow : public QWidget {
   bool operationChosen(QComboBox* changed);
   std::optional<QString> chosenOperation() const;
   void CLEAR_GRAPH_BUTTONS();
+  void drawGraph(int index);
   void leave();
+  bool unsavedPlayMayGo();
+  platform::MsgResult ask(const QString& question);
+  void showNothingToSave();
+  void focusNewestHistoryRow();
 
   GameProfile m_profile;
   PlayEngine m_engine;
@@ -182,6 +190,7 @@ class GameWindow : public QWidget {
   QLabel* m_lblByou = nullptr;
   QLabel* m_lblHozon = nullptr;  // what became of the last save
   bool m_playSaved = false;
+  bool m_asking = false;  // a question of this window is open
   bool m_showingWrong = false;
   bool m_figuresLive = true;
 

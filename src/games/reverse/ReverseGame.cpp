@@ -1,5 +1,6 @@
 #include "games/reverse/ReverseGame.h"
 
+#include "games/framework/AnswerBox.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/Twips.h"
 #include "platform/widgets/Shape.h"
@@ -100,7 +101,7 @@ ReverseGame::ReverseGame(QWidget* parent) : GameWindow(profile(), parent) {
   captionFont.setPixelSize(18);
   captionFont.setBold(true);
   caption->setFont(captionFont);
-  m_txtKaitou = new QLineEdit(playArea());
+  m_txtKaitou = new AnswerBox(playArea());
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(210, 172, 260, 52);
   m_txtKaitou->setMaxLength(kLongestAnswer);  // a paste cannot be worth thousands of keystrokes

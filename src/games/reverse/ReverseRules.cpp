@@ -43,6 +43,8 @@ QString normalizedExpression(const QString& typed) {
         break;
       case 0xFF0F:  // ／
       case 0x00F7:  // ÷
+      case 0x30FB:  // ・, what the "/" key gives in kana input
+      case 0xFF65:  // ･
         c = QLatin1Char('/');
         break;
       default: break;

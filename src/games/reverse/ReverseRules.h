@@ -22,7 +22,7 @@ struct Question {
 Question makeQuestion();
 
 // An answer as typed, with what a Japanese input method gives turned into ASCII: full-width
-// digits and signs, "×" and "÷", the long vowel mark as a minus.
+// digits and signs, "×" and "÷", the long vowel mark as a minus, the middle dot as a slash.
 QString normalizedExpression(const QString& typed);
 
 // The leading number of an operand, blanks ignored, 0 when there is none, in single

@@ -1,5 +1,6 @@
 #include "games/speed/SpeedGame.h"
 
+#include "games/framework/AnswerBox.h"
 #include "games/framework/PlaySaving.h"
 #include "platform/widgets/DataGrid.h"
 
@@ -92,7 +93,7 @@ SpeedGame::SpeedGame(QWidget* parent) : GameWindow(profile(), parent) {
 
   auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
   answerCaption->setGeometry(10, 234, 50, 40);
-  m_txtKaitou = new QLineEdit(playArea());
+  m_txtKaitou = new AnswerBox(playArea());
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(62, 228, 150, 48);
   m_txtKaitou->setAlignment(Qt::AlignRight);

@@ -1,5 +1,6 @@
 #include "games/table/TableGame.h"
 
+#include "games/framework/AnswerBox.h"
 #include "games/framework/GameText.h"
 #include "platform/core/Twips.h"
 
@@ -120,7 +121,7 @@ TableGame::TableGame(QWidget* parent) : GameWindow(profile(), parent) {
                                        QRect(leftPx(columnLeft(i)), topPx(1425), cellWidth, cellHeight), kColumnDigits);
   }
   for (int k = 1; k <= kCells; ++k) {
-    auto* cell = new QLineEdit(playArea());
+    auto* cell = new AnswerBox(playArea());
     cell->setObjectName(QStringLiteral("txtKai(%1)").arg(k));
     cell->setGeometry(leftPx(columnLeft(cellColumn(k))), topPx(rowTop(cellRow(k))), cellWidth, cellHeight);
     cell->setAlignment(Qt::AlignCenter);

@@ -30,15 +30,16 @@ QMessageBox::Icon toQt(MsgIcon icon) {
 }  // namespace
 
 MsgResult showMessage(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) {
-  if (handler()) return handler()({text, title, icon, buttons});
+                      MsgButtons buttons, MsgResult defaultButton) {
+  if (handler()) return handler()({text, title, icon, buttons, defaultButton});
   QString shown = text;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   QMessageBox box(toQt(icon), title, shown,
                   buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
                                                   : QMessageBox::Ok,
                   parent);
-  box.setDefaultButton(QMessageBox::Ok);
+  const bool cancelFirst = buttons == MsgButtons::OkCancel && defaultButton == MsgResult::Cancel;
+  box.setDefaultButton(cancelFirst ? QMessageBox::Cancel : QMessageBox::Ok);
   // Texts may quote what the user typed; none of it is markup.
   box.setTextFormat(Qt::PlainText);
   // The box wraps anything wider than a narrow limit, which breaks the help texts' lines in

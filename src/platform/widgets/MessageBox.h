@@ -16,11 +16,14 @@ struct MessageRequest {
   QString title;
   MsgIcon icon = MsgIcon::Information;
   MsgButtons buttons = MsgButtons::Ok;
+  MsgResult defaultButton = MsgResult::Ok;  // what Enter answers
 };
 
 // A modal message box. Tests install a handler that answers instead of a real dialog.
+// A question that loses or duplicates something defaults to Cancel.
 MsgResult showMessage(QWidget* parent, const QString& text, const QString& title,
-                      MsgIcon icon = MsgIcon::Information, MsgButtons buttons = MsgButtons::Ok);
+                      MsgIcon icon = MsgIcon::Information, MsgButtons buttons = MsgButtons::Ok,
+                      MsgResult defaultButton = MsgResult::Ok);
 
 using MessageHandler = std::function<MsgResult(const MessageRequest&)>;
 // Installs handler for every later message; an empty handler brings back real dialogs.

@@ -48,6 +48,18 @@ class AdjacentGameTest : public QObject, testing::GameBench<AdjacentGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  // Two digits at once go into two boxes, as two keys would.
+  void typedDigits_fillOneBoxEach_andAreJudgedOnceAndRight_data() { typedInputRows(); }
+  void typedDigits_fillOneBoxEach_andAreJudgedOnceAndRight() {
+    QFETCH(QString, how);
+    load();
+    startPlay();
+    typeAs(how, QString::number(expected(1)) + QString::number(expected(2)));
+    QCOMPARE(m_game->engine().intOk(), 2);
+    QCOMPARE(m_game->engine().answersGiven(), 2);
+    QCOMPARE(m_game->focusWidget(), box(3));
+  }
+
   void load_withoutFiles_writesTheDefaults_andShowsTheBoardOnlyAfterTheCountdown() {
     load();
     QCOMPARE(fileBytes(kSettings), sjis("20,60,\"＋\",\"答数\",1\r\n"));

@@ -37,6 +37,16 @@ class ClockGameTest : public QObject, testing::GameBench<ClockGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void typedTime_isJudgedOnceAndRight_data() { typedInputRows(); }
+  void typedTime_isJudgedOnceAndRight() {
+    QFETCH(QString, how);
+    load();
+    startPlay();
+    typeAs(how, m_game->question().strSeikai);
+    QCOMPARE(m_game->engine().intOk(), 1);
+    QCOMPARE(m_game->engine().answersGiven(), 1);
+  }
+
   void load_showsTheTimeOfDay_andNoQuestion() {
     load();
     QCOMPARE(fileBytes(kSettings), sjis("20,60,1,\"答数\",1\r\n"));

@@ -70,6 +70,16 @@ class CoinGameTest : public QObject, testing::GameBench<CoinGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void typedTotal_isJudgedOnceAndRight_data() { typedInputRows(); }
+  void typedTotal_isJudgedOnceAndRight() {
+    QFETCH(QString, how);
+    load();
+    startPlay();
+    typeAs(how, QString::number(total()));
+    QCOMPARE(m_game->engine().intOk(), 1);
+    QCOMPARE(m_game->engine().answersGiven(), 1);
+  }
+
   void load_withoutFiles_showsFiveCoins_andWritesTheDefaults() {
     load();
     QCOMPARE(fileBytes(kSettings), sjis("20,60,5,\"答数\",1,0,0\r\n"));

@@ -1,12 +1,17 @@
 #include "games/framework/GameWindow.h"
 #include "platform/core/Clock.h"
+#include "platform/widgets/ButtonKeys.h"
+#include "platform/widgets/ChartControl.h"
+#include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
 #include "support/TestSupport.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 using namespace games;
@@ -35,6 +40,7 @@ class OperationGame : public GameWindow {
                  {HistoryField::Operation, "モード", 700}};
     p.operationFilterName = "cboMode2";
     p.operations = {"＋", "－", "×", "÷"};
+    p.graphButtons = fourGraphButtons();
     return p;
   }
   int timeUps = 0;
@@ -56,15 +62,27 @@ class OperationGame : public GameWindow {
 class GameWindowTest : public QObject {
   Q_OBJECT
   QList<platform::MessageRequest> messages;
+  platform::MsgResult answer = platform::MsgResult::Ok;
+
+  // A play with one right answer, from the start button to its end.
+  static void playOneAnswer(OperationGame& game, int mode) {
+    game.optMode_Click(mode);
+    game.cmdStart_Click();
+    for (int i = 0; i < 3; ++i) game.tmrStart_Timer();
+    game.answerForTest(true);
+    game.finishForTest();
+  }
+  static platform::DataGrid* grid(const OperationGame& game) { return game.findChild<platform::DataGrid*>("msgRireki"); }
 
  private Q_SLOTS:
   void init() {
     testing::resetRunState();
     Clock::setMonotonicMs(10'000'000);
     messages.clear();
+    answer = platform::MsgResult::Ok;
     platform::setMessageHandler([this](const platform::MessageRequest& r) {
       messages.append(r);
-      return platform::MsgResult::Ok;
+      return answer;
     });
   }
   void cleanup() { testing::resetRunState(); }
@@ -140,6 +158,97 @@ class GameWindowTest : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(game.isNull());
     QCOMPARE(returns, 1);
+  }
+
+  // An Enter pressed out of habit as a play ends lands on the history, where it starts
+  // nothing, whichever way the play was saved.
+  void endOfAPlay_focusesTheNewestHistoryRow_whereEnterStartsNothing_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("newestRow");
+    QTest::newRow("saved by itself") << "20,60,\"＋\",\"答数\",1\r\n" << 2;
+    QTest::newRow("manual saving") << "20,60,\"＋\",\"答数\",0\r\n" << 1;
+  }
+  void endOfAPlay_focusesTheNewestHistoryRow_whereEnterStartsNothing() {
+    QFETCH(QString, settings);
+    QFETCH(int, newestRow);
+    testing::WorkingDir dir;
+    writeFile("試験設定.txt", sjis(settings));
+    writeFile("試験履歴.txt", sjis("\"2024/05/01\",\"08:00:00\",14,14,0,\"100.0%\",\"0.23/秒\",\"60秒\",\"＋\"\r\n"));
+    platform::installEnterPressesButtons();
+    OperationGame game;
+    game.Form_Load();
+    playOneAnswer(game, 0);
+    QCOMPARE(game.focusWidget(), grid(game));
+    QCOMPARE(grid(game)->row(), newestRow);
+    QTest::keyClick(game.focusWidget(), Qt::Key_Return);
+    QCOMPARE(game.engine().phase(), PlayEngine::Phase::Ended);
+    QCOMPARE(game.engine().intOk(), 1);
+  }
+
+  void unsavedPlay_isNotDroppedWithoutAQuestion_whoseDefaultIsCancel() {
+    testing::WorkingDir dir;
+    writeFile("試験設定.txt", sjis("20,60,\"＋\",\"答数\",0\r\n"));
+    int returns = 0;
+    GameWindow::setReturnToMain([&returns] { ++returns; });
+    QPointer<OperationGame> game = new OperationGame;
+    game->Form_Load();
+    playOneAnswer(*game, 0);
+    QVERIFY(game->hasUnsavedPlay());
+    answer = platform::MsgResult::Cancel;
+    game->cmdStart_Click();
+    QVERIFY(!game->close());
+    QCOMPARE(messages.size(), 2);
+    for (const platform::MessageRequest& question : messages) {
+      QCOMPARE(question.text, QStringLiteral("保存していないプレイがあります。保存せずに続けますか？"));
+      QCOMPARE(question.defaultButton, platform::MsgResult::Cancel);
+    }
+    QCOMPARE(game->engine().phase(), PlayEngine::Phase::Ended);
+    QCOMPARE(returns, 0);
+
+    answer = platform::MsgResult::Ok;
+    game->cmdStart_Click();  // the player lets it go
+    QCOMPARE(game->engine().phase(), PlayEngine::Phase::Countdown);
+    for (int i = 0; i < 3; ++i) game->tmrStart_Timer();
+    game->answerForTest(true);
+    game->finishForTest();
+    game->cmdHozon_Click();  // a saved play goes without a word
+    messages.clear();
+    QVERIFY(game->close());
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(returns, 1);
+    delete game;
+  }
+
+  void secondsPlayWithoutAnswers_saysWhyNothingIsSaved() {
+    testing::WorkingDir dir;
+    OperationGame game;
+    game.Form_Load();
+    game.optMode_Click(1);
+    game.cmdStart_Click();
+    for (int i = 0; i < 3; ++i) game.tmrStart_Timer();
+    Clock::advance(61'000);
+    game.tmrBp_Timer();
+    QCOMPARE(game.findChild<QLabel*>("lblHozon")->text(), QStringLiteral("解答がないため保存しません"));
+    QVERIFY(messages.isEmpty());
+    QVERIFY(!game.hasUnsavedPlay());
+    QVERIFY(!QFile::exists("試験履歴.txt"));
+  }
+
+  void chart_showsTheFirstGraph_untilThePlayerChoosesOne() {
+    testing::WorkingDir dir;
+    writeFile("試験履歴.txt", sjis("\"2024/05/01\",\"08:00:00\",14,14,0,\"100.0%\",\"0.23/秒\",\"60秒\",\"＋\"\r\n"));
+    OperationGame game;
+    game.Form_Load();
+    auto* first = game.findChild<platform::ColorButton*>("cmdByou");
+    auto* chart = game.findChild<platform::ChartControl*>("mcrRireki");
+    QCOMPARE(first->backColor(), platform::kSelectedGraph);
+    QCOMPARE(chart->rowCount(), 1);
+    playOneAnswer(game, 0);
+    QCOMPARE(chart->rowCount(), 2);
+    game.graphButton_Click(1);
+    game.cmdAllDsp_Click();
+    QCOMPARE(game.findChild<platform::ColorButton*>("cmdRitu")->backColor(), platform::kSelectedGraph);
+    QCOMPARE(first->backColor(), platform::ColorButton::buttonFace());
   }
 
   void secondsPlay_letsTheGameJudgeAgainWhenTimeIsUp() {

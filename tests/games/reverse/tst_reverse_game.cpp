@@ -45,6 +45,19 @@ class ReverseGameTest : public QObject, testing::GameBench<ReverseGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void typedExpression_isJudgedOnEnterOnceAndRight_data() { typedInputRows(); }
+  void typedExpression_isJudgedOnEnterOnceAndRight() {
+    QFETCH(QString, how);
+    load();
+    startPlay();
+    typeAs(how, rightAnswer());  // kana input gives ・ for /
+    QCOMPARE(m_game->engine().answersGiven(), 0);
+    QTest::keyClick(box(), Qt::Key_Return);
+    m_game->finishWaits();
+    QCOMPARE(m_game->engine().intOk(), 1);
+    QCOMPARE(m_game->engine().answersGiven(), 1);
+  }
+
   void answersPlay_judgesOnEnter_showsTheNumbers_andEndsAfterTheLastFeedback() {
     writeFile(kSettings, sjis("2,60,\"答数\",1\r\n"));
     load();

@@ -39,6 +39,7 @@ class ReverseRulesTest : public QObject {
     QTest::newRow("full-width ２＊８") << "２＊８" << times << 16 << true << "2 8" << true << 250;
     QTest::newRow("full-width ／ and ．") << "８／０．５" << divide << 16 << true << "8 0.5" << true << 250;
     QTest::newRow("÷ typed as the sign") << "32÷2" << divide << 16 << true << "32 2" << true << 250;
+    QTest::newRow("kana input's ・ for /") << "１３０・２" << divide << 65 << true << "130 2" << true << 250;
     QTest::newRow("full-width ＋") << "１０＋６" << plus << 16 << true << "10 6" << true << 250;
     QTest::newRow("long vowel mark as minus") << "２０ー４" << minus << 16 << true << "20 4" << true << 250;
   }

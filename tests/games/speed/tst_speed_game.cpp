@@ -42,6 +42,18 @@ class SpeedGameTest : public QObject, testing::GameBench<SpeedGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void typedTotal_isJudgedOnceAndRight_data() { typedInputRows(); }
+  void typedTotal_isJudgedOnceAndRight() {
+    QFETCH(QString, how);
+    load();
+    startPlay();
+    m_game->finishWaits();  // "GO!" and the numbers
+    QCOMPARE(m_game->focusWidget(), box());
+    typeAs(how, total());
+    QCOMPARE(m_game->engine().intOk(), 1);
+    QCOMPARE(m_game->engine().answersGiven(), 1);
+  }
+
   void times_keepsOneDigitAndAtMostFiveNumbers_whicheverIsChosenFirst() {
     load();
     QCOMPARE(fileBytes(kSettings), sjis("10,60,\"＋\",\"答数\",1,5,\"1.0\",1\r\n"));

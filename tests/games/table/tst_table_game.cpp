@@ -56,6 +56,21 @@ class TableGameTest : public QObject, testing::GameBench<TableGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  // A cell moves the focus on as it is answered: a commit lands once, and what is left of
+  // it goes on into the next cell.
+  void typedAnswers_landOnceInTheirCells_andAreJudgedRight_data() { typedInputRows(); }
+  void typedAnswers_landOnceInTheirCells_andAreJudgedRight() {
+    QFETCH(QString, how);
+    load();
+    startPlay();
+    typeAs(how, QString::number(answer(1)) + QString::number(answer(2)));
+    QCOMPARE(cell(1)->text().size(), QString::number(answer(1)).size());
+    QCOMPARE(cell(2)->text().size(), QString::number(answer(2)).size());
+    QCOMPARE(m_game->engine().intOk(), 2);
+    QCOMPARE(m_game->engine().answersGiven(), 2);
+    QCOMPARE(m_game->focusWidget(), cell(3));
+  }
+
   void load_withoutFiles_writesTheDefaults_andOpensWithAWorkedTable() {
     load();
     QCOMPARE(fileBytes(kSettings), sjis("10,120,\"＋\",\"答数\",1,0,0\r\n"));
