@@ -19,6 +19,8 @@
 #include "views/RangeFilterScreen.h"
 #include "views/RecordList.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -417,18 +419,20 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("ブロック計算") << "cmdG1" << "frmG2" << "ブロック計算ドリル";
-    QTest::newRow("±ネオ") << "cmdG2" << "frmG1" << "隣接加減ドリル　ネオ";
-    QTest::newRow("表計算") << "cmdG3" << "frmG3" << "表計算ドリル";
-    QTest::newRow("小銭計算") << "cmdG5" << "frmG6" << "小銭計算ドリル";
-    QTest::newRow("時間計算") << "cmdG7" << "frmG7" << "時間計算ドリル";
-    QTest::newRow("スピード") << "cmdG4" << "frmG4" << "スピード計算ドリル";
-    QTest::newRow("逆計算") << "cmdG6" << "frmG5" << "逆計算ドリル";
+    QTest::addColumn<bool>("ruleLine");  // how to answer, on screen
+    QTest::newRow("ブロック計算") << "cmdG1" << "frmG2" << "ブロック計算ドリル" << false;
+    QTest::newRow("±ネオ") << "cmdG2" << "frmG1" << "隣接加減ドリル　ネオ" << true;
+    QTest::newRow("表計算") << "cmdG3" << "frmG3" << "表計算ドリル" << true;
+    QTest::newRow("小銭計算") << "cmdG5" << "frmG6" << "小銭計算ドリル" << false;
+    QTest::newRow("時間計算") << "cmdG7" << "frmG7" << "時間計算ドリル" << false;
+    QTest::newRow("スピード") << "cmdG4" << "frmG4" << "スピード計算ドリル" << false;
+    QTest::newRow("逆計算") << "cmdG6" << "frmG5" << "逆計算ドリル" << true;
   }
   void gameMenu_opensEachBuiltGame_andItsWayBackRebuildsTheMainWindow() {
     QFETCH(QString, button);
     QFETCH(QString, window);
     QFETCH(QString, caption);
+    QFETCH(bool, ruleLine);
     QPointer<QWidget> game = openGameFromMenu(button, window);
     QVERIFY(game);
     QCOMPARE(game->windowTitle(), caption);
@@ -437,6 +441,19 @@ class MainWindowTest : public QObject {
     const QList<QLineEdit*> answerBoxes = game->findChildren<QLineEdit*>();
     QVERIFY(!answerBoxes.isEmpty());
     for (QLineEdit* box : answerBoxes) QVERIFY2(!testing::takesInputMethod(box), qPrintable(box->objectName()));
+    const auto* rule = game->findChild<QLabel*>(QStringLiteral("lblRule"));
+    QCOMPARE(rule && rule->isVisibleTo(game) && !rule->text().isEmpty(), ruleLine);
+    // Every setting and filter says what it is and what it sets, to a screen reader too.
+    QList<QWidget*> settings;
+    for (QComboBox* box : game->findChildren<QComboBox*>()) settings.append(box);
+    for (QAbstractButton* b : game->findChildren<QAbstractButton*>()) {
+      if (b->isCheckable() && !qobject_cast<platform::ColorButton*>(b)) settings.append(b);
+    }
+    for (QWidget* setting : settings) {
+      QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(setting);
+      QVERIFY2(!spoken->text(QAccessible::Name).isEmpty(), qPrintable(setting->objectName()));
+      QVERIFY2(!spoken->text(QAccessible::Description).isEmpty(), qPrintable(setting->objectName()));
+    }
     QTest::mouseClick(game->findChild<QPushButton*>(QStringLiteral("cmdEnd")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(game.isNull());

@@ -52,6 +52,7 @@ GameProfile AdjacentGame::profile() {
   p.graphButtons = fourGraphButtons();
   p.operationFilterName = QStringLiteral("cboMode2");
   p.operations = operationTexts();
+  p.operationFilterCaption = QStringLiteral("モード");
   // As wide as the board; as high as the settings, clock and buttons beside it, so that
   // the figures below clear them.
   p.playAreaSize = QSize(twipsToPx(kBoardWidth), 290);
@@ -82,12 +83,16 @@ AdjacentGame::AdjacentGame(QWidget* parent) : GameWindow(profile(), parent) {
     setBoxColour(i, kFresh);
   }
 
+  m_lblRule = addRuleLine(QRect(10, twipsToPx(kBoardHeight) + 12, playArea()->width() - 20, 28));
+
   auto* caption = new QLabel(QStringLiteral("モード"), settingsExtra());
   caption->setGeometry(40, 12, 50, 28);
   m_cboMode = new QComboBox(settingsExtra());
   m_cboMode->setObjectName(QStringLiteral("cboMode"));
   m_cboMode->setGeometry(92, 12, 72, 28);
   m_cboMode->addItems(operationTexts());
+  m_cboMode->setAccessibleName(QStringLiteral("モード"));
+  describe(m_cboMode, QStringLiteral("隣り合う数の計算の種類です。答え方は数字の下に表示します"));
   connect(m_cboMode, &QComboBox::activated, this, &AdjacentGame::cboMode_Click);
 }
 
@@ -99,6 +104,7 @@ void AdjacentGame::applyGameSettings() {
 // A change during a play judges the next answer by the new operation; the row stays.
 void AdjacentGame::cboMode_Click() {
   m_operation = operationOf(m_cboMode->currentText());
+  m_lblRule->setText(ruleLine(m_operation));
   settings().extras = {m_cboMode->currentText()};
   SAVE_SETTEI();
 }

@@ -45,6 +45,7 @@ class AdjacentGame : public GameWindow {
   std::array<QLabel*, kDigits> m_lblMondai{};
   std::array<QLineEdit*, kBoxes> m_txtKaitou{};
   QComboBox* m_cboMode = nullptr;
+  QLabel* m_lblRule = nullptr;
   Row m_row{};
   Operation m_operation = Operation::Plus;
 };

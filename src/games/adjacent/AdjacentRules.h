@@ -35,5 +35,7 @@ struct Judgement {
 Judgement judge(const QString& typed, int expected);
 
 QString explanation();
+// The rule of an operation in one line, shown under the boxes.
+QString ruleLine(Operation operation);
 
 }  // namespace games::adjacent

@@ -38,6 +38,7 @@ GameProfile BlockGame::profile() {
   p.choices.extras = {columnChoices()};
   p.playIntervalMs = 50;
   p.hintCaption = QStringLiteral("数値ナビ");
+  p.hintTip = QStringLiteral("各列のブロックの数を、列の上に表示します");
   p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan, SettingField::ExtraNumber,
                       SettingField::Mode,  SettingField::AutoSave, SettingField::Hint};
   p.defaults.extras = {QStringLiteral("3")};
@@ -83,6 +84,8 @@ BlockGame::BlockGame(QWidget* parent) : GameWindow(profile(), parent) {
   m_cboMode->setObjectName(QStringLiteral("cboMode"));
   m_cboMode->setGeometry(92, 12, 72, 28);
   m_cboMode->addItems(columnChoices());
+  m_cboMode->setAccessibleName(QStringLiteral("列数"));
+  describe(m_cboMode, QStringLiteral("ブロックを積む列の数です。答えは全部の列のブロックの合計です"));
   connect(m_cboMode, &QComboBox::activated, this, &BlockGame::cboMode_Click);
 }
 

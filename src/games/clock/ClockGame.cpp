@@ -74,6 +74,8 @@ ClockGame::ClockGame(QWidget* parent) : GameWindow(profile(), parent) {
   format->setGeometry(346, 196, 150, 36);
 
   const QStringList captions = rangeCaptions();
+  const char* const ranges[] = {"前後にずらす時間を30秒未満にします", "前後にずらす時間を30分未満にします",
+                                "前後にずらす時間を2時間未満にします"};
   // Side by side while they fit the room at the font's width, else on a second row.
   const int room = settingsExtra()->width();
   QPoint at(0, 2);
@@ -84,6 +86,7 @@ ClockGame::ClockGame(QWidget* parent) : GameWindow(profile(), parent) {
     if (at.x() > 0 && at.x() + size.width() > room) at = QPoint(0, at.y() + 26);
     option->setGeometry(QRect(at, QSize(std::min(size.width(), room), 24)));
     at.rx() += size.width() + 8;
+    describe(option, QString::fromUtf8(ranges[i]));
     connect(option, &QRadioButton::clicked, this, [this, i] { optTani1_Click(i); });
     m_optTani1[size_t(i)] = option;
   }

@@ -68,6 +68,7 @@ GameProfile CoinGame::profile() {
   p.operationFilterName = QStringLiteral("cboHide2");
   p.operations = coinCountItems();
   p.operationFilterCaption = QStringLiteral("モード");
+  p.operationFilterTip = QStringLiteral("この小銭の数で遊んだプレイだけを表示します（秒数・答数で絞り込むときは先に選びます）");
   // Wide enough for that filter row below it.
   p.playAreaSize = QSize(kAreaWidth, 290);
   return p;
@@ -112,15 +113,18 @@ CoinGame::CoinGame(QWidget* parent) : GameWindow(profile(), parent), m_intKouka(
   m_cboHide->setObjectName(QStringLiteral("cboHide"));
   m_cboHide->setGeometry(58, 0, 64, 26);
   m_cboHide->addItems(coinCountItems());
-  m_cboHide->setToolTip(QStringLiteral("表示する小銭の数"));
+  m_cboHide->setAccessibleName(QStringLiteral("モード"));
+  describe(m_cboHide, QStringLiteral("表示する小銭の数です（このゲームではこれを「モード」と呼びます）"));
   connect(m_cboHide, &QComboBox::activated, this, &CoinGame::cboHide_Click);
   m_chkRand = new QCheckBox(QStringLiteral("小銭数ランダム"), settingsExtra());
   m_chkRand->setObjectName(QStringLiteral("chkRand"));
   m_chkRand->setGeometry(0, 30, 136, 24);
+  describe(m_chkRand, QStringLiteral("小銭の数を1問ごとに2から「モード」の数までの間で変えます"));
   connect(m_chkRand, &QCheckBox::clicked, this, &CoinGame::chkRand_Click);
   m_chkKotei = new QCheckBox(QStringLiteral("小銭種固定"), settingsExtra());
   m_chkKotei->setObjectName(QStringLiteral("chkKotei"));
   m_chkKotei->setGeometry(140, 30, 128, 24);
+  describe(m_chkKotei, QStringLiteral("1問の小銭をすべて同じ種類にします"));
   connect(m_chkKotei, &QCheckBox::clicked, this, &CoinGame::chkKotei_Click);
 }
 

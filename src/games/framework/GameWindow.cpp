@@ -88,16 +88,15 @@ QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width, Q
   return label;
 }
 
-// What a control really sets, as a tool tip and for screen readers.
-void describe(QWidget* control, const QString& text) {
-  control->setToolTip(text);
-  control->setAccessibleDescription(text);
-}
-
 int textWidth(const QWidget* widget, const QString& text) { return widget->fontMetrics().horizontalAdvance(text) + 6; }
 
 const QString kUnsavedPlay = QStringLiteral("保存していないプレイがあります。保存せずに続けますか？");
 }  // namespace
+
+void describe(QWidget* control, const QString& text) {
+  control->setToolTip(text);
+  control->setAccessibleDescription(text);
+}
 
 void GameWindow::setReturnToMain(std::function<void()> show) { returnToMain() = std::move(show); }
 
@@ -273,15 +272,15 @@ void GameWindow::buildHistoryPanel() {
     return box;
   };
   if (!m_profile.operationFilterName.isEmpty()) {
-    m_operationFilter = filter(m_profile.operationFilterName, m_profile.operationFilterCaption, 50,
+    m_operationFilter = filter(m_profile.operationFilterName, m_profile.operationFilterCaption, 46,
                                m_profile.operationFilterTip);
     m_operationFilter->addItems(m_profile.operations);
     m_operationFilter->setCurrentIndex(-1);
     connect(m_operationFilter, &QComboBox::activated, this, &GameWindow::operationFilter_Click);
   }
-  m_cboJikan2 = filter(QStringLiteral("cboJikan2"), QStringLiteral("秒数"), 62,
+  m_cboJikan2 = filter(QStringLiteral("cboJikan2"), QStringLiteral("秒数"), 58,
                        QStringLiteral("この秒数で遊んだプレイだけを表示します"));
-  m_cboKaisu2 = filter(QStringLiteral("cboKaisu2"), QStringLiteral("答数"), 62,
+  m_cboKaisu2 = filter(QStringLiteral("cboKaisu2"), QStringLiteral("答数"), 58,
                        QStringLiteral("この数だけ答えたプレイだけを表示します"));
   connect(m_cboJikan2, &QComboBox::activated, this, &GameWindow::cboJikan2_Click);
   connect(m_cboKaisu2, &QComboBox::activated, this, &GameWindow::cboKaisu2_Click);
@@ -753,6 +752,14 @@ void GameWindow::setPlayAreaColour(const QColor& colour) {
   QPalette pal = m_playArea->palette();
   pal.setColor(QPalette::Window, colour);
   m_playArea->setPalette(pal);
+}
+
+QLabel* GameWindow::addRuleLine(const QRect& at) {
+  auto* line = new QLabel(m_playArea);
+  line->setObjectName(QStringLiteral("lblRule"));
+  line->setGeometry(at);
+  line->setAlignment(Qt::AlignCenter);
+  return line;
 }
 
 void GameWindow::after(int ms, std::function<void()> then) {

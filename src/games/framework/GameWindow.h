@@ -27,6 +27,9 @@ class Shape;
 
 namespace games {
 
+// What a control really sets, as its tool tip and for screen readers.
+void describe(QWidget* control, const QString& text);
+
 // What every game window shares: the settings panel, the start button and countdown, the
 // two kinds of play with their clocks and time bar, the figures, saving, the history grid
 // with its filters and graphs, and the way back to the main window. A game adds its play
@@ -133,6 +136,8 @@ class GameWindow : public QWidget {
   // since a clock may have ended the play meanwhile.
   void after(int ms, std::function<void()> then);
   void setPlayAreaColour(const QColor& colour);
+  // A line in the play area that says how to answer, beside or under the answer boxes.
+  QLabel* addRuleLine(const QRect& at);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

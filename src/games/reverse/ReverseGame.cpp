@@ -109,6 +109,9 @@ ReverseGame::ReverseGame(QWidget* parent) : GameWindow(profile(), parent) {
   answerFont.setPixelSize(30);
   m_txtKaitou->setFont(answerFont);
   m_txtKaitou->installEventFilter(this);
+  QLabel* rule = addRuleLine(QRect(10, 232, playArea()->width() - 20, 28));
+  rule->setText(QStringLiteral("例：2*8 と入力して Enter（×は *、÷は /）"));
+  rule->setPalette(captionPal);
 }
 
 void ReverseGame::setBaseColour(const QColor& colour) { m_shpBase->setFillColor(colour); }

@@ -57,6 +57,7 @@ GameProfile SpeedGame::profile() {
   p.graphButtons = fourGraphButtons();
   p.operationFilterName = QStringLiteral("cboKeisan2");
   p.operations = operationSigns();
+  p.operationFilterCaption = QStringLiteral("モード");
   p.playAreaSize = QSize(510, 290);
   p.historyRisesForGraphs = true;
   return p;
@@ -124,6 +125,16 @@ SpeedGame::SpeedGame(QWidget* parent) : GameWindow(profile(), parent) {
   m_cboHyouji = settingList(settingsExtra(), QStringLiteral("cboHyouji"), displayItems(), 54, 30);
   settingCaption(settingsExtra(), QStringLiteral("出題桁"), 130, 30);
   m_cboKeta = settingList(settingsExtra(), QStringLiteral("cboKeta"), digitItems(), 184, 30);
+  const std::pair<QComboBox*, std::pair<const char*, const char*>> described[] = {
+      {m_cboKeisan, {"モード", "＋は数を足していき、－は100から引いていき、×は掛けていきます"}},
+      {m_cboCount, {"出題数", "1問で表示する数の個数です"}},
+      {m_cboHyouji, {"表示秒", "一つの数を表示する秒数です"}},
+      {m_cboKeta, {"出題桁", "表示する数の桁数です"}},
+  };
+  for (const auto& [box, texts] : described) {
+    box->setAccessibleName(QString::fromUtf8(texts.first));
+    describe(box, QString::fromUtf8(texts.second));
+  }
   connect(m_cboKeisan, &QComboBox::activated, this, &SpeedGame::cboKeisan_Click);
   connect(m_cboCount, &QComboBox::activated, this, &SpeedGame::cboCount_Click);
   connect(m_cboHyouji, &QComboBox::activated, this, &SpeedGame::cboHyouji_Click);

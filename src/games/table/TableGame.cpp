@@ -25,6 +25,9 @@ int leftPx(int twips) { return twipsToPx(twips - kLeftTwips) + kInsetPx; }
 int topPx(int twips) { return twipsToPx(twips - kTopTwips) + kInsetPx; }
 int rowTop(int r) { return 1800 + 375 * (r - 1); }
 int columnLeft(int c) { return 750 * c; }
+// Under the table, a line that says how to answer.
+const int kTableBottomPx = topPx(rowTop(kSize) + 360);
+constexpr int kRuleRowPx = 26;
 
 const QColor kRowDigits(0x80, 0, 0);     // &H000080&
 const QColor kColumnDigits(0, 0, 0x80);  // &H800000&
@@ -79,6 +82,8 @@ GameProfile TableGame::profile() {
   p.choices.jikanStep = 10;
   p.choices.extras = {operationSigns(), {QStringLiteral("0"), QStringLiteral("1")}};
   p.hintCaption = QStringLiteral("出題ナビ機能の利用");
+  p.hintTip = QStringLiteral("答えるマスの左と上の数字を、表の左上の角に表示します");
+  p.kaisuTip = QStringLiteral("表の大きさです。10 なら縦10×横10の100マスに答えます（どちらのモードでも）");
   p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan,    SettingField::ExtraText,  SettingField::Mode,
                       SettingField::AutoSave, SettingField::Hint, SettingField::ExtraNumber};
   p.defaults.kaisu = kSize;
@@ -101,8 +106,9 @@ GameProfile TableGame::profile() {
   };
   p.operationFilterName = QStringLiteral("cboKeisan2");
   p.operations = operationSigns();
+  p.operationFilterCaption = QStringLiteral("モード");
   // The 10 x 10 table with a small margin on each side.
-  p.playAreaSize = QSize(leftPx(columnLeft(kSize) + 690) + kInsetPx, topPx(rowTop(kSize) + 360) + kInsetPx);
+  p.playAreaSize = QSize(leftPx(columnLeft(kSize) + 690) + kInsetPx, kTableBottomPx + kInsetPx + kRuleRowPx);
   p.endTooltip = QStringLiteral("プログラムを終了します");
   p.historyRisesForGraphs = true;
   return p;
@@ -133,16 +139,21 @@ TableGame::TableGame(QWidget* parent) : GameWindow(profile(), parent) {
     m_txtKai[size_t(k - 1)] = cell;
   }
 
+  m_lblRule = addRuleLine(QRect(kInsetPx, kTableBottomPx + 4, playArea()->width() - 2 * kInsetPx, kRuleRowPx));
+
   auto* modeCaption = new QLabel(QStringLiteral("モード"), settingsExtra());
   modeCaption->setGeometry(0, 0, 60, 26);
   m_cboKeisan = new QComboBox(settingsExtra());
   m_cboKeisan->setObjectName(QStringLiteral("cboKeisan"));
   m_cboKeisan->setGeometry(62, 0, 72, 26);
   m_cboKeisan->addItems(operationSigns());
+  m_cboKeisan->setAccessibleName(QStringLiteral("モード"));
+  describe(m_cboKeisan, QStringLiteral("表の計算の種類です。答え方は表の下に表示します"));
   connect(m_cboKeisan, &QComboBox::activated, this, &TableGame::cboKeisan_Click);
   m_chkRial = new QCheckBox(QStringLiteral("リアルタイムに良否を表示"), settingsExtra());
   m_chkRial->setObjectName(QStringLiteral("chkRial"));
   m_chkRial->setGeometry(0, 28, 270, 26);
+  describe(m_chkRial, QStringLiteral("答えるたびに正しいか（緑）誤りか（赤）を表示します。外すと最後にまとめて表示します"));
   connect(m_chkRial, &QCheckBox::clicked, this, &TableGame::chkRial_Click);
 }
 
@@ -213,6 +224,7 @@ void TableGame::chkRial_Click() {
 }
 
 void TableGame::showSign() {
+  m_lblRule->setText(ruleLine(m_operation));
   m_lblV[0]->setText(signOf(m_operation));
   setColour(m_lblV[0], QPalette::Window, cornerColour(m_operation));
 }

@@ -67,6 +67,7 @@ class TableGame : public GameWindow {
   std::array<QLabel*, kSize> m_lblH{};      // column c at c - 1
   QComboBox* m_cboKeisan = nullptr;
   QCheckBox* m_chkRial = nullptr;
+  QLabel* m_lblRule = nullptr;
 
   Operation m_operation = Operation::Plus;
   Operation m_playOperation = Operation::Plus;  // what the shown answers were made for

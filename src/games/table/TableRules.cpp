@@ -136,6 +136,16 @@ QString detailText(float seconds, int keystrokes, const QString& operation) {
          QString::number(keystrokes) + QStringLiteral("  (") + operation + QStringLiteral(") モード");
 }
 
+QString ruleLine(Operation operation) {
+  switch (operation) {
+    case Operation::Plus: return QStringLiteral("左の数と上の数を足して入力");
+    case Operation::Minus: return QStringLiteral("左の数から上の数を引いて入力（答えが負の数なら - を付けて）");
+    case Operation::Times: return QStringLiteral("左の数と上の数を掛けて入力");
+    case Operation::Divide: return QStringLiteral("大きい数を小さい数で割り、商と余りを続けて入力（5÷2＝2余り1 → 21）");
+  }
+  return {};
+}
+
 QString explanation() {
   return platform::tourText({
       "このゲームは『表計算ドリル』です。",

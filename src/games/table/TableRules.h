@@ -80,5 +80,7 @@ QString hintText(const Digits& digits, int k);
 
 QString detailText(float seconds, int keystrokes, const QString& operation);
 QString explanation();
+// The rule of an operation in one line, shown under the table.
+QString ruleLine(Operation operation);
 
 }  // namespace games::table
