@@ -134,7 +134,7 @@ void DiaryScreen::cmdKizukiHozon_Click() {
                             QStringLiteral("%1 は読み込めなかったため、保存するとその内容は失われます。保存しますか？")
                                 .arg(kMemoFileName),
                             QStringLiteral("メモ保存"), platform::MsgIcon::Exclamation,
-                            platform::MsgButtons::OkCancel) != platform::MsgResult::Ok) {
+                            platform::MsgButtons::OkCancel, platform::MsgResult::Cancel) != platform::MsgResult::Ok) {
     return;
   }
   if (const QString error = saveMemo(text); !error.isEmpty()) {

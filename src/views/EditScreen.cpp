@@ -98,8 +98,8 @@ void EditScreen::cmdRowDel_Click() {
   if (!onlyRecord) {
     const QString question = deleteQuestion(m_msgHenList->textMatrix(row, 1), m_msgHenList->textMatrix(row, 2),
                                             m_msgHenList->textMatrix(row, 3));
-    if (platform::showMessage(this, question, kClearTitle, MsgIcon::Exclamation, MsgButtons::OkCancel) !=
-        MsgResult::Ok) {
+    if (platform::showMessage(this, question, kClearTitle, MsgIcon::Exclamation, MsgButtons::OkCancel,
+                              MsgResult::Cancel) != MsgResult::Ok) {
       return;
     }
   }
@@ -131,7 +131,7 @@ void EditScreen::cmdNew1_Click() {
     return;
   }
   if (platform::showMessage(this, QStringLiteral("これまでのデータを削除して新しくスタートします。よろしいですか？"),
-                            kClearTitle, MsgIcon::Exclamation, MsgButtons::OkCancel) != MsgResult::Ok) {
+                            kClearTitle, MsgIcon::Exclamation, MsgButtons::OkCancel, MsgResult::Cancel) != MsgResult::Ok) {
     return;
   }
   if (const QString error = startAfresh(nickname); !error.isEmpty()) {

@@ -1,7 +1,9 @@
 #include "platform/widgets/ButtonKeys.h"
 #include "platform/widgets/ColorButton.h"
+#include "platform/widgets/MessageBox.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -12,6 +14,7 @@
 using namespace platform;
 
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
+Q_DECLARE_METATYPE(platform::MsgResult)
 
 class TestControls : public QObject {
   Q_OBJECT
@@ -68,6 +71,27 @@ class TestControls : public QObject {
     QCOMPARE(clicked.size(), 1);
     QVERIFY(toggle.isChecked());
     QCOMPARE(returned.size(), 1);
+  }
+
+  // A question that could lose or duplicate something is not answered OK by a stray Enter.
+  void enterInAQuestion_givesItsDefaultAnswer_data() {
+    QTest::addColumn<MsgResult>("defaultButton");
+    QTest::newRow("OK first") << MsgResult::Ok;
+    QTest::newRow("Cancel first") << MsgResult::Cancel;
+  }
+  void enterInAQuestion_givesItsDefaultAnswer() {
+    QFETCH(MsgResult, defaultButton);
+    installEnterPressesButtons();
+    QWidget owner;
+    owner.show();
+    QTimer::singleShot(0, &owner, [] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+    });
+    QCOMPARE(showMessage(&owner, QStringLiteral("よろしいですか？"), QStringLiteral("確認"), MsgIcon::Exclamation,
+                         MsgButtons::OkCancel, defaultButton),
+             defaultButton);
   }
 
  private:

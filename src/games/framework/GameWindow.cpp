@@ -586,7 +586,7 @@ void GameWindow::showSaved(bool ok, const QDateTime& at) {
 void GameWindow::cmdClear_Click() {
   const platform::MsgResult answer =
       platform::showMessage(this, QStringLiteral("履歴データをクリアします。よろしいですか？"), QStringLiteral("クリア確認"),
-                            platform::MsgIcon::Exclamation, platform::MsgButtons::OkCancel);
+                            platform::MsgIcon::Exclamation, platform::MsgButtons::OkCancel, platform::MsgResult::Cancel);
   if (answer != platform::MsgResult::Ok) return;
   const QString error = platform::writeFileAtomic(m_profile.historyFile(), {});
   if (!error.isEmpty()) {
