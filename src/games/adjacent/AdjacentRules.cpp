@@ -63,7 +63,7 @@ QString ruleLine(Operation operation) {
   switch (operation) {
     case Operation::Plus: return QStringLiteral("隣り合う二つの数を足し、一の位を入力（8＋4＝12 → 2）");
     case Operation::Minus: return QStringLiteral("隣り合う二つの数の差を、－を付けずに入力（4－8＝－4 → 4）");
-    case Operation::Times: return QStringLiteral("掛けて二桁なら各桁を足し、まだ二桁なら一の位（5×7＝35 → 8、7×8＝56 → 11 → 1）");
+    case Operation::Times: return QStringLiteral("掛けて二桁なら十の位と一の位を足し、それも二桁なら一の位（5×7＝35 → 8、7×8＝56 → 11 → 1）");
     case Operation::Divide: return QStringLiteral("左の数を右の数で割り、商と余りを足して入力（9÷4＝2余り1 → 3）");
   }
   return {};

@@ -125,6 +125,8 @@ GameWindow::GameWindow(GameProfile profile, QWidget* parent)
   buildSettingsFrame();
   buildPlayPanel();
   buildHistoryPanel();
+  // A play ends on the history; the next one is a Tab and an Enter away, never one stray key.
+  setTabOrder(m_msgRireki, m_cmdStart);
   connectEngine();
 
   m_tmrStart.setInterval(1000);

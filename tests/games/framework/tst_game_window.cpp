@@ -183,6 +183,8 @@ class GameWindowTest : public QObject {
     QTest::keyClick(game.focusWidget(), Qt::Key_Return);
     QCOMPARE(game.engine().phase(), PlayEngine::Phase::Ended);
     QCOMPARE(game.engine().intOk(), 1);
+    QTest::keyClick(game.focusWidget(), Qt::Key_Tab);  // the next play, on purpose
+    QCOMPARE(game.focusWidget(), game.findChild<QPushButton*>("cmdStart"));
   }
 
   void unsavedPlay_isNotDroppedWithoutAQuestion_whoseDefaultIsCancel() {
