@@ -61,16 +61,19 @@ void AnswerBox::contextMenuEvent(QContextMenuEvent* event) {
 
 bool AnswerBox::takesTyping() const { return isEnabled() && isVisible() && !isReadOnly(); }
 
+// Each box takes at most one answer of it, so a long paste is not worth thousands of answers.
 void AnswerBox::typeText(const QString& text) {
+  QList<const AnswerBox*> answered;
   AnswerBox* target = this;
   for (const QChar c : text) {
     if (!c.isPrint()) continue;
-    if (!target->takesTyping()) return;
+    if (!target->takesTyping() || answered.contains(target)) return;
     target->insert(QString(c));  // judges at once, and may move the focus on
     QWidget* focus = window()->focusWidget();
-    if (!focus) continue;
-    target = qobject_cast<AnswerBox*>(focus);
-    if (!target) return;  // the play ended or paused: the rest would have gone elsewhere
+    auto* next = focus ? qobject_cast<AnswerBox*>(focus) : target;
+    if (!next) return;  // the play ended or paused: the rest would have gone elsewhere
+    if (next != target || target->text().isEmpty()) answered.append(target);
+    target = next;
   }
 }
 

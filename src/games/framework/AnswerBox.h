@@ -9,7 +9,8 @@ namespace games {
 // the digits arrive, not after an extra Enter, and a composition committed at a focus
 // change must not type the answer twice. Text that arrives all at once (a paste, a commit)
 // is typed one character at a time, each into the answer box that has the focus by then,
-// so a box of one character that moves the focus on loses none of it.
+// so a box of one character that moves the focus on loses none of it; each box takes one
+// answer of it at most.
 class AnswerBox : public QLineEdit {
   Q_OBJECT
  public:
