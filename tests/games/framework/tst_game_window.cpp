@@ -221,21 +221,6 @@ class GameWindowTest : public QObject {
     delete game;
   }
 
-  void secondsPlayWithoutAnswers_saysWhyNothingIsSaved() {
-    testing::WorkingDir dir;
-    OperationGame game;
-    game.Form_Load();
-    game.optMode_Click(1);
-    game.cmdStart_Click();
-    for (int i = 0; i < 3; ++i) game.tmrStart_Timer();
-    Clock::advance(61'000);
-    game.tmrBp_Timer();
-    QCOMPARE(game.findChild<QLabel*>("lblHozon")->text(), QStringLiteral("解答がないため保存しません"));
-    QVERIFY(messages.isEmpty());
-    QVERIFY(!game.hasUnsavedPlay());
-    QVERIFY(!QFile::exists("試験履歴.txt"));
-  }
-
   void chart_showsTheFirstGraph_untilThePlayerChoosesOne() {
     testing::WorkingDir dir;
     writeFile("試験履歴.txt", sjis("\"2024/05/01\",\"08:00:00\",14,14,0,\"100.0%\",\"0.23/秒\",\"60秒\",\"＋\"\r\n"));
@@ -253,7 +238,7 @@ class GameWindowTest : public QObject {
     QCOMPARE(first->backColor(), platform::ColorButton::buttonFace());
   }
 
-  void secondsPlay_letsTheGameJudgeAgainWhenTimeIsUp() {
+  void secondsPlayWithoutAnswers_letsTheGameJudgeAgain_andSaysWhyNothingIsSaved() {
     testing::WorkingDir dir;
     OperationGame game;
     game.Form_Load();
@@ -264,6 +249,10 @@ class GameWindowTest : public QObject {
     game.tmrBp_Timer();
     QCOMPARE(game.timeUps, 1);
     QVERIFY(game.engine().blnEnd());
+    QCOMPARE(game.findChild<QLabel*>("lblHozon")->text(), QStringLiteral("解答がないため保存しません"));
+    QVERIFY(messages.isEmpty());
+    QVERIFY(!game.hasUnsavedPlay());
+    QVERIFY(!QFile::exists("試験履歴.txt"));
   }
 };
 
