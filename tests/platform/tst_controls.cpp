@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPointer>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -92,6 +93,30 @@ class TestControls : public QObject {
     QCOMPARE(showMessage(&owner, QStringLiteral("よろしいですか？"), QStringLiteral("確認"), MsgIcon::Exclamation,
                          MsgButtons::OkCancel, defaultButton),
              defaultButton);
+  }
+
+  // A window is asked to close while its box runs: it closes after the box, once; and a
+  // parent destroyed anyway takes its box along without a crash.
+  void closeDuringABox_waitsForIt_andAVanishedParentEndsTheBox() {
+    QPointer<QWidget> owner = new QWidget;
+    owner->setAttribute(Qt::WA_DeleteOnClose);
+    owner->show();
+    bool open = false;
+    QTimer::singleShot(0, owner, [&] {
+      open = messageOpen(owner);
+      closeAfterMessages(owner);
+      QTest::keyClick(QApplication::activeModalWidget()->focusWidget(), Qt::Key_Return);
+    });
+    QCOMPARE(showMessage(owner, QStringLiteral("ヘルプツアー"), QStringLiteral("ヘルプツアー")), MsgResult::Ok);
+    QVERIFY(open && owner && owner->isVisible() && !messageOpen(owner));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(owner.isNull());
+
+    auto* parent = new QWidget;
+    parent->show();
+    QTimer::singleShot(0, parent, [parent] { delete parent; });
+    QCOMPARE(showMessage(parent, QStringLiteral("保存できませんでした"), QStringLiteral("保存エラー")), MsgResult::Cancel);
   }
 
  private:

@@ -557,8 +557,8 @@ bool GameWindow::hasUnsavedPlay() const {
 
 bool GameWindow::unsavedPlayMayGo() { return !hasUnsavedPlay() || ask(kUnsavedPlay) == platform::MsgResult::Ok; }
 
-// While the question is open the window neither starts nor leaves: it stays until the box
-// it owns has returned.
+// While the question is open the window does not start; it leaves only once the box has
+// returned.
 platform::MsgResult GameWindow::ask(const QString& question) {
   m_asking = true;
   const platform::MsgResult answer = platform::showMessage(this, question, QStringLiteral("保存確認"), platform::MsgIcon::Exclamation,
@@ -799,7 +799,11 @@ bool GameWindow::finishNextWait() {
 void GameWindow::cmdEnd_Click() { leave(); }
 
 void GameWindow::leave() {
-  if (m_leaving || m_asking) return;
+  if (m_leaving) return;
+  if (platform::messageOpen(this)) {
+    platform::closeAfterMessages(this);
+    return;
+  }
   if (!unsavedPlayMayGo()) return;
   m_leaving = true;
   m_tmrStart.stop();

@@ -3,9 +3,12 @@
 #include "platform/core/RunState.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
+#include <QSet>
 
 #include <algorithm>
 
@@ -17,7 +20,42 @@ MessageHandler& handler() {
   return h;
 }
 
-const bool registered = onResetRunState([] { handler() = {}; });
+// Boxes running per window, and the windows that wait for theirs to close.
+QHash<const QWidget*, int>& openBoxes() {
+  static QHash<const QWidget*, int> boxes;
+  return boxes;
+}
+QSet<const QWidget*>& closingAfter() {
+  static QSet<const QWidget*> windows;
+  return windows;
+}
+
+const bool registered = onResetRunState([] {
+  handler() = {};
+  openBoxes().clear();
+  closingAfter().clear();
+});
+
+// Counts a box of a window for as long as it runs.
+class OpenBox {
+ public:
+  explicit OpenBox(QWidget* parent) : m_window(parent ? parent->window() : nullptr), m_key(m_window.data()) {
+    if (m_key) ++openBoxes()[m_key];
+  }
+  ~OpenBox() {
+    if (!m_key || --openBoxes()[m_key] > 0) return;
+    openBoxes().remove(m_key);
+    if (!closingAfter().remove(m_key) || !m_window) return;
+    // Queued: the handler that showed the box finishes before the window goes.
+    QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
+  }
+  OpenBox(const OpenBox&) = delete;
+  OpenBox& operator=(const OpenBox&) = delete;
+
+ private:
+  QPointer<QWidget> m_window;
+  const QWidget* m_key;
+};
 
 QMessageBox::Icon toQt(MsgIcon icon) {
   switch (icon) {
@@ -31,20 +69,21 @@ QMessageBox::Icon toQt(MsgIcon icon) {
 
 MsgResult showMessage(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons, MsgResult defaultButton) {
+  const OpenBox open(parent);
   if (handler()) return handler()({text, title, icon, buttons, defaultButton});
   QString shown = text;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  QMessageBox box(toQt(icon), title, shown,
-                  buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                  : QMessageBox::Ok,
-                  parent);
+  // On the heap, so that a parent that goes anyway takes the box with it, and exec returns.
+  QPointer<QMessageBox> box = new QMessageBox(
+      toQt(icon), title, shown,
+      buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
   const bool cancelFirst = buttons == MsgButtons::OkCancel && defaultButton == MsgResult::Cancel;
-  box.setDefaultButton(cancelFirst ? QMessageBox::Cancel : QMessageBox::Ok);
+  box->setDefaultButton(cancelFirst ? QMessageBox::Cancel : QMessageBox::Ok);
   // Texts may quote what the user typed; none of it is markup.
-  box.setTextFormat(Qt::PlainText);
+  box->setTextFormat(Qt::PlainText);
   // The box wraps anything wider than a narrow limit, which breaks the help texts' lines in
   // the middle; its label is made as wide as the longest line, within the screen.
-  if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+  if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
     int widest = 0;
     for (const QString& line : shown.split(QLatin1Char('\n')))
       widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
@@ -54,7 +93,15 @@ MsgResult showMessage(QWidget* parent, const QString& text, const QString& title
     const int limit = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
     label->setMinimumWidth(std::min(widest + 2, limit - 120));
   }
-  return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
+  const int answer = box->exec();
+  delete box;
+  return answer == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
+}
+
+bool messageOpen(const QWidget* window) { return window && openBoxes().contains(window->window()); }
+
+void closeAfterMessages(QWidget* window) {
+  if (messageOpen(window)) closingAfter().insert(window->window());
 }
 
 void setMessageHandler(MessageHandler h) { handler() = std::move(h); }

@@ -25,6 +25,12 @@ MsgResult showMessage(QWidget* parent, const QString& text, const QString& title
                       MsgIcon icon = MsgIcon::Information, MsgButtons buttons = MsgButtons::Ok,
                       MsgResult defaultButton = MsgResult::Ok);
 
+// A window must not be destroyed while a box it owns runs: the code that showed the box
+// is still on the stack. A window asked to close meanwhile calls closeAfterMessages, and
+// closes once its last box has returned and that code has run to its end.
+bool messageOpen(const QWidget* window);
+void closeAfterMessages(QWidget* window);
+
 using MessageHandler = std::function<MsgResult(const MessageRequest&)>;
 // Installs handler for every later message; an empty handler brings back real dialogs.
 void setMessageHandler(MessageHandler handler);

@@ -3,6 +3,7 @@
 #include "platform/widgets/ButtonKeys.h"
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
+#include "platform/widgets/HelpTour.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
@@ -146,6 +147,41 @@ class GameWindowTest : public QObject {
     QVERIFY(messages[0].text.contains("試験履歴.txt"));
     QCOMPARE(game.findChild<platform::DataGrid*>("msgRireki")->rows(), 1);
     QCOMPARE(records::readRecords().table.size(), 1);
+  }
+
+  // "戻り" pressed by an accessibility action, or the title bar's close, while a box of the
+  // window runs: the window stays until the box has returned, then goes once.
+  void closeRequestsDuringABox_waitForIt_data() {
+    QTest::addColumn<QString>("boxTitle");
+    QTest::newRow("the tour at load") << "ヘルプツアー";
+    QTest::newRow("a failed save") << "保存エラー";
+  }
+  void closeRequestsDuringABox_waitForIt() {
+    QFETCH(QString, boxTitle);
+    testing::WorkingDir dir;
+    platform::tourState().intHelpTour = 1;
+    QVERIFY(QDir().mkdir("試験履歴.txt"));
+    int returns = 0;
+    GameWindow::setReturnToMain([&returns] { ++returns; });
+    QPointer<OperationGame> game = new OperationGame;
+    bool stayed = false;
+    platform::setMessageHandler([&](const platform::MessageRequest& r) {
+      if (r.title == boxTitle) {
+        game->cmdEnd_Click();
+        game->close();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        stayed = !game.isNull() && game->isVisible() && returns == 0;
+      }
+      return platform::MsgResult::Ok;
+    });
+    game->Form_Load();
+    if (game) playOneAnswer(*game, 0);
+    QVERIFY(stayed);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(game.isNull());
+    QCOMPARE(returns, 1);
   }
 
   void closingTheWindow_goesBackToTheMainWindow_andLetsTheWindowGo() {
