@@ -6,6 +6,8 @@
 #include "platform/widgets/MessageBox.h"
 #include "support/WidgetTestSupport.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -109,6 +111,17 @@ class GameBench {
     }
     sendInputMethod(box, {}, kanaInput(keys));
     if (how == QLatin1String("reset")) sendInputMethod(box, {}, {});
+  }
+  // Toggles each checkable control as an accessibility action does (a chosen option stays
+  // chosen): every one that changes runs its handler, which rewrites the settings.
+  void toggleEachByItsAction(const QString& settingsFile) {
+    for (QAbstractButton* b : m_game->template findChildren<QAbstractButton*>()) {
+      if (!b->isCheckable() || (b->autoExclusive() && b->isChecked())) continue;
+      const QByteArray before = fileBytes(settingsFile);
+      QAccessibleInterface* control = QAccessible::queryAccessibleInterface(b);
+      control->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+      QVERIFY2(fileBytes(settingsFile) != before, qPrintable(b->objectName()));
+    }
   }
   // Chooses an item of a drop-down list as the player would.
   void choose(const QString& combo, const QString& item) {

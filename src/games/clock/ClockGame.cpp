@@ -87,14 +87,18 @@ ClockGame::ClockGame(QWidget* parent) : GameWindow(profile(), parent) {
     option->setGeometry(QRect(at, QSize(std::min(size.width(), room), 24)));
     at.rx() += size.width() + 8;
     describe(option, QString::fromUtf8(ranges[i]));
-    connect(option, &QRadioButton::clicked, this, [this, i] { optTani1_Click(i); });
+    connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) optTani1_Click(i);
+    });
     m_optTani1[size_t(i)] = option;
   }
 }
 
 void ClockGame::applyGameSettings() {
   m_intTani = qBound(0, settings().extras.value(0).toInt(), 2);
+  for (QRadioButton* option : m_optTani1) option->blockSignals(true);
   m_optTani1[size_t(m_intTani)]->setChecked(true);
+  for (QRadioButton* option : m_optTani1) option->blockSignals(false);
 }
 
 // The range applies from the next question on; the one on show stays.

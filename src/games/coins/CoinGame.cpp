@@ -120,17 +120,19 @@ CoinGame::CoinGame(QWidget* parent) : GameWindow(profile(), parent), m_intKouka(
   m_chkRand->setObjectName(QStringLiteral("chkRand"));
   m_chkRand->setGeometry(0, 30, 136, 24);
   describe(m_chkRand, QStringLiteral("小銭の数を1問ごとに2から「モード」の数までの間で変えます"));
-  connect(m_chkRand, &QCheckBox::clicked, this, &CoinGame::chkRand_Click);
+  connect(m_chkRand, &QCheckBox::toggled, this, &CoinGame::chkRand_Click);
   m_chkKotei = new QCheckBox(QStringLiteral("小銭種固定"), settingsExtra());
   m_chkKotei->setObjectName(QStringLiteral("chkKotei"));
   m_chkKotei->setGeometry(140, 30, 128, 24);
   describe(m_chkKotei, QStringLiteral("1問の小銭をすべて同じ種類にします"));
-  connect(m_chkKotei, &QCheckBox::clicked, this, &CoinGame::chkKotei_Click);
+  connect(m_chkKotei, &QCheckBox::toggled, this, &CoinGame::chkKotei_Click);
 }
 
 void CoinGame::applyGameSettings() {
   m_intHide = qBound(kFewestCoins, settings().extras.value(0).toInt(), kSlots);
   m_cboHide->setCurrentText(QString::number(m_intHide));
+  const QSignalBlocker quietRand(m_chkRand);
+  const QSignalBlocker quietKotei(m_chkKotei);
   m_chkRand->setChecked(settings().extras.value(1) == QStringLiteral("1"));
   m_chkKotei->setChecked(settings().extras.value(2) == QStringLiteral("1"));
 }

@@ -152,7 +152,10 @@ void GameWindow::buildSettingsFrame() {
   for (int i = 0; i < 2; ++i) {
     m_optMode[i]->setObjectName(QStringLiteral("optMode(%1)").arg(i));
     m_optMode[i]->setGeometry(14, 26 + i * 34, 70, 28);
-    connect(m_optMode[i], &QRadioButton::clicked, this, [this, i] { optMode_Click(i); });
+    // On the state change, so that an accessibility action or a key does what a click does.
+    connect(m_optMode[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) optMode_Click(i);
+    });
   }
   describe(m_optMode[0], QStringLiteral("決めた数の問題に答え終わるまでの時間を計ります"));
   describe(m_optMode[1], QStringLiteral("決めた秒数の間に、いくつ答えられるかを計ります"));
@@ -181,14 +184,14 @@ void GameWindow::buildSettingsFrame() {
   m_chkAs->setCheckable(true);
   m_chkAs->setIconSize(QSize(36, 36));
   m_chkAs->setGeometry(196, 22, 160, 62);
-  connect(m_chkAs, &QPushButton::clicked, this, &GameWindow::chkAs_Click);
+  connect(m_chkAs, &QPushButton::toggled, this, [this] { chkAs_Click(); });
 
   if (!m_profile.hintCaption.isEmpty()) {
     m_chkHint = new QCheckBox(m_profile.hintCaption, frame);
     m_chkHint->setObjectName(QStringLiteral("chkHint"));
     m_chkHint->setGeometry(14, 104, 150, 28);
     if (!m_profile.hintTip.isEmpty()) describe(m_chkHint, m_profile.hintTip);
-    connect(m_chkHint, &QCheckBox::clicked, this, &GameWindow::chkHint_Click);
+    connect(m_chkHint, &QCheckBox::toggled, this, [this] { chkHint_Click(); });
   }
   m_settingsExtra = new QWidget(frame);
   m_settingsExtra->setGeometry(180, 94, 270, 56);
@@ -390,8 +393,15 @@ void GameWindow::Form_Load() {
     platform::showMessage(this, read.error + QStringLiteral("\r\n初期設定で始めます。"), m_profile.caption,
                           platform::MsgIcon::Exclamation);
   }
-  if (m_chkHint) m_chkHint->setChecked(m_settings.hint == 1);
-  m_chkAs->setChecked(m_settings.autoSave == 1);
+  // The controls take the settings quietly; the handlers below run once each.
+  if (m_chkHint) {
+    const QSignalBlocker quiet(m_chkHint);
+    m_chkHint->setChecked(m_settings.hint == 1);
+  }
+  {
+    const QSignalBlocker quiet(m_chkAs);
+    m_chkAs->setChecked(m_settings.autoSave == 1);
+  }
   chkAs_Click();
   applyGameSettings();
 
@@ -400,13 +410,13 @@ void GameWindow::Form_Load() {
   m_cboKaisu->setCurrentText(QString::number(m_settings.kaisu));
   m_engine.setSeconds(m_settings.jikan);
   m_engine.setAnswersPerPlay(m_settings.kaisu);
-  if (m_optMode[1]->text() == m_settings.mode) {
-    m_optMode[1]->setChecked(true);
-    optMode_Click(1);
-  } else {
-    m_optMode[0]->setChecked(true);
-    optMode_Click(0);
+  const int mode = m_optMode[1]->text() == m_settings.mode ? 1 : 0;
+  {
+    const QSignalBlocker quiet0(m_optMode[0]);
+    const QSignalBlocker quiet1(m_optMode[1]);
+    m_optMode[size_t(mode)]->setChecked(true);
   }
+  optMode_Click(mode);
 
   showFirstBoard();
   m_intHaba = m_shpJikanK->width();

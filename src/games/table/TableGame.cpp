@@ -154,7 +154,7 @@ TableGame::TableGame(QWidget* parent) : GameWindow(profile(), parent) {
   m_chkRial->setObjectName(QStringLiteral("chkRial"));
   m_chkRial->setGeometry(0, 28, 270, 26);
   describe(m_chkRial, QStringLiteral("答えるたびに正しいか（緑）誤りか（赤）を表示します。外すと最後にまとめて表示します"));
-  connect(m_chkRial, &QCheckBox::clicked, this, &TableGame::chkRial_Click);
+  connect(m_chkRial, &QCheckBox::toggled, this, &TableGame::chkRial_Click);
 }
 
 void TableGame::applyGameSettings() {
@@ -165,7 +165,10 @@ void TableGame::applyGameSettings() {
   settings().kaisu = qMin(settings().kaisu, largestSize(m_operation));
   m_intKaisu = settings().kaisu;
   m_cboKeisan->setCurrentText(signOf(m_operation));
-  m_chkRial->setChecked(m_intRial == 1);
+  {
+    const QSignalBlocker quiet(m_chkRial);
+    m_chkRial->setChecked(m_intRial == 1);
+  }
   setFiguresLive(m_intRial == 1);
 }
 

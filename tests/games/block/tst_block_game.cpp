@@ -54,6 +54,11 @@ class BlockGameTest : public QObject, testing::GameBench<BlockGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void everyCheckable_runsItsHandler_whenToggledByItsAction() {
+    load();
+    toggleEachByItsAction(kSettings);
+  }
+
   void typedAnswer_isJudgedOnceAndRight_withNoKeystrokeLostOrDoubled_data() { typedInputRows(); }
   void typedAnswer_isJudgedOnceAndRight_withNoKeystrokeLostOrDoubled() {
     QFETCH(QString, how);

@@ -37,6 +37,11 @@ class ClockGameTest : public QObject, testing::GameBench<ClockGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void everyCheckable_runsItsHandler_whenToggledByItsAction() {
+    load();
+    toggleEachByItsAction(kSettings);
+  }
+
   void typedTime_isJudgedOnceAndRight_data() { typedInputRows(); }
   void typedTime_isJudgedOnceAndRight() {
     QFETCH(QString, how);

@@ -70,6 +70,11 @@ class CoinGameTest : public QObject, testing::GameBench<CoinGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void everyCheckable_runsItsHandler_whenToggledByItsAction() {
+    load();
+    toggleEachByItsAction(kSettings);
+  }
+
   void typedTotal_isJudgedOnceAndRight_data() { typedInputRows(); }
   void typedTotal_isJudgedOnceAndRight() {
     QFETCH(QString, how);

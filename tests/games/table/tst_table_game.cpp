@@ -56,6 +56,11 @@ class TableGameTest : public QObject, testing::GameBench<TableGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void everyCheckable_runsItsHandler_whenToggledByItsAction() {
+    load();
+    toggleEachByItsAction(kSettings);
+  }
+
   // A cell moves the focus on as it is answered: a commit lands once, and what is left of
   // it goes on into the next cell.
   void typedAnswers_landOnceInTheirCells_andAreJudgedRight_data() { typedInputRows(); }
