@@ -115,7 +115,7 @@ SpeedGame::SpeedGame(QWidget* parent) : GameWindow(profile(), parent) {
   m_cmdRireki->setFocusPolicy(Qt::TabFocus);  // a click to uncover leaves the answer box its focus
   m_cmdRireki->raise();
   connect(m_cmdRireki, &QPushButton::clicked, this, &SpeedGame::cmdRireki_Click);
-  DISP_KEIRIREKI_HEAD();
+  coverQuestionHistory(true);
 
   settingCaption(settingsExtra(), QStringLiteral("モード"), 0, 0);
   m_cboKeisan = settingList(settingsExtra(), QStringLiteral("cboKeisan"), operationSigns(), 54, 0);
@@ -194,9 +194,18 @@ void SpeedGame::cboHyouji_Click() {
   saveExtras();
 }
 
-void SpeedGame::cmdRireki_Click() { m_cmdRireki->hide(); }
+void SpeedGame::cmdRireki_Click() { coverQuestionHistory(false); }
 
-void SpeedGame::msgKeiRireki_DblClick() { m_cmdRireki->show(); }
+void SpeedGame::msgKeiRireki_DblClick() { coverQuestionHistory(true); }
+
+// A covered history holds no rows: it would tell a screen reader the total asked for.
+void SpeedGame::coverQuestionHistory(bool covered) {
+  m_cmdRireki->setVisible(covered);
+  m_msgKeiRireki->setVisible(!covered);
+  DISP_KEIRIREKI_HEAD();
+  if (covered) return;
+  for (const std::array<int, 3>& asked : m_asked) showQuestionRow(asked);
+}
 
 bool SpeedGame::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_msgKeiRireki->viewport() && event->type() == QEvent::MouseButtonDblClick) msgKeiRireki_DblClick();
@@ -212,11 +221,14 @@ void SpeedGame::DISP_KEIRIREKI_HEAD() {
 }
 
 void SpeedGame::addQuestionRow(int step, int number, int total) {
+  m_asked.push_back({step, number, total});
+  if (m_msgKeiRireki->isVisibleTo(this)) showQuestionRow(m_asked.back());
+}
+
+void SpeedGame::showQuestionRow(const std::array<int, 3>& asked) {
   const int row = m_msgKeiRireki->rows();
   m_msgKeiRireki->setRows(row + 1);
-  m_msgKeiRireki->setTextMatrix(row, 0, QString::number(step));
-  m_msgKeiRireki->setTextMatrix(row, 1, QString::number(number));
-  m_msgKeiRireki->setTextMatrix(row, 2, QString::number(total));
+  for (int col = 0; col < 3; ++col) m_msgKeiRireki->setTextMatrix(row, col, QString::number(asked[size_t(col)]));
   m_msgKeiRireki->setTopRow(row);
 }
 
@@ -239,7 +251,8 @@ void SpeedGame::keepAnswerBoxAway() {
 void SpeedGame::onFiguresReset() {
   ++m_sequence;
   m_flashing = false;
-  m_cmdRireki->show();
+  m_asked.clear();
+  coverQuestionHistory(true);
   m_lblMidashi->setText(QStringLiteral("Ready"));
   m_lblMidashi->show();
   m_lblKanjiK->clear();

@@ -3,6 +3,9 @@
 #include "games/framework/GameWindow.h"
 #include "games/speed/SpeedRules.h"
 
+#include <array>
+#include <vector>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -58,12 +61,15 @@ class SpeedGame : public GameWindow {
   void askForTheTotal();
   void keepAnswerBoxAway();
   void addQuestionRow(int step, int number, int total);
+  void showQuestionRow(const std::array<int, 3>& asked);
+  void coverQuestionHistory(bool covered);
 
   QLabel* m_lblKanjiK = nullptr;
   QLabel* m_lblMidashi = nullptr;
   QLineEdit* m_txtKaitou = nullptr;
   platform::DataGrid* m_msgKeiRireki = nullptr;
   QPushButton* m_cmdRireki = nullptr;
+  std::vector<std::array<int, 3>> m_asked;  // step, number, running total of this play
   QComboBox* m_cboKeisan = nullptr;
   QComboBox* m_cboCount = nullptr;
   QComboBox* m_cboHyouji = nullptr;

@@ -26,7 +26,11 @@ class SpeedGameTest : public QObject, testing::GameBench<SpeedGame> {
   Q_OBJECT
 
   QLineEdit* box() const { return child<QLineEdit>(QStringLiteral("txtKaitou")); }
-  platform::DataGrid* questions() const { return child<platform::DataGrid>(QStringLiteral("msgKeiRireki")); }
+  // The question history, uncovered as the player would.
+  platform::DataGrid* questions() const {
+    if (auto* cover = child<QPushButton>(QStringLiteral("cmdRireki")); cover->isVisibleTo(m_game)) cover->click();
+    return child<platform::DataGrid>(QStringLiteral("msgKeiRireki"));
+  }
   void type(const QString& answer) {
     for (QChar c : answer) box()->setText(box()->text() + c);
   }
@@ -134,17 +138,25 @@ class SpeedGameTest : public QObject, testing::GameBench<SpeedGame> {
     QCOMPARE(records::readRecords().table.size(), 1);
   }
 
+  // Covered, it tells nobody the total asked for: not a screen reader, not the Tab key.
   void questionHistory_isCoveredUntilClicked_andAgainByADoubleClickOrAStart() {
     load();
+    choose(QStringLiteral("cboKaisu"), QStringLiteral("1"));
+    startPlay();
+    m_game->finishWaits();
     auto* cover = child<QPushButton>(QStringLiteral("cmdRireki"));
-    QCOMPARE(cover->geometry(), questions()->geometry());
+    auto* grid = child<platform::DataGrid>(QStringLiteral("msgKeiRireki"));
+    QCOMPARE(cover->geometry(), grid->geometry());
+    QVERIFY(!grid->isVisibleTo(m_game) && grid->rows() == 1);
     QTest::mouseClick(cover, Qt::LeftButton);
     QVERIFY(!cover->isVisibleTo(m_game));
-    QTest::mouseDClick(questions()->viewport(), Qt::LeftButton);
-    QVERIFY(cover->isVisibleTo(m_game));
+    QCOMPARE(grid->textMatrix(grid->rows() - 1, 2), total());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton);
+    QVERIFY(cover->isVisibleTo(m_game) && !grid->isVisibleTo(m_game) && grid->rows() == 1);
     QTest::mouseClick(cover, Qt::LeftButton);
+    type(total());  // the one answer ends the play
     m_game->cmdStart_Click();
-    QVERIFY(cover->isVisibleTo(m_game));
+    QVERIFY(cover->isVisibleTo(m_game) && !grid->isVisibleTo(m_game));
   }
 
   void closingDuringAWait_returnsToTheMainWindow_data() {
