@@ -112,6 +112,16 @@ class GameBench {
     sendInputMethod(box, {}, kanaInput(keys));
     if (how == QLatin1String("reset")) sendInputMethod(box, {}, {});
   }
+  // The controls a screen reader meets without a name, in a window shown and playing.
+  QStringList unnamedControls() const {
+    QStringList unnamed;
+    for (QWidget* w : m_game->template findChildren<QWidget*>()) {
+      if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(m_game) || w->isWindow()) continue;
+      const QAccessibleInterface* control = QAccessible::queryAccessibleInterface(w);
+      if (control->text(QAccessible::Name).trimmed().isEmpty()) unnamed << w->objectName();
+    }
+    return unnamed;
+  }
   // Toggles each checkable control as an accessibility action does (a chosen option stays
   // chosen): every one that changes runs its handler, which rewrites the settings.
   void toggleEachByItsAction(const QString& settingsFile) {

@@ -71,6 +71,7 @@ AdjacentGame::AdjacentGame(QWidget* parent) : GameWindow(profile(), parent) {
   for (int i = 1; i <= kBoxes; ++i) {
     auto* answer = new AnswerBox(playArea());
     answer->setObjectName(QStringLiteral("txtKaitou(%1)").arg(i));
+    answer->setAccessibleName(QStringLiteral("答え %1").arg(i));
     answer->setGeometry(boxRect(i));
     answer->setAlignment(Qt::AlignCenter);
     answer->setMaxLength(1);
@@ -143,6 +144,9 @@ void AdjacentGame::setBoxColour(int index, const QColor& colour) {
 void AdjacentGame::newRow() {
   m_row = makeRow(m_operation);
   for (int i = 1; i <= kDigits; ++i) m_lblMondai[size_t(i - 1)]->setText(QString::number(m_row[size_t(i - 1)]));
+  // Each box names its pair, which a screen reader cannot see above it.
+  for (int i = 1; i <= kBoxes; ++i)
+    box(i)->setAccessibleName(QStringLiteral("%1 と %2").arg(m_row[size_t(i - 1)]).arg(m_row[size_t(i)]));
   clearAnswers();
   for (int i = 1; i <= kBoxes; ++i) {
     setBoxColour(i, kFresh);

@@ -71,6 +71,7 @@ BlockGame::BlockGame(QWidget* parent) : GameWindow(profile(), parent) {
   auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
   answerCaption->setGeometry(10, 244, 50, 36);
   m_txtKaitou = new AnswerBox(playArea());
+  answerCaption->setBuddy(m_txtKaitou);  // names the box for a screen reader
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(62, 240, 120, 42);
   m_txtKaitou->setAlignment(Qt::AlignRight);

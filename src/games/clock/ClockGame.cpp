@@ -64,6 +64,7 @@ ClockGame::ClockGame(QWidget* parent) : GameWindow(profile(), parent) {
   auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
   answerCaption->setGeometry(118, 196, 50, 36);
   m_txtKaitou = new AnswerBox(playArea());
+  answerCaption->setBuddy(m_txtKaitou);  // names the box for a screen reader
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(170, 190, 170, 46);
   m_txtKaitou->setAlignment(Qt::AlignCenter);

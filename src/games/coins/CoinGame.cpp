@@ -98,6 +98,7 @@ CoinGame::CoinGame(QWidget* parent) : GameWindow(profile(), parent), m_intKouka(
   auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
   answerCaption->setGeometry(kBoardLeft + 96, answerTop + 4, 50, 36);
   m_txtKaitou = new AnswerBox(playArea());
+  answerCaption->setBuddy(m_txtKaitou);  // names the box for a screen reader
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(kBoardLeft + 148, answerTop, 140, 44);
   m_txtKaitou->setAlignment(Qt::AlignRight);

@@ -7,6 +7,7 @@
 #include "platform/core/RunState.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
+#include "platform/widgets/ButtonKeys.h"
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
@@ -52,9 +53,13 @@ const bool registered = platform::onResetRunState([] {
   setumei().clear();
 });
 
-QLabel* figureLabel(QWidget* parent, const QString& name, int x, int y, int width) {
+constexpr char kFigureCaption[] = "figureCaption";
+
+QLabel* figureLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y, int width) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
+  label->setProperty(kFigureCaption, caption);
+  label->setAccessibleName(caption);
   label->setGeometry(x, y, width, 30);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setFrameShape(QFrame::Panel);
@@ -91,6 +96,7 @@ QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width, Q
 int textWidth(const QWidget* widget, const QString& text) { return widget->fontMetrics().horizontalAdvance(text) + 6; }
 
 const QString kUnsavedPlay = QStringLiteral("保存していないプレイがあります。保存せずに続けますか？");
+const QString kHistoryName = QStringLiteral("履歴");
 }  // namespace
 
 void describe(QWidget* control, const QString& text) {
@@ -125,8 +131,6 @@ GameWindow::GameWindow(GameProfile profile, QWidget* parent)
   buildSettingsFrame();
   buildPlayPanel();
   buildHistoryPanel();
-  // A play ends on the history; the next one is a Tab and an Enter away, never one stray key.
-  setTabOrder(m_msgRireki, m_cmdStart);
   connectEngine();
 
   m_tmrStart.setInterval(1000);
@@ -208,6 +212,7 @@ void GameWindow::buildPlayPanel() {
   }
   m_lblJikan = new QLabel(this);
   m_lblJikan->setObjectName(QStringLiteral("lblJikan"));
+  m_lblJikan->setAccessibleName(QStringLiteral("時間"));
   m_lblJikan->setGeometry(m_sideX + 110, 170, 200, 50);
   m_lblJikan->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_lblJikan->setStyleSheet(QStringLiteral("QLabel { font-size: 26pt; font-weight: bold; }"));
@@ -231,22 +236,28 @@ void GameWindow::buildPlayPanel() {
   m_cmdHozon = button(QStringLiteral("cmdHozon"), QStringLiteral("保存"), m_sideX + 118, QStringLiteral("データを保存します"));
   m_cmdClear = button(QStringLiteral("cmdClear"), QStringLiteral("クリア"), m_sideX + 236, QStringLiteral("履歴データをクリアします"));
   m_cmdEnd = button(QStringLiteral("cmdEnd"), QStringLiteral("戻り"), m_sideX + 354, m_profile.endTooltip);
+  // The tool tip stands as given; what the button does is said to a screen reader.
+  m_cmdEnd->setAccessibleDescription(QStringLiteral("メイン画面に戻ります（Alt+M）"));
+  m_cmdStart->setAccessibleDescription(QStringLiteral("ゲームをスタートします（Alt+S）"));
+  m_cmdHozon->setAccessibleDescription(QStringLiteral("データを保存します（Alt+H）"));
+  platform::addAccessKey(this, m_cmdStart, Qt::Key_S);
+  platform::addAccessKey(this, m_cmdHozon, Qt::Key_H);
+  platform::addAccessKey(this, m_cmdEnd, Qt::Key_M);
   connect(m_cmdStart, &QPushButton::clicked, this, &GameWindow::cmdStart_Click);
   connect(m_cmdHozon, &QPushButton::clicked, this, &GameWindow::cmdHozon_Click);
   connect(m_cmdClear, &QPushButton::clicked, this, &GameWindow::cmdClear_Click);
   connect(m_cmdEnd, &QPushButton::clicked, this, &GameWindow::cmdEnd_Click);
 
   const int y = m_figuresY;
-  caption(this, QStringLiteral("正解"), 10, y, 50);
-  m_lblOk = figureLabel(this, QStringLiteral("lblOk"), 64, y, 70);
-  caption(this, QStringLiteral("不正解"), 140, y, 60);
-  m_lblNg = figureLabel(this, QStringLiteral("lblNg"), 204, y, 70);
-  caption(this, QStringLiteral("解答数"), 280, y, 60);
-  m_lblMojiT = figureLabel(this, QStringLiteral("lblMoji_T"), 344, y, 70);
-  caption(this, QStringLiteral("正解率"), 430, y, 60);
-  m_lblRitu = figureLabel(this, QStringLiteral("lblRitu"), 494, y, 100);
-  caption(this, m_profile.speedCaption, 610, y, 110);
-  m_lblByou = figureLabel(this, QStringLiteral("lblByou"), 724, y, 130);
+  const auto figure = [this, y](const QString& name, const QString& text, int x, int captionWidth, int width) {
+    caption(this, text, x, y, captionWidth);
+    return figureLabel(this, name, text, x + captionWidth + 4, y, width);
+  };
+  m_lblOk = figure(QStringLiteral("lblOk"), QStringLiteral("正解"), 10, 50, 70);
+  m_lblNg = figure(QStringLiteral("lblNg"), QStringLiteral("不正解"), 140, 60, 70);
+  m_lblMojiT = figure(QStringLiteral("lblMoji_T"), QStringLiteral("解答数"), 280, 60, 70);
+  m_lblRitu = figure(QStringLiteral("lblRitu"), QStringLiteral("正解率"), 430, 60, 100);
+  m_lblByou = figure(QStringLiteral("lblByou"), m_profile.speedCaption, 610, 110, 130);
   m_lblHozon = new QLabel(this);
   m_lblHozon->setObjectName(QStringLiteral("lblHozon"));
   m_lblHozon->setGeometry(862, y, 128, 30);
@@ -257,6 +268,8 @@ void GameWindow::buildHistoryPanel() {
   m_fraRireki->setObjectName(QStringLiteral("fraRireki"));
   m_msgRireki = new platform::DataGrid(m_fraRireki);
   m_msgRireki->setObjectName(QStringLiteral("msgRireki"));
+  m_msgRireki->setAccessibleName(kHistoryName);
+  m_msgRireki->model().setRowsSpoken(true);
   RIREKI_SHITA();
 
   const int x = kGraphX;
@@ -312,6 +325,8 @@ void GameWindow::buildHistoryPanel() {
   m_mcrRireki2->setObjectName(QStringLiteral("mcrRireki2"));
   m_mcrRireki2->setColumnCount(2);
   m_mcrRireki2->setSeriesNames({QStringLiteral("正解"), QStringLiteral("不正解")});
+  m_mcrRireki->setAccessibleName(QStringLiteral("履歴のグラフ"));
+  m_mcrRireki2->setAccessibleName(QStringLiteral("履歴のグラフ（正解と不正解）"));
   for (platform::ChartControl* chart : {m_mcrRireki, m_mcrRireki2}) {
     chart->setGeometry(x, top + 72, graphWidth, kHistoryBottom - (top + 72));
   }
@@ -323,9 +338,10 @@ void GameWindow::connectEngine() {
     clearAnswers();
     m_playSaved = false;
     m_lblHozon->clear();
+    m_msgRireki->setAccessibleName(kHistoryName);
     m_shpJikanK->resize(m_intHaba, m_shpJikanK->height());
-    m_lblRitu->clear();
-    m_lblByou->clear();
+    setFigure(m_lblRitu, {});
+    setFigure(m_lblByou, {});
     showFigures();
     onFiguresReset();
   });
@@ -355,8 +371,8 @@ void GameWindow::connectEngine() {
   connect(&m_engine, &PlayEngine::playEnded, this, [this] {
     m_cmdStart->setEnabled(true);
     for (QLabel* picture : m_imgStart) picture->hide();  // the light goes off with the play
-    m_lblRitu->setText(m_engine.accuracyText());
-    m_lblByou->setText(m_engine.speedText());
+    setFigure(m_lblRitu, m_engine.accuracyText());
+    setFigure(m_lblByou, m_engine.speedText());
     onPlayEnded();
     if (m_engine.answersGiven() == 0) {
       showNothingToSave();
@@ -364,20 +380,41 @@ void GameWindow::connectEngine() {
       cmdHozon_Click();
     }
     // Not the start button: the Enter a player presses out of habit after the last answer
-    // must not throw the result away with a new play.
+    // must not throw the result away with a new play. A screen reader hears the result as
+    // the history takes the focus (or, holding it already, changes its name).
+    m_msgRireki->setAccessibleName(kHistoryName + QStringLiteral("　今回の結果：") + resultLine());
     focusNewestHistoryRow();
   });
 }
 
+QString GameWindow::resultLine() const {
+  return QStringLiteral("正解 %1、不正解 %2、正解率 %3、%4 %5、%6")
+      .arg(m_engine.intOk())
+      .arg(m_engine.intNg())
+      .arg(m_lblRitu->text(), m_profile.speedCaption, m_lblByou->text(),
+           m_lblHozon->text().isEmpty() ? QStringLiteral("保存していません") : m_lblHozon->text());
+}
+
+void GameWindow::setFigure(QLabel* label, const QString& text) {
+  label->setText(text);
+  const QString caption = label->property(kFigureCaption).toString();
+  label->setAccessibleName(text.isEmpty() ? caption : caption + QLatin1Char(' ') + text);
+}
+
+// The clock ticks ten or twenty times a second: its accessible name stays, so that it does
+// not flood a screen reader, and its description follows whole seconds.
 void GameWindow::showClock(const QString& text) {
   m_lblJikan->setText(text);
+  const QString seconds = text.section(QLatin1Char('.'), 0, 0);
+  const QString spoken = seconds.isEmpty() ? QString() : seconds + QStringLiteral("秒");
+  if (m_lblJikan->accessibleDescription() != spoken) m_lblJikan->setAccessibleDescription(spoken);
   m_lblJikanUnit->setVisible(!text.isEmpty());  // no unit without a number
 }
 
 void GameWindow::showFigures() {
-  m_lblOk->setText(QString::number(m_engine.intOk()));
-  m_lblNg->setText(QString::number(m_engine.intNg()));
-  m_lblMojiT->setText(QString::number(m_engine.answersGiven()));
+  setFigure(m_lblOk, QString::number(m_engine.intOk()));
+  setFigure(m_lblNg, QString::number(m_engine.intNg()));
+  setFigure(m_lblMojiT, QString::number(m_engine.answersGiven()));
 }
 
 void GameWindow::Form_Load() {
@@ -421,7 +458,7 @@ void GameWindow::Form_Load() {
   showFirstBoard();
   m_intHaba = m_shpJikanK->width();
   clearAnswers();
-  for (QLabel* label : {m_lblOk, m_lblNg, m_lblMojiT, m_lblByou, m_lblRitu}) label->clear();
+  for (QLabel* label : {m_lblOk, m_lblNg, m_lblMojiT, m_lblByou, m_lblRitu}) setFigure(label, {});
   showClock({});
 
   show();
@@ -430,11 +467,42 @@ void GameWindow::Form_Load() {
   if (m_settingsWritable) SAVE_SETTEI();
   m_tmrStart.start();
   m_tmrBp.start();
+  arrangeTabOrder();
   m_cmdStart->setFocus();
 
   setumei() = explanation();
   platform::tourState().strTourMsg = setumei();
-  platform::SHOW_TOUR_MSG(this);
+  // Once the load is over and the main window gone, so that the box stands over this
+  // window alone.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!m_leaving) platform::SHOW_TOUR_MSG(this);
+      },
+      Qt::QueuedConnection);
+}
+
+// Settings, the start button, the answers, the history with its filters and graphs, then
+// saving, clearing and going back.
+void GameWindow::arrangeTabOrder() {
+  std::vector<QWidget*> chain{m_optMode[0], m_optMode[1], m_cboKaisu, m_cboJikan, m_chkAs};
+  if (m_chkHint) chain.push_back(m_chkHint);
+  const auto focusable = [](QWidget* parent) {
+    std::vector<QWidget*> widgets;
+    for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if ((w->focusPolicy() & Qt::TabFocus) && !w->isWindow()) widgets.push_back(w);
+    }
+    return widgets;
+  };
+  for (QWidget* w : focusable(m_settingsExtra)) chain.push_back(w);
+  chain.push_back(m_cmdStart);
+  for (QWidget* w : focusable(m_playArea)) chain.push_back(w);
+  chain.push_back(m_msgRireki);
+  if (m_operationFilter) chain.push_back(m_operationFilter);
+  chain.insert(chain.end(), {m_cboJikan2, m_cboKaisu2, m_cmdAllDsp});
+  chain.insert(chain.end(), m_graphButtons.begin(), m_graphButtons.end());
+  chain.insert(chain.end(), {m_cmdHozon, m_cmdClear, m_cmdEnd});
+  for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void GameWindow::fillLists() {
@@ -701,7 +769,7 @@ void GameWindow::operationFilter_Click() {
   showHistory({std::nullopt, std::nullopt, chosenOperation()}, false);
 }
 
-void GameWindow::showAccuracy(const QString& text) { m_lblRitu->setText(text); }
+void GameWindow::showAccuracy(const QString& text) { setFigure(m_lblRitu, text); }
 
 void GameWindow::CLEAR_GRAPH_BUTTONS() {
   for (platform::ColorButton* b : m_graphButtons) b->setButtonFace();

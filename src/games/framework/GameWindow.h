@@ -164,6 +164,9 @@ class GameWindow : public QWidget {
   platform::MsgResult ask(const QString& question);
   void showNothingToSave();
   void focusNewestHistoryRow();
+  void arrangeTabOrder();
+  void setFigure(QLabel* label, const QString& text);
+  QString resultLine() const;
 
   GameProfile m_profile;
   PlayEngine m_engine;

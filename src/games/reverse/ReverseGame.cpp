@@ -102,6 +102,7 @@ ReverseGame::ReverseGame(QWidget* parent) : GameWindow(profile(), parent) {
   captionFont.setBold(true);
   caption->setFont(captionFont);
   m_txtKaitou = new AnswerBox(playArea());
+  caption->setBuddy(m_txtKaitou);  // names the box for a screen reader
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(210, 172, 260, 52);
   m_txtKaitou->setMaxLength(kLongestAnswer);  // a paste cannot be worth thousands of keystrokes

@@ -95,6 +95,7 @@ SpeedGame::SpeedGame(QWidget* parent) : GameWindow(profile(), parent) {
   auto* answerCaption = new QLabel(QStringLiteral("答え"), playArea());
   answerCaption->setGeometry(10, 234, 50, 40);
   m_txtKaitou = new AnswerBox(playArea());
+  answerCaption->setBuddy(m_txtKaitou);  // names the box for a screen reader
   m_txtKaitou->setObjectName(QStringLiteral("txtKaitou"));
   m_txtKaitou->setGeometry(62, 228, 150, 48);
   m_txtKaitou->setAlignment(Qt::AlignRight);

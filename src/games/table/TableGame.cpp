@@ -269,6 +269,12 @@ void TableGame::showDigits() {
     m_lblV[size_t(i)]->setText(digitText(m_digits.row(i)));
     m_lblH[size_t(i - 1)]->setText(digitText(m_digits.column(i)));
   }
+  // Each cell names its question, which a screen reader cannot see at the table's edges.
+  const QString sign = signOf(m_playOperation);
+  for (int k = 1; k <= kCells; ++k) {
+    m_txtKai[size_t(k - 1)]->setAccessibleName(digitText(m_digits.row(cellRow(k))) + sign +
+                                               digitText(m_digits.column(cellColumn(k))));
+  }
 }
 
 void TableGame::CALC_ANSWERS() { m_answers = table::CALC_ANSWERS(m_playOperation, m_digits); }

@@ -346,9 +346,20 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case BackColorRole:
     case ForeColorRole:
       return colorData(row, col, role);
+    case Qt::AccessibleTextRole:
+      return m_rowsSpoken && col == 0 ? QVariant(spokenRow(row)) : QVariant();
     default:
       return {};
   }
+}
+
+QString GridModel::spokenRow(int row) const {
+  QStringList parts;
+  for (int col = 0; col < m_cols; ++col) {
+    const QString text = cellText(row, col);
+    if (!text.isEmpty()) parts.append(m_header.value(col) + QLatin1Char(' ') + text);
+  }
+  return parts.join(QStringLiteral("、"));
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -67,6 +67,11 @@ class GridModel : public QAbstractTableModel {
   std::optional<Rgb> cellBackColor(int row, int col) const;
   std::optional<Rgb> cellForeColor(int row, int col) const;
 
+  // Whether the first cell of a row tells a screen reader the whole row, each text after its
+  // header ("回 5、日付 2024/05/01、…").
+  void setRowsSpoken(bool spoken) { m_rowsSpoken = spoken; }
+  QString spokenRow(int row) const;
+
   // Empties every cell text and colour; the row and column counts stay.
   void clear();
   // Removes one data row; the rows below move up.
@@ -114,6 +119,7 @@ class GridModel : public QAbstractTableModel {
   QHash<quint64, Rgb> m_back;
   QHash<quint64, Rgb> m_fore;
   QVariant colorData(int row, int col, int role) const;
+  bool m_rowsSpoken = false;
 };
 
 }  // namespace platform

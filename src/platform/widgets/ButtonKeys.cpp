@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace platform {
 
@@ -27,6 +28,15 @@ class EnterPressesButtons : public QObject {
   }
 };
 }  // namespace
+
+void addAccessKey(QWidget* window, QAbstractButton* button, Qt::Key key) {
+  auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), window);
+  QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+    if (!button->isEnabled() || !button->isVisible()) return;
+    button->setFocus(Qt::ShortcutFocusReason);
+    button->click();
+  });
+}
 
 void installEnterPressesButtons() {
   QCoreApplication* application = QCoreApplication::instance();

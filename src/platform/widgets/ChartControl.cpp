@@ -201,6 +201,28 @@ bool sameData(const ChartData& a, const ChartData& b) {
   return true;
 }
 
+// What the chart shows, for a screen reader: its newest points as label and value, the
+// series named where the chart has more than one.
+QString spokenValues(const ChartData& data, const QStringList& seriesNames, const QString& unit) {
+  constexpr int kMostSpoken = 50;
+  const int points = data.rowCount();
+  if (points == 0) return QStringLiteral("データがありません");
+  QStringList parts;
+  const int first = std::max(0, points - kMostSpoken);
+  for (int i = first; i < points; ++i) {
+    QStringList values;
+    for (size_t k = 0; k < data.values.size(); ++k) {
+      const QString text = ChartData::textOf(data.values[k][size_t(i)]);
+      const QString name = qsizetype(k) < seriesNames.size() && data.values.size() > 1 ? seriesNames[qsizetype(k)] + QLatin1Char(' ') : QString();
+      values.append(name + (text.isEmpty() ? QStringLiteral("なし") : text + unit));
+    }
+    const QString label = data.labels[i].isEmpty() ? QString::number(i + 1) : data.labels[i];
+    parts.append(label + QStringLiteral("：") + values.join(QStringLiteral("、")));
+  }
+  const QString head = first > 0 ? QStringLiteral("全 %1 件のうち最新の %2 件。").arg(points).arg(points - first) : QString();
+  return head + parts.join(QStringLiteral("。"));
+}
+
 }  // namespace
 
 ChartControl::ChartControl(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
@@ -209,6 +231,8 @@ ChartControl::ChartControl(Kind kind, QWidget* parent) : QWidget(parent), m_kind
   layout->setContentsMargins(0, 0, 0, 0);
   m_view = new QChartView(this);
   m_view->setRenderHint(QPainter::Antialiasing);
+  m_view->setFocusPolicy(Qt::NoFocus);  // nothing to do there with the keyboard
+  setAccessibleDescription(spokenValues(m_data, {}, {}));
   layout->addWidget(m_view);
   m_noData = new QLabel(QStringLiteral("データがありません"), this);
   m_noData->setObjectName(QStringLiteral("noDataLabel"));
@@ -332,6 +356,7 @@ void ChartControl::changed() {
 
 void ChartControl::rebuild() {
   m_dirty = false;
+  setAccessibleDescription(spokenValues(m_data, m_seriesNames, m_valueTitle));
   QChart* chart = m_view->chart();
 
   const int points = rowCount();

@@ -48,6 +48,12 @@ class AdjacentGameTest : public QObject, testing::GameBench<AdjacentGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void everyControl_isNamed() {
+    load();
+    startPlay();
+    QCOMPARE(unnamedControls(), QStringList());
+  }
+
   // Two digits at once go into two boxes, as two keys would.
   void typedDigits_fillOneBoxEach_andAreJudgedOnceAndRight_data() { typedInputRows(); }
   void typedDigits_fillOneBoxEach_andAreJudgedOnceAndRight() {

@@ -54,9 +54,11 @@ class BlockGameTest : public QObject, testing::GameBench<BlockGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
-  void everyCheckable_runsItsHandler_whenToggledByItsAction() {
+  void everyControl_isNamed_andEveryCheckableRunsItsHandlerWhenToggledByItsAction() {
     load();
     toggleEachByItsAction(kSettings);
+    startPlay();
+    QCOMPARE(unnamedControls(), QStringList());
   }
 
   void typedAnswer_isJudgedOnceAndRight_withNoKeystrokeLostOrDoubled_data() { typedInputRows(); }
@@ -387,6 +389,8 @@ class BlockGameTest : public QObject, testing::GameBench<BlockGame> {
   void helpTour_explainsTheGameAtLoad() {
     platform::tourState().intHelpTour = 1;
     load();
+    QVERIFY(m_messages.isEmpty());  // not while the main window may still stand behind
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].title, QStringLiteral("ヘルプツアー"));
     QCOMPARE(m_messages[0].text, games::GameWindow::gstrSetumei());

@@ -37,9 +37,11 @@ class ClockGameTest : public QObject, testing::GameBench<ClockGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
-  void everyCheckable_runsItsHandler_whenToggledByItsAction() {
+  void everyControl_isNamed_andEveryCheckableRunsItsHandlerWhenToggledByItsAction() {
     load();
     toggleEachByItsAction(kSettings);
+    startPlay();
+    QCOMPARE(unnamedControls(), QStringList());
   }
 
   void typedTime_isJudgedOnceAndRight_data() { typedInputRows(); }

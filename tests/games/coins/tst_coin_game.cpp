@@ -70,9 +70,11 @@ class CoinGameTest : public QObject, testing::GameBench<CoinGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
-  void everyCheckable_runsItsHandler_whenToggledByItsAction() {
+  void everyControl_isNamed_andEveryCheckableRunsItsHandlerWhenToggledByItsAction() {
     load();
     toggleEachByItsAction(kSettings);
+    startPlay();
+    QCOMPARE(unnamedControls(), QStringList());
   }
 
   void typedTotal_isJudgedOnceAndRight_data() { typedInputRows(); }

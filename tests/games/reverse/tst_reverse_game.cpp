@@ -45,6 +45,12 @@ class ReverseGameTest : public QObject, testing::GameBench<ReverseGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void everyControl_isNamed() {
+    load();
+    startPlay();
+    QCOMPARE(unnamedControls(), QStringList());
+  }
+
   void typedExpression_isJudgedOnEnterOnceAndRight_data() { typedInputRows(); }
   void typedExpression_isJudgedOnEnterOnceAndRight() {
     QFETCH(QString, how);

@@ -46,6 +46,12 @@ class SpeedGameTest : public QObject, testing::GameBench<SpeedGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
+  void everyControl_isNamed() {
+    load();
+    startPlay();
+    QCOMPARE(unnamedControls(), QStringList());
+  }
+
   void typedTotal_isJudgedOnceAndRight_data() { typedInputRows(); }
   void typedTotal_isJudgedOnceAndRight() {
     QFETCH(QString, how);

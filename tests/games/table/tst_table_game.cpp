@@ -56,9 +56,11 @@ class TableGameTest : public QObject, testing::GameBench<TableGame> {
   void init() { setUpBench(kNow); }
   void cleanup() { tearDownBench(); }
 
-  void everyCheckable_runsItsHandler_whenToggledByItsAction() {
+  void everyControl_isNamed_andEveryCheckableRunsItsHandlerWhenToggledByItsAction() {
     load();
     toggleEachByItsAction(kSettings);
+    startPlay();
+    QCOMPARE(unnamedControls(), QStringList());
   }
 
   // A cell moves the focus on as it is answered: a commit lands once, and what is left of
