@@ -46,6 +46,25 @@ class TestControls : public QObject {
     QCOMPARE(button.grab().toImage(), plain.grab().toImage());
   }
 
+  void colorButton_showsItsFocus_atAGlance_data() {
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("button face") << ColorButton::buttonFace();
+    QTest::newRow("selected") << kSelectedGraph;
+  }
+  void colorButton_showsItsFocus_atAGlance() {
+    QFETCH(QColor, colour);
+    ColorButton button(QStringLiteral("スタート"));
+    button.setBackColor(colour);
+    button.resize(120, 40);
+    button.show();
+    button.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&button));
+    button.setFocus();
+    const QImage focused = button.grab().toImage();
+    for (const QPoint at : {QPoint(3, 20), QPoint(60, 3), QPoint(116, 20)})
+      QCOMPARE(focused.pixelColor(at), button.palette().color(QPalette::Highlight));
+  }
+
   void enter_pressesTheFocusedButton_butStaysWithLineEdits_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");

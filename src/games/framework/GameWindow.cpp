@@ -226,7 +226,7 @@ void GameWindow::buildPlayPanel() {
   m_shpJikanK->setGeometry(m_sideX + 110, 228, 340, 22);
 
   auto button = [this](const QString& name, const QString& text, int x, const QString& tip) {
-    auto* b = new QPushButton(text, this);
+    auto* b = new platform::ColorButton(text, this);  // with a focus frame seen at a glance
     b->setObjectName(name);
     b->setGeometry(x, 264, 106, 40);
     if (!tip.isEmpty()) b->setToolTip(tip);

@@ -21,9 +21,22 @@ void ColorButton::setBackColor(const QColor& color) {
 
 QColor ColorButton::buttonFace() { return QApplication::palette().color(QPalette::Button); }
 
+// The style's focus line is one faint pixel; a keyboard user must see the focus at a glance,
+// on a coloured button too.
+void ColorButton::paintFocusFrame(QPainter& painter) const {
+  if (!hasFocus()) return;
+  QPen pen(palette().color(QPalette::Highlight), 3);
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+}
+
 void ColorButton::paintEvent(QPaintEvent* event) {
   if (isButtonFace()) {
     QPushButton::paintEvent(event);
+    QPainter painter(this);
+    paintFocusFrame(painter);
     return;
   }
   // The style would wash the colour out with a gradient; the colour is the state the user
@@ -42,13 +55,7 @@ void ColorButton::paintEvent(QPaintEvent* event) {
     painter.fillRect(QRect(outer.left() + 1, outer.top() + 1, 1, outer.height() - 2), shadow);
     option.rect.translate(1, 1);
   }
-  if (hasFocus()) {
-    QPen pen(palette().color(QPalette::Highlight), 2);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(outer).adjusted(2, 2, -2, -2));
-  }
+  paintFocusFrame(painter);
   painter.drawControl(QStyle::CE_PushButtonLabel, option);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPainter>
 #include <QPushButton>
 #include <initializer_list>
 #include <span>
@@ -26,6 +27,8 @@ class ColorButton : public QPushButton {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void paintFocusFrame(QPainter& painter) const;
+
   QColor m_color;
 };
 
