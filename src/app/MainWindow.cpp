@@ -5,6 +5,7 @@
 #include "app/TodayPanel.h"
 #include "app/TourTexts.h"
 #include "platform/core/Clock.h"
+#include "platform/widgets/ButtonKeys.h"
 #include "platform/widgets/HelpTour.h"
 #include "platform/widgets/HelpViewer.h"
 #include "help/HelpWindow.h"
@@ -24,6 +25,7 @@
 
 #include <QFileInfo>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFrame>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -102,9 +104,12 @@ void MainWindow::buildButtons() {
   m_cmdGame = new QPushButton(QIcon(gamePicture(40)), QStringLiteral("ゲーム"), this);
   m_cmdGame->setObjectName(QStringLiteral("cmdGame"));
   m_cmdGame->setToolTip(QStringLiteral("メイン画面を表示します"));
+  // The tool tip is the window's own; read aloud it would send the user astray.
+  m_cmdGame->setAccessibleDescription(QStringLiteral("ゲームの一覧を開きます（Alt+G）"));
   m_cmdGame->setIconSize(QSize(40, 40));
   m_cmdGame->setGeometry(8, 8, 106, 64);
   connect(m_cmdGame, &QPushButton::clicked, this, &MainWindow::cmdGame_Click);
+  platform::addAccessKey(this, m_cmdGame, Qt::Key_G);
 
   const std::function<void()> handlers[] = {
       [this] { cmdMain_Click(); },   [this] { cmdBunseki_Click(); }, [this] { cmdSyuukei_Click(); },
@@ -113,15 +118,25 @@ void MainWindow::buildButtons() {
   };
   QFrame* const frames[] = {m_today,     m_fraBunseki, m_fraSyuukei, m_fraTaijyu,
                             m_fraRenTai, m_fraCale,    m_fraMemo,    m_fraSettei};
+  // The button of the screen on show stays pressed, and pressing it again changes nothing:
+  // in an exclusive group the lit button cannot be switched off, by a click, a key or a
+  // screen reader's toggle alike.
+  auto* group = new QButtonGroup(this);
+  group->setExclusive(true);
   int y = 84;
   for (size_t i = 0; i < std::size(kScreenButtons); ++i) {
     auto* button = new QPushButton(QString::fromUtf8(kScreenButtons[i].caption), this);
     button->setObjectName(QString::fromUtf8(kScreenButtons[i].name));
-    button->setToolTip(QString::fromUtf8(kScreenButtons[i].tip));
+    const QString tip = QString::fromUtf8(kScreenButtons[i].tip);
+    button->setToolTip(tip);
+    button->setAccessibleDescription(tip + QStringLiteral("（Alt+%1）").arg(i + 1));
     button->setGeometry(8, y, 106, 40);
-    // The button of the screen on show stays pressed.
     button->setCheckable(true);
-    connect(button, &QPushButton::clicked, this, handlers[i]);
+    group->addButton(button);
+    connect(button, &QPushButton::toggled, this, [handler = handlers[i]](bool checked) {
+      if (checked) handler();
+    });
+    platform::addAccessKey(this, button, Qt::Key(Qt::Key_1 + int(i)));
     if (i == 0) m_cmdMain = button;
     m_screenButtons.emplace_back(button, frames[i]);
     y += 46;
@@ -130,10 +145,11 @@ void MainWindow::buildButtons() {
   m_chkHelp = new QPushButton(QIcon(tourPicture(32)), QString(), this);
   m_chkHelp->setObjectName(QStringLiteral("chkHelp"));
   m_chkHelp->setToolTip(QStringLiteral("ヘルプツアーのＯｎ／Ｏｆｆです"));
+  m_chkHelp->setAccessibleName(QStringLiteral("ヘルプツアー"));
   m_chkHelp->setCheckable(true);
   m_chkHelp->setIconSize(QSize(32, 32));
   m_chkHelp->setGeometry(8, 468, 106, 48);
-  connect(m_chkHelp, &QPushButton::clicked, this, &MainWindow::chkHelp_Click);
+  connect(m_chkHelp, &QPushButton::toggled, this, &MainWindow::chkHelp_Click);
 
   auto* help = new QPushButton(QStringLiteral("ヘルプ"), this);
   help->setObjectName(QStringLiteral("cmdHelp"));
@@ -209,9 +225,58 @@ void MainWindow::buildGameMenu() {
   m_cmdModori = new QPushButton(QStringLiteral("戻る"), m_fraGame);
   m_cmdModori->setObjectName(QStringLiteral("cmdModori"));
   m_cmdModori->setToolTip(QStringLiteral("キャンセルします"));
+  m_cmdModori->setAccessibleDescription(QStringLiteral("ゲームの一覧を閉じます（Esc）"));
   m_cmdModori->setGeometry(350, 226, 100, 44);
   connect(m_cmdModori, &QPushButton::clicked, this, &MainWindow::cmdModori_Click);
+  for (QPushButton* button : m_gameButtons) button->installEventFilter(this);
+  m_cmdModori->installEventFilter(this);
   m_fraGame->hide();
+}
+
+// The menu's buttons as they stand: four games above, three and "戻る" below.
+QPushButton* MainWindow::gameMenuNeighbour(const QPushButton* from, int key) const {
+  std::array<QPushButton*, 8> places{};
+  std::copy(m_gameButtons.begin(), m_gameButtons.end(), places.begin());
+  places[7] = m_cmdModori;
+  const auto at = std::find(places.begin(), places.end(), from);
+  if (at == places.end()) return nullptr;
+  const int place = int(at - places.begin());
+  const int row = place / 4;
+  const int col = place % 4;
+  const auto enabledAt = [&places](int r, int c) -> QPushButton* {
+    if (r < 0 || r > 1 || c < 0 || c > 3) return nullptr;
+    QPushButton* button = places[size_t(r * 4 + c)];
+    return button->isEnabled() ? button : nullptr;
+  };
+  switch (key) {
+    case Qt::Key_Left:
+      for (int c = col - 1; c >= 0; --c) {
+        if (QPushButton* button = enabledAt(row, c)) return button;
+      }
+      return nullptr;
+    case Qt::Key_Right:
+      for (int c = col + 1; c <= 3; ++c) {
+        if (QPushButton* button = enabledAt(row, c)) return button;
+      }
+      return nullptr;
+    case Qt::Key_Up: return enabledAt(row - 1, col);
+    case Qt::Key_Down: return enabledAt(row + 1, col);
+    default: return nullptr;
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && !m_fraGame->isHidden()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+      // At the menu's edge the focus stays where it is rather than leave the menu.
+      if (QPushButton* to = gameMenuNeighbour(qobject_cast<QPushButton*>(watched), key)) {
+        to->setFocus(Qt::OtherFocusReason);
+      }
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::Form_Load() {
@@ -291,13 +356,19 @@ void MainWindow::showStatus() {
   m_status->show();
 }
 
+// Lights the button of the screen on show without running its handler again; the group
+// puts out the others.
 void MainWindow::markScreenButton() {
-  for (const auto& [button, frame] : m_screenButtons) button->setChecked(!frame->isHidden());
+  for (const auto& [button, frame] : m_screenButtons) {
+    if (frame->isHidden()) continue;
+    const QSignalBlocker quiet(button);
+    button->setChecked(true);
+  }
 }
 
 void MainWindow::switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour) {
   if (frame->isVisible()) {
-    markScreenButton();  // its click has unchecked it
+    markScreenButton();
     return;
   }
   HIDE_ALL_FRAMES();
@@ -366,7 +437,13 @@ void MainWindow::cmdGame_Click() {
   (first != m_gameButtons.end() ? *first : m_cmdModori)->setFocus();
 }
 
-void MainWindow::cmdModori_Click() { m_fraGame->hide(); }
+// The focus goes back to "ゲーム", where the user opened the menu, rather than on to
+// whatever follows the menu.
+void MainWindow::cmdModori_Click() {
+  const bool focusInMenu = m_fraGame->isAncestorOf(focusWidget());
+  m_fraGame->hide();
+  if (focusInMenu || !focusWidget()) m_cmdGame->setFocus(Qt::OtherFocusReason);
+}
 
 // The open game menu keeps Tab and Backtab among its own buttons.
 bool MainWindow::focusNextPrevChild(bool next) {
@@ -395,6 +472,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 // Both windows open where this one stands.
 void MainWindow::cmdG_Click(int button) {
   if (!m_games.available || !m_games.available(button)) return;
+  // The window goes with the game: not while a box of it is running.
+  if (platform::messageOpen(this)) return;
   session().windowPos = pos();
   m_games.open(button);
   m_leavingForGame = true;
@@ -404,6 +483,11 @@ void MainWindow::cmdG_Click(int button) {
 // Closed from its title bar, the window ends the program as "終了" does; the help would
 // otherwise keep it running.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (platform::messageOpen(this)) {
+    platform::closeAfterMessages(this);
+    event->ignore();
+    return;
+  }
   if (!m_leavingForGame) help::HelpWindow::closeAll();
   QWidget::closeEvent(event);
 }
@@ -413,7 +497,7 @@ void MainWindow::cmdHelp_Click() {
   if (QFileInfo::exists(platform::resolveFileName(m_helpFile))) {
     platform::HelpViewer::displayTopic(this, m_helpFile);
   } else {
-    help::HelpWindow::showPage(helpPage());
+    help::HelpWindow::showPage(helpPage(), this);
   }
 }
 
@@ -429,6 +513,10 @@ QString MainWindow::helpPage() const {
 }
 
 void MainWindow::cmdOwari_Click() {
+  if (platform::messageOpen(this)) {
+    platform::closeAfterMessages(this);  // the program ends as the window closes
+    return;
+  }
   platform::HelpViewer::closeAll();
   help::HelpWindow::closeAll();
   close();
@@ -436,7 +524,12 @@ void MainWindow::cmdOwari_Click() {
 }
 
 void MainWindow::chkHelp_Click() {
-  if (m_loading) return;
+  if (m_loading) {
+    // Ignored during start-up; the box goes on showing the mode in force.
+    const QSignalBlocker quiet(m_chkHelp);
+    m_chkHelp->setChecked(platform::tourState().intHelpTour == 1);
+    return;
+  }
   const bool on = m_chkHelp->isChecked();
   if (on) {
     platform::showMessage(this, QStringLiteral("ヘルプツアー機能をオンにします。"),

@@ -79,6 +79,7 @@ class MainWindow : public QWidget {
 
  protected:
   bool focusNextPrevChild(bool next) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -86,6 +87,8 @@ class MainWindow : public QWidget {
   void buildButtons();
   void buildFrames();
   void buildGameMenu();
+  // The enabled button of the game menu next to from in the direction of an arrow key.
+  QPushButton* gameMenuNeighbour(const QPushButton* from, int key) const;
   // The pattern every screen button follows.
   void switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour);
   static void settleBeforePainting();

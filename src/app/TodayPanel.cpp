@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QSet>
 #include <cmath>
+#include <utility>
 
 namespace app {
 
@@ -27,9 +28,10 @@ using platform::Align;
 constexpr int kFaceSize = 76;
 const QString kNoPlayCaption = QStringLiteral("今日の脳も健康元気");
 
-QLabel* pictureLabel(Face face, const QString& name, QWidget* parent) {
+QLabel* pictureLabel(Face face, const QString& name, const QString& spoken, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
+  label->setAccessibleName(spoken);
   label->setPixmap(facePicture(face, kFaceSize));
   label->setGeometry(12, 8, kFaceSize, kFaceSize);
   label->hide();
@@ -63,6 +65,28 @@ double largestValue(const platform::ChartData& data) {
   return largest;
 }
 
+QString faceName(const char* face, int kinds) {
+  return QStringLiteral("フェイスマーク「%1」：%2 種類の脳刺激").arg(QString::fromUtf8(face)).arg(kinds);
+}
+
+void nameCalendar(platform::MonthCalendar& calendar) {
+  calendar.setAccessibleName(QStringLiteral("日付の選択"));
+  calendar.setAccessibleDescription(QStringLiteral("太字の日はプレイした日です。日付を選ぶと、その日のプレイを表示します"));
+  // The month grid takes the focus for the calendar; the arrows are pictures only.
+  if (QWidget* days = calendar.focusProxy()) {
+    days->setAccessibleName(calendar.accessibleName());
+    days->setAccessibleDescription(calendar.accessibleDescription());
+  }
+  // The month and year buttons say the month and year on show by their captions.
+  const std::pair<const char*, const char*> parts[] = {
+      {"qt_calendar_prevmonth", "前の月"}, {"qt_calendar_nextmonth", "次の月"}, {"qt_calendar_yearedit", "年"}};
+  for (const auto& [name, spoken] : parts) {
+    if (auto* part = calendar.findChild<QWidget*>(QString::fromLatin1(name))) {
+      part->setAccessibleName(QString::fromUtf8(spoken));
+    }
+  }
+}
+
 void setLabelBackground(QLabel* label, const QColor& colour) {
   label->setStyleSheet(QStringLiteral("QLabel { background-color: %1; border: 1px solid #909090; }")
                            .arg(colour.name()));
@@ -80,16 +104,17 @@ const std::array<QColor, 7>& TodayPanel::lampColours() {
 TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("fraMain"));
 
-  m_noPlay = pictureLabel(Face::NoPlay, QStringLiteral("imgNashi"), this);
-  m_sulky = pictureLabel(Face::Sulky, QStringLiteral("imgkana"), this);
-  m_smiling = pictureLabel(Face::Smiling, QStringLiteral("imgniko"), this);
-  m_laughing = pictureLabel(Face::Laughing, QStringLiteral("imgwara"), this);
+  m_noPlay = pictureLabel(Face::NoPlay, QStringLiteral("imgNashi"), QStringLiteral("フェイスマーク：プレイなし"), this);
+  m_sulky = pictureLabel(Face::Sulky, QStringLiteral("imgkana"), faceName("ムスッ", 1), this);
+  m_smiling = pictureLabel(Face::Smiling, QStringLiteral("imgniko"), faceName("ニコ", 2), this);
+  m_laughing = pictureLabel(Face::Laughing, QStringLiteral("imgwara"), faceName("笑い", 3), this);
   m_noPlay->show();
 
   for (int i = 0; i < 7; ++i) {
     auto* led = new platform::Shape(platform::Shape::Form::Circle, this);
     led->setObjectName(QStringLiteral("shpLed(%1)").arg(i + 1));
     led->setGeometry(100 + i * 31, 12, 25, 25);
+    led->setAccessibleDescription(QStringLiteral("%1 種類以上のゲームをした日に点きます").arg(i + 1));
     m_leds[i] = led;
   }
   m_evaluation = new QLabel(kNoPlayCaption, this);
@@ -101,12 +126,14 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
   m_calendar = new platform::MonthCalendar(this);
   m_calendar->setObjectName(QStringLiteral("mtvmain"));
   m_calendar->setGeometry(10, 92, 304, 220);
+  nameCalendar(*m_calendar);
   connect(m_calendar, &platform::MonthCalendar::dayClicked, this, &TodayPanel::dayClicked);
   connect(m_calendar, &QCalendarWidget::activated, this, &TodayPanel::dayClicked);
   connect(m_calendar, &QCalendarWidget::selectionChanged, this, &TodayPanel::daySelected);
 
   m_dayTotal = new platform::DataGrid(this);
   m_dayTotal->setObjectName(QStringLiteral("msgDayTotal"));
+  m_dayTotal->setAccessibleName(QStringLiteral("その日のゲーム別合計"));
 
   auto* totalCaption = new QLabel(QStringLiteral("合計時間"), this);
   m_dayTotalLabel = new QLabel(QStringLiteral("0:00:00"), this);
@@ -116,6 +143,7 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
 
   m_dayList = new platform::DataGrid(this);
   m_dayList->setObjectName(QStringLiteral("msgDayList"));
+  m_dayList->setAccessibleName(QStringLiteral("その日のプレイ"));
   m_dayList->setGeometry(326, 10, 362, 302);
 
   auto makeGraphButton = [this](const QString& name, const QString& caption, int y) {
@@ -134,6 +162,7 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
 
   m_chart = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
   m_chart->setObjectName(QStringLiteral("mcrMain"));
+  m_chart->setAccessibleName(QStringLiteral("時系列グラフ"));
   m_chart->setGeometry(326, 322, 530, 300);
   m_chart->setValueTitle(QStringLiteral("秒"));
 
@@ -190,6 +219,7 @@ void TodayPanel::showEvaluation(int kinds) {
   for (platform::Shape* led : m_leds) led->setFillColor(Qt::white);
   for (QLabel* face : {m_noPlay, m_sulky, m_smiling, m_laughing}) face->hide();
   if (kinds <= 0) {
+    nameLamps(0);
     m_noPlay->show();
     setLabelBackground(m_evaluation, Qt::white);
     m_evaluation->setText(kNoPlayCaption);
@@ -197,13 +227,23 @@ void TodayPanel::showEvaluation(int kinds) {
   }
   kinds = qMin(kinds, 7);
   (kinds == 1 ? m_sulky : kinds == 2 ? m_smiling : m_laughing)->show();
+  m_laughing->setAccessibleName(faceName("笑い", std::max(kinds, 3)));
   for (int i = 0; i < kinds; ++i) m_leds[i]->setFillColor(lampColours()[i]);
+  nameLamps(kinds);
   setLabelBackground(m_evaluation, lampColours()[kinds - 1]);
   m_evaluation->setText(QStringLiteral("%1 種類の脳刺激").arg(kinds));
 }
 
+void TodayPanel::nameLamps(int lit) {
+  for (int i = 0; i < 7; ++i) {
+    const QString state = i < lit ? QStringLiteral("点灯") : QStringLiteral("消灯");
+    m_leds[size_t(i)]->setAccessibleName(QStringLiteral("ランプ %1：%2").arg(i + 1).arg(state));
+  }
+}
+
 void TodayPanel::markGraphButton(platform::ColorButton* selected) {
   platform::markSelected({m_cmdDay, m_cmdTotal, m_cmdJikan}, selected, selectedGraphColour());
+  m_chart->setAccessibleName(selected->text() + QStringLiteral("グラフ"));
 }
 
 bool TodayPanel::showsSelectedDay() const { return m_shownDay == m_calendar->selectedDate(); }

@@ -60,6 +60,8 @@ class TodayPanel : public QFrame {
 
  private:
   void showEvaluation(int kinds);
+  // Says to a screen reader which lamps are lit.
+  void nameLamps(int lit);
   void redrawSelectedGraph();
   void markGraphButton(platform::ColorButton* selected);
   // The value axis: fixed where given, else fitted to the graph's own values.

@@ -1,13 +1,17 @@
 #include "help/HelpWindow.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace help {
 
@@ -16,6 +20,10 @@ QPointer<HelpWindow>& theWindow() {
   static QPointer<HelpWindow> window;
   return window;
 }
+
+constexpr QSize kSize{900, 640};
+// What the desktop adds around a window: its title bar and frame, before they are known.
+constexpr QSize kFrameAllowance{16, 40};
 
 QUrl pageUrl(const QString& id) { return QUrl(QStringLiteral("qrc:/help/%1.html").arg(id)); }
 
@@ -59,16 +67,18 @@ HelpWindow::HelpWindow() {
   setObjectName(QStringLiteral("frmHelp"));
   setWindowTitle(QStringLiteral("ヘルプ"));
   setAttribute(Qt::WA_DeleteOnClose);
-  resize(900, 640);
+  resize(kSize);
 
   m_contents = new QListWidget;
   m_contents->setObjectName(QStringLiteral("lstHelpContents"));
+  m_contents->setAccessibleName(QStringLiteral("目次"));
   for (const HelpPage& page : helpPages()) {
     auto* item = new QListWidgetItem(page.title, m_contents);
     item->setData(Qt::UserRole, page.id);
   }
   m_page = new QTextBrowser;
   m_page->setObjectName(QStringLiteral("txtHelpPage"));
+  m_page->setAccessibleName(QStringLiteral("ヘルプのページ"));
   m_page->setOpenExternalLinks(true);  // a web address goes to the desktop's browser
 
   auto* split = new QSplitter;
@@ -88,15 +98,33 @@ HelpWindow::HelpWindow() {
   connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
-HelpWindow* HelpWindow::showPage(const QString& id) {
+HelpWindow* HelpWindow::showPage(const QString& id, const QWidget* over) {
   QPointer<HelpWindow>& window = theWindow();
-  if (!window) window = new HelpWindow;
+  if (!window) {
+    window = new HelpWindow;
+    window->placeOver(over ? over : QApplication::activeWindow());
+  }
   window->show(isPage(id) ? id : kStartPage);
   window->QWidget::show();
   window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->raise();
   window->activateWindow();
   return window;
+}
+
+// Where a keyboard user finds it: over the window it explains, whole on the screen.
+void HelpWindow::placeOver(const QWidget* over) {
+  if (over) over = over->window();
+  const QScreen* screen = over ? over->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  const QSize frame = (frameGeometry().size() - size()).expandedTo(kFrameAllowance);
+  resize(kSize.boundedTo(room.size() - frame));
+  QRect placed(QPoint(), size() + frame);
+  placed.moveCenter(over ? over->frameGeometry().center() : room.center());
+  placed.moveLeft(std::clamp(placed.left(), room.left(), std::max(room.left(), room.right() + 1 - placed.width())));
+  placed.moveTop(std::clamp(placed.top(), room.top(), std::max(room.top(), room.bottom() + 1 - placed.height())));
+  move(placed.topLeft());
 }
 
 HelpWindow* HelpWindow::instance() { return theWindow(); }
@@ -130,7 +158,8 @@ void HelpWindow::pageShown(const QUrl& url) {
 void installHelpKey(QWidget* window, std::function<QString()> page) {
   auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
   key->setContext(Qt::WindowShortcut);
-  QObject::connect(key, &QShortcut::activated, window, [page = std::move(page)] { HelpWindow::showPage(page()); });
+  QObject::connect(key, &QShortcut::activated, window,
+                   [window, page = std::move(page)] { HelpWindow::showPage(page(), window); });
 }
 
 }  // namespace help

@@ -24,8 +24,10 @@ class HelpWindow : public QWidget {
   Q_OBJECT
  public:
   // Shows the page (the start page for an unknown id) in the help window, opening the
-  // window when there is none and bringing it to the front.
-  static HelpWindow* showPage(const QString& id);
+  // window when there is none and bringing it to the front. A window it opens stands
+  // centred over the window it explains (the active one when none is given) and fits the
+  // screen.
+  static HelpWindow* showPage(const QString& id, const QWidget* over = nullptr);
   static HelpWindow* instance();
   static void closeAll();
 
@@ -34,6 +36,7 @@ class HelpWindow : public QWidget {
  private:
   HelpWindow();
   void show(const QString& id);
+  void placeOver(const QWidget* over);
   void pageShown(const QUrl& url);
 
   QListWidget* m_contents = nullptr;

@@ -57,8 +57,10 @@ AggregationScreen::AggregationScreen(Hooks hooks, QWidget* parent) : QFrame(pare
   }
 
   m_msgKakei1 = makeGrid(QStringLiteral("msgKakei1"), 44, kMonthRowsShown, this);
+  m_msgKakei1->setAccessibleName(QStringLiteral("月別集計"));
   const int dayTop = m_msgKakei1->geometry().bottom() + 10;
   m_msgKakei2 = makeGrid(QStringLiteral("msgKakei2"), dayTop, kDayRowsShown, this);
+  m_msgKakei2->setAccessibleName(QStringLiteral("日別集計"));
   // The content area leaves its bottom 20 px to the status line.
   if (m_msgKakei2->geometry().bottom() > 650) m_msgKakei2->setFixedHeight(650 - dayTop);
 

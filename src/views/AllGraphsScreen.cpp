@@ -24,9 +24,10 @@ constexpr struct {
     {AllGraph::Higoto2, "cmdHigoto2", "日別推移 （秒数）"}, {AllGraph::Higoto3, "cmdHigoto3", "日別推移 （平均秒数）"},
 };
 
-platform::DataGrid* makeGrid(const QString& name, const QRect& geometry, QWidget* parent) {
+platform::DataGrid* makeGrid(const QString& name, const QString& spoken, const QRect& geometry, QWidget* parent) {
   auto* grid = new platform::DataGrid(parent);
   grid->setObjectName(name);
+  grid->setAccessibleName(spoken);
   grid->setGeometry(geometry);
   grid->setFontSize(10);
   return grid;
@@ -36,6 +37,7 @@ platform::ChartControl* makeChart(const QString& name, const QRect& geometry, QW
   // Beyond a thousand points the chart draws a line, so every play since the first stays quick.
   auto* chart = new platform::ChartControl(platform::ChartControl::Kind::Bar, parent);
   chart->setObjectName(name);
+  chart->setAccessibleName(QStringLiteral("全グラフ"));
   chart->setGeometry(geometry);
   chart->setValueTitle(QStringLiteral("秒"));
   return chart;
@@ -52,10 +54,10 @@ AllGraphsScreen::AllGraphsScreen(Hooks hooks, QWidget* parent) : QFrame(parent),
 void AllGraphsScreen::buildLists() {
   // The list of plays and the list of days take turns in one place.
   const QRect listPlace(10, 10, 410, 420);
-  m_msgDayList2 = makeGrid(QStringLiteral("msgDayList2"), listPlace, this);
-  m_msgDayList3 = makeGrid(QStringLiteral("msgDayList3"), listPlace, this);
+  m_msgDayList2 = makeGrid(QStringLiteral("msgDayList2"), QStringLiteral("全プレイの一覧"), listPlace, this);
+  m_msgDayList3 = makeGrid(QStringLiteral("msgDayList3"), QStringLiteral("日別の推移"), listPlace, this);
   m_msgDayList3->hide();
-  m_msgDayTotal2 = makeGrid(QStringLiteral("msgDayTotal2"), {10, 440, 410, 178}, this);
+  m_msgDayTotal2 = makeGrid(QStringLiteral("msgDayTotal2"), QStringLiteral("項目別合計"), {10, 440, 410, 178}, this);
 }
 
 void AllGraphsScreen::buildGraphs() {
@@ -130,6 +132,7 @@ void AllGraphsScreen::showGraph(AllGraph graph) {
   // The data goes in before a chart is shown, so a chart that appears draws only once.
   chart->setValueTitle(QString::fromUtf8(view.valueTitle));
   chart->setChartData(allGraphChart(graph, m_msgDayList2->model(), m_msgDayTotal2->model(), m_msgDayList3->model()));
+  chart->setAccessibleName(button(graph)->text());
   other->hide();
   chart->show();
   if (view.list == AllGraphView::List::Plays) {

@@ -30,6 +30,7 @@ DiaryScreen::DiaryScreen(QWidget* parent) : QFrame(parent) {
 
   m_msgMemoList = new platform::DataGrid(this);
   m_msgMemoList->setObjectName(QStringLiteral("msgMemoList"));
+  m_msgMemoList->setAccessibleName(QStringLiteral("記録と一言日記の一覧"));
   m_msgMemoList->setGeometry(10, 10, 850, 424);
   connect(m_msgMemoList, &platform::DataGrid::cellClicked, this, [this](int row) { msgMemoList_Click(row); });
   // Enter on a row chooses it as a click does, for the keyboard.
@@ -43,6 +44,7 @@ DiaryScreen::DiaryScreen(QWidget* parent) : QFrame(parent) {
   m_txtMemo->setObjectName(QStringLiteral("txtMemo"));
   m_txtMemo->setGeometry(124, 444, 560, 28);
   memoLabel->setBuddy(m_txtMemo);
+  m_txtMemo->setAccessibleName(QStringLiteral("一言入力欄"));  // without the arrow read aloud
   connect(m_txtMemo, &QLineEdit::returnPressed, this, &DiaryScreen::txtMemo_KeyPress);
 
   m_cmdMemoHozon = new QPushButton(QStringLiteral("一言日記保存"), this);
@@ -57,6 +59,8 @@ DiaryScreen::DiaryScreen(QWidget* parent) : QFrame(parent) {
   m_txtKizuki->setObjectName(QStringLiteral("txtKizuki"));
   m_txtKizuki->setGeometry(10, 506, 674, 140);
   kizukiLabel->setBuddy(m_txtKizuki);
+  // Tab goes on to "メモ保存" rather than into the memo, which would keep the focus for good.
+  m_txtKizuki->setTabChangesFocus(true);
 
   auto* kizukiHozon = new QPushButton(QStringLiteral("メモ保存"), this);
   kizukiHozon->setObjectName(QStringLiteral("cmdKizukiHozon"));

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace views {
 
 namespace {
@@ -27,6 +29,7 @@ EditScreen::EditScreen(Hooks hooks, QWidget* parent) : QFrame(parent), m_hooks(s
 
   m_msgHenList = new platform::DataGrid(this);
   m_msgHenList->setObjectName(QStringLiteral("msgHenList"));
+  m_msgHenList->setAccessibleName(QStringLiteral("記録の一覧"));
   m_msgHenList->setGeometry(10, 10, 850, 580);
   connect(m_msgHenList, &platform::DataGrid::cellClicked, this, &EditScreen::msgHenList_Click);
   // Enter on a row chooses it as a click does, for the keyboard.
@@ -83,14 +86,21 @@ void EditScreen::msgHenList_Click() {
   if (m_msgHenList->rows() > 1) m_cmdRowDel->setEnabled(true);
 }
 
-void EditScreen::reread() {
+// Disabled with the focus on it, the button would hand the focus on to "新規スタート（全削除）",
+// one key away from emptying everything; the user goes on in the grid.
+void EditScreen::disableRowDel() {
+  if (window()->focusWidget() == m_cmdRowDel) m_msgHenList->setFocus(Qt::OtherFocusReason);
   m_cmdRowDel->setEnabled(false);
+}
+
+void EditScreen::reread() {
+  disableRowDel();
   INIT_HENLIST();
   READ_HENLIST();
 }
 
 // The file is written first: the row leaves the grid only once it has left the file. The
-// running numbers stay as they were.
+// running numbers stay as they were. The grid's current row is the one now at that place.
 void EditScreen::cmdRowDel_Click() {
   const int row = m_msgHenList->row();
   if (!m_cmdRowDel->isEnabled() || row < 1 || row >= m_msgHenList->rows()) return;
@@ -118,8 +128,9 @@ void EditScreen::cmdRowDel_Click() {
     m_msgHenList->setRows(1);
   } else {
     m_msgHenList->removeItem(row);
+    m_msgHenList->setRow(std::min(row, m_msgHenList->rows() - 1));
   }
-  m_cmdRowDel->setEnabled(false);
+  disableRowDel();
   if (m_hooks.recordsChanged) m_hooks.recordsChanged();
 }
 

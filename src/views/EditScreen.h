@@ -43,6 +43,7 @@ class EditScreen : public QFrame {
  private:
   // The list read again and nothing chosen, after the file changed or could not be written.
   void reread();
+  void disableRowDel();
 
   Hooks m_hooks;
   WorkingRecords m_records;

@@ -67,9 +67,11 @@ PracticeCalendarScreen::PracticeCalendarScreen(Hooks hooks, QWidget* parent)
 
   m_msgCale = new platform::DataGrid(this);
   m_msgCale->setObjectName(QStringLiteral("msgCale"));
+  m_msgCale->setAccessibleName(QStringLiteral("月別の実施状況"));
   m_msgCale->setFontSize(kGridFontSize);
   m_msgCale_w = new platform::DataGrid(this);
   m_msgCale_w->setObjectName(QStringLiteral("msgCale_w"));
+  m_msgCale_w->setAccessibleName(QStringLiteral("週別の実施状況"));
   m_msgCale_w->setFontSize(kGridFontSize);
 
   for (int k = 0; k < kCountClasses; ++k) {
@@ -92,6 +94,8 @@ PracticeCalendarScreen::PracticeCalendarScreen(Hooks hooks, QWidget* parent)
   m_kensuCaption->setObjectName(QStringLiteral("lblKensu"));
   m_kingakuCaption = new QLabel(QStringLiteral("週別回数"), this);
   m_kingakuCaption->setObjectName(QStringLiteral("lblKingaku"));
+  m_mcrKensu->setAccessibleName(m_kensuCaption->text());
+  m_mcrKingaku->setAccessibleName(m_kingakuCaption->text());
   for (QLabel* caption : {m_kensuCaption, m_kingakuCaption}) {
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     caption->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; background: transparent; }"));

@@ -77,14 +77,18 @@ void RangeFilterScreen::buildFilterControls() {
   heading(QStringLiteral("項目指定"), QStringLiteral("Label7(0)"), {396, 8, 120, 22}, this);
   m_lstAct2 = new QListWidget(this);
   m_lstAct2->setObjectName(QStringLiteral("lstAct2"));
+  m_lstAct2->setAccessibleName(QStringLiteral("項目指定"));  // a list takes no name from a buddy
   m_lstAct2->setGeometry(396, 32, 148, 148);
   connect(m_lstAct2, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { lstAct2_Click(m_lstAct2->row(item)); });
 
   m_cmdAllact = makeButton(QStringLiteral("cmdAllact"), QStringLiteral("全部"), {550, 32, 60, 30});
+  m_cmdAllact->setAccessibleName(QStringLiteral("全部の項目"));
   connect(m_cmdAllact, &QPushButton::clicked, this, &RangeFilterScreen::cmdAllact_Click);
   m_txtKey = new QLineEdit(this);
   m_txtKey->setObjectName(QStringLiteral("txtKey"));
+  m_txtKey->setAccessibleName(QStringLiteral("項目のキーワード"));
+  m_txtKey->setAccessibleDescription(QStringLiteral("項目名に含まれる語句を入力して Enter で絞り込みます"));
   m_txtKey->setGeometry(550, 70, 190, 28);
   m_txtKey->installEventFilter(this);
   connect(m_txtKey, &QLineEdit::returnPressed, this, &RangeFilterScreen::txtKey_Enter);
@@ -96,14 +100,17 @@ void RangeFilterScreen::buildFilterControls() {
   heading(QStringLiteral("曜日指定"), QStringLiteral("Label7(1)"), {550, 106, 120, 22}, this);
   for (int i = 0; i < 7; ++i) {
     m_cmdWeek[size_t(i)] = makeButton(QStringLiteral("cmdWeek(%1)").arg(i), weekdayNames()[i], {550 + i * 36, 130, 32, 30});
+    m_cmdWeek[size_t(i)]->setAccessibleName(weekdayNames()[i] + QStringLiteral("曜日"));
     connect(m_cmdWeek[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdWeek_Click(i); });
   }
   m_cmdAllWeek = makeButton(QStringLiteral("cmdAllWeek"), QStringLiteral("全部"), {804, 130, 56, 30});
+  m_cmdAllWeek->setAccessibleName(QStringLiteral("全部の曜日"));
   connect(m_cmdAllWeek, &QPushButton::clicked, this, &RangeFilterScreen::cmdAllWeek_Click);
 
   heading(QStringLiteral("期間指定"), QStringLiteral("Label7(2)"), {396, 186, 120, 22}, this);
   const auto periodGeometry = [](int slot) { return QRect(396 + (slot % 5) * 94, 210 + (slot / 5) * 36, 88, 32); };
   m_cmdAllDay = makeButton(QStringLiteral("cmdAllDay"), QStringLiteral("全部"), periodGeometry(0));
+  m_cmdAllDay->setAccessibleName(QStringLiteral("全部の期間"));
   connect(m_cmdAllDay, &QPushButton::clicked, this, &RangeFilterScreen::cmdAllDay_Click);
   int slot = 1;
   for (const PeriodButton& period : kPeriods) {
@@ -118,10 +125,12 @@ void RangeFilterScreen::buildFilterControls() {
 
   m_dates = new QStringListModel(this);
   m_cboStdate = dateBox(QStringLiteral("cboStdate"), m_dates, {396, 284, 130, 28}, this);
+  m_cboStdate->setAccessibleName(QStringLiteral("期間の最初の日"));
   auto* tilde = new QLabel(QStringLiteral("～"), this);
   tilde->setAlignment(Qt::AlignCenter);
   tilde->setGeometry(526, 284, 28, 28);
   m_cboEddate = dateBox(QStringLiteral("cboEddate"), m_dates, {554, 284, 130, 28}, this);
+  m_cboEddate->setAccessibleName(QStringLiteral("期間の最後の日"));
   m_dateHint = new QLabel(QStringLiteral("日付は 2024/05/01 の形で入力してください"), this);
   m_dateHint->setObjectName(QStringLiteral("lblDateHint"));
   m_dateHint->setStyleSheet(QStringLiteral("QLabel { color: #A00000; }"));
@@ -132,9 +141,11 @@ void RangeFilterScreen::buildFilterControls() {
 void RangeFilterScreen::buildListsAndCharts() {
   m_msgBunseki = new platform::DataGrid(this);
   m_msgBunseki->setObjectName(QStringLiteral("msgBunseki"));
+  m_msgBunseki->setAccessibleName(QStringLiteral("指定した範囲の記録"));
   m_msgBunseki->setGeometry(10, 10, 378, 282);
   m_msgBunseki2 = new platform::DataGrid(this);
   m_msgBunseki2->setObjectName(QStringLiteral("msgBunseki2"));
+  m_msgBunseki2->setAccessibleName(QStringLiteral("項目別合計時間"));
   m_msgBunseki2->setGeometry(10, 302, 246, 206);
 
   m_cmdDay3 = makeButton(QStringLiteral("cmdDay3"), QStringLiteral("時系列"), {10, 530, 110, 36});
@@ -147,10 +158,12 @@ void RangeFilterScreen::buildListsAndCharts() {
 
   m_mcrBunseki = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
   m_mcrBunseki->setObjectName(QStringLiteral("mcrBunseki"));
+  m_mcrBunseki->setAccessibleName(QStringLiteral("時系列グラフ"));
   m_mcrBunseki->setGeometry(266, 342, 594, 314);
   m_mcrBunseki->setValueTitle(QStringLiteral("秒"));
   m_mcrBunseki2 = new platform::ChartControl(platform::ChartControl::Kind::Bar, this);
   m_mcrBunseki2->setObjectName(QStringLiteral("mcrBunseki2"));
+  m_mcrBunseki2->setAccessibleName(QStringLiteral("項目別グラフ"));
   m_mcrBunseki2->setGeometry(266, 342, 594, 314);
   m_mcrBunseki2->setValueTitle(QStringLiteral("秒"));
   m_mcrBunseki2->hide();
@@ -344,6 +357,7 @@ bool RangeFilterScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void RangeFilterScreen::markGraphButton(platform::ColorButton* selected) {
   platform::markSelected({m_cmdDay3, m_cmdTotal3, m_cmdJikan3}, selected, selectedGraphColour());
+  (selected == m_cmdDay3 ? m_mcrBunseki : m_mcrBunseki2)->setAccessibleName(selected->text() + QStringLiteral("グラフ"));
 }
 
 // The data goes in before a chart is shown, so a chart that appears draws only once.

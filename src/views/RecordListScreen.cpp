@@ -35,6 +35,7 @@ RecordListScreen::RecordListScreen(QWidget* parent) : QFrame(parent) {
 
   m_msgIchiran = new platform::DataGrid(this);
   m_msgIchiran->setObjectName(QStringLiteral("msgIchiran"));
+  m_msgIchiran->setAccessibleName(QStringLiteral("全記録の一覧"));
   m_msgIchiran->setGeometry(10, 56, 754, 600);
 
   INIT_ICHIRAN();

@@ -71,6 +71,19 @@ T* shownWindow(const QString& name = {}) {
 
 app::MainWindow* shownMainWindow() { return shownWindow<app::MainWindow>(); }
 
+// A click, or the one action a screen reader offers on a checkable button.
+void press(QAbstractButton* button, bool toggleAction) {
+  if (!toggleAction) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    return;
+  }
+  QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+  QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+  actions->doAction(QAccessibleActionInterface::toggleAction());
+}
+
+QString spokenName(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
+
 // A fresh main window opens the game of a menu button and unloads itself; the game shows.
 template <typename Game = QWidget>
 Game* openGameFromMenu(const QString& button, const QString& name = {}) {
@@ -152,7 +165,33 @@ class MainWindowTest : public QObject {
     QCOMPARE(items->item(6)->text(), QStringLiteral("時間計算"));
     QVERIFY(!child<QPushButton>(QStringLiteral("chkHelp"))->isChecked());
     QVERIFY(m_messages.isEmpty());
+    QVERIFY(!QFile::exists(QStringLiteral("設定.txt")));  // setting the tour switch writes nothing
     QVERIFY(child(QStringLiteral("cmdGame"))->hasFocus() || !QApplication::focusWindow());
+  }
+
+  // "終了", a game button or the title bar's close during the welcome box: the window stays
+  // until the box has returned, then closes once.
+  void closeRequestsDuringTheWelcome_waitForIt() {
+    writeFile(QStringLiteral("設定.txt"), sjis("\"ヘルプツアー\",1\r\n"));
+    QPointer<app::MainWindow> window;
+    bool stayed = false;
+    platform::setMessageHandler([&](const platform::MessageRequest&) {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* main = qobject_cast<app::MainWindow*>(w)) window = main;
+      }
+      QTest::mouseClick(testing::control<QPushButton>(window, QStringLiteral("cmdOwari")), Qt::LeftButton);
+      window->findChild<QPushButton*>(QStringLiteral("cmdG1"))->click();
+      window->close();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      stayed = window && window->isVisible();
+      return platform::MsgResult::Ok;
+    });
+    window = app::showMainWindow();
+    QVERIFY(stayed);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window.isNull());
+    QVERIFY(!shownWindow<games::GameWindow>());
   }
 
   void caption_framesTheNickname() {
@@ -166,7 +205,7 @@ class MainWindowTest : public QObject {
     writeFile(QStringLiteral("設定.txt"), sjis("\"ヘルプツアー\",1\r\n"));
     load();
     QVERIFY(child<QPushButton>(QStringLiteral("chkHelp"))->isChecked());
-    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.size(), 1);  // no "ヘルプツアーＯＮ" from setting the switch
     QCOMPARE(m_messages[0].title, QStringLiteral("ヘルプツアー"));
     QVERIFY(m_messages[0].text.startsWith(QStringLiteral("アタマ日和プロジェクトに興味をもっていただき")));
     QVERIFY(m_messages[0].text.endsWith(QStringLiteral("その他、色の変化でも把握できます。\r\n")));
@@ -179,33 +218,60 @@ class MainWindowTest : public QObject {
     QCOMPARE(m_messages.size(), 1);
   }
 
-  void tourSwitch_confirmsAndStoresTheFlag() {
-    load();
-    click(QStringLiteral("chkHelp"));
-    QCOMPARE(m_messages.last().title, QStringLiteral("ヘルプツアーＯＮ"));
-    QCOMPARE(testing::fileBytes(QStringLiteral("設定.txt")), sjis("\"ヘルプツアー\",1\r\n"));
-    click(QStringLiteral("chkHelp"));
-    QCOMPARE(m_messages.last().text, QStringLiteral("ヘルプツアー機能をオフにします。"));
-    QCOMPARE(testing::fileBytes(QStringLiteral("設定.txt")), sjis("\"ヘルプツアー\",0\r\n"));
+  // A screen reader's toggle does what a click does, and the button shows what is in force.
+  void clickOrToggleAction_data() {
+    QTest::addColumn<bool>("toggleAction");
+    QTest::newRow("click") << false;
+    QTest::newRow("toggle action") << true;
   }
 
+  void tourSwitch_confirmsAndStoresTheFlag_data() { clickOrToggleAction_data(); }
+  void tourSwitch_confirmsAndStoresTheFlag() {
+    QFETCH(bool, toggleAction);
+    load();
+    press(child<QPushButton>(QStringLiteral("chkHelp")), toggleAction);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.last().title, QStringLiteral("ヘルプツアーＯＮ"));
+    QCOMPARE(testing::fileBytes(QStringLiteral("設定.txt")), sjis("\"ヘルプツアー\",1\r\n"));
+    press(child<QPushButton>(QStringLiteral("chkHelp")), toggleAction);
+    QCOMPARE(m_messages.last().text, QStringLiteral("ヘルプツアー機能をオフにします。"));
+    QCOMPARE(testing::fileBytes(QStringLiteral("設定.txt")), sjis("\"ヘルプツアー\",0\r\n"));
+    QCOMPARE(m_messages.size(), 2);
+  }
+
+  void screenButtons_showOneScreen_andAVisibleScreenStaysAsItIs_data() { clickOrToggleAction_data(); }
   void screenButtons_showOneScreen_andAVisibleScreenStaysAsItIs() {
+    QFETCH(bool, toggleAction);
     writeFile(QStringLiteral("設定.txt"), sjis("\"ヘルプツアー\",1\r\n"));
+    addPlayToday(0);
     app::session().blnWelcomeShown = true;
     load();
     const QList<QPair<QString, QString>> buttons = {
         {"cmdBunseki", "fraBunseki"}, {"cmdTaijyu", "fraTaijyu"}, {"cmdSyuukei", "fraSyuukei"},
         {"cmdRentai", "fraRenTai"},   {"cmdCale", "fraCale"},     {"cmdMemo", "fraMemo"},
         {"cmdSettei", "fraSettei"},   {"cmdMain", "fraMain"}};
+    const auto onlyItsButtonLit = [&](const QString& lit) {
+      for (const auto& [button, frame] : buttons) {
+        if (child<QPushButton>(button)->isChecked() != (button == lit)) return false;
+      }
+      return true;
+    };
     for (const auto& [button, frame] : buttons) {
       const qsizetype before = m_messages.size();
-      click(button);
+      press(child<QPushButton>(button), toggleAction);
       QCOMPARE(visibleFrames(), QStringList{frame});
+      QVERIFY(onlyItsButtonLit(button));
       QCOMPARE(m_messages.size(), before + (button == QLatin1String("cmdMain") ? 0 : 1));
-      click(button);
+      press(child<QPushButton>(button), toggleAction);
+      QCOMPARE(visibleFrames(), QStringList{frame});
+      QVERIFY(onlyItsButtonLit(button));
       QCOMPARE(m_messages.size(), before + (button == QLatin1String("cmdMain") ? 0 : 1));
     }
     QCOMPARE(child<QPushButton>(QStringLiteral("cmdCale"))->toolTip(), QStringLiteral("実施状況把握カレンダーを表示します"));
+    // Switching the option of the tables the same way redraws them.
+    press(child<QPushButton>(QStringLiteral("cmdSyuukei")), toggleAction);
+    press(child<QAbstractButton>(QStringLiteral("optList2(1)")), toggleAction);
+    QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgKakei2"))->textMatrix(1, 2), QStringLiteral("1"));
   }
 
   void screenButton_ofTheScreenOnShow_staysPressed() {
@@ -462,10 +528,62 @@ class MainWindowTest : public QObject {
     delete back;
   }
 
-  void japaneseTextBoxes_keepTheInputMethod() {
+  void japaneseTextBoxes_keepTheInputMethod_andTabLeavesTheMemo() {
     load();
     for (const char* name : {"txtMemo", "txtKizuki", "txtPriData", "txtKey"})
       QVERIFY2(testing::takesInputMethod(child(QString::fromLatin1(name))), name);
+    click(QStringLiteral("cmdMemo"));
+    auto* memo = child<QPlainTextEdit>(QStringLiteral("txtKizuki"));
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Tab);
+    QCOMPARE(memo->toPlainText(), QString());
+    QCOMPARE(m_window->focusWidget(), child(QStringLiteral("cmdKizukiHozon")));
+  }
+
+  // What a screen reader meets: every control named, pictures saying what they show, charts
+  // their values.
+  void everyControl_hasASpokenName_andPicturesAndChartsSayWhatTheyShow() {
+    addPlayToday(0, 20, QStringLiteral("09:00:00"));
+    addPlayToday(4, 45.5f, QStringLiteral("10:00:00"));
+    load();
+    QStringList nameless;
+    for (QWidget* w : m_window->findChildren<QWidget*>()) {
+      // Popups are windows of their own, a focus proxy is what is met in its place, and a
+      // view's headers are read as its cells.
+      if (w->window() != m_window.get() || w->focusProxy()) continue;
+      const auto inView = [w] {
+        for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+          if (qobject_cast<QAbstractItemView*>(p)) return true;
+        }
+        return false;
+      };
+      if (inView()) continue;
+      const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(w) ||
+                           qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+                           qobject_cast<QAbstractItemView*>(w) || qobject_cast<QPlainTextEdit*>(w);
+      if (control && spokenName(w).trimmed().isEmpty()) nameless << w->objectName() + w->metaObject()->className();
+    }
+    QCOMPARE(nameless, QStringList());
+
+    QVERIFY(spokenName(child(QStringLiteral("imgniko"))).contains(QStringLiteral("2 種類の脳刺激")));
+    QVERIFY(spokenName(child(QStringLiteral("shpLed(2)"))).contains(QStringLiteral("点灯")));
+    QVERIFY(spokenName(child(QStringLiteral("shpLed(3)"))).contains(QStringLiteral("消灯")));
+    click(QStringLiteral("cmdTotal"));
+    QCOMPARE(spokenName(child(QStringLiteral("mcrMain"))), QStringLiteral("項目別グラフ"));
+    // A tool tip that would mislead read aloud stays a tool tip only.
+    QCOMPARE(QAccessible::queryAccessibleInterface(child(QStringLiteral("cmdGame")))->text(QAccessible::Description),
+             QStringLiteral("ゲームの一覧を開きます（Alt+G）"));
+  }
+
+  void altAndANumber_opensTheScreensInButtonOrder() {
+    load();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_4, Qt::AltModifier);
+    QCOMPARE(visibleFrames(), QStringList{QStringLiteral("fraTaijyu")});
+    QVERIFY(child<QPushButton>(QStringLiteral("cmdTaijyu"))->isChecked());
+    QTest::keyClick(m_window.get(), Qt::Key_G, Qt::AltModifier);
+    QVERIFY(shown(QStringLiteral("fraGame")));
   }
 
   void unreadableLines_areNotShown_butSaidSo() {
@@ -579,6 +697,37 @@ class MainWindowTest : public QObject {
     QCOMPARE(m_window->focusWidget()->objectName(), QStringLiteral("cmdModori"));
     QTest::keyClick(m_window->focusWidget(), Qt::Key_Escape);
     QVERIFY(!shown(QStringLiteral("fraGame")));
+    QCOMPARE(m_window->focusWidget(), child(QStringLiteral("cmdGame")));
+  }
+
+  void gameMenu_arrowsMoveAsTheButtonsStand_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("missing");  // a menu button without its game, 0 for none
+    QTest::newRow("right") << "cmdG1" << int(Qt::Key_Right) << "cmdG2" << 0;
+    QTest::newRow("right at the edge stays") << "cmdG4" << int(Qt::Key_Right) << "cmdG4" << 0;
+    QTest::newRow("right over a game not there") << "cmdG1" << int(Qt::Key_Right) << "cmdG3" << 2;
+    QTest::newRow("left") << "cmdModori" << int(Qt::Key_Left) << "cmdG7" << 0;
+    QTest::newRow("left at the edge stays") << "cmdG5" << int(Qt::Key_Left) << "cmdG5" << 0;
+    QTest::newRow("down") << "cmdG2" << int(Qt::Key_Down) << "cmdG6" << 0;
+    QTest::newRow("down to 戻る") << "cmdG4" << int(Qt::Key_Down) << "cmdModori" << 0;
+    QTest::newRow("up") << "cmdG7" << int(Qt::Key_Up) << "cmdG3" << 0;
+    QTest::newRow("up at the edge stays") << "cmdG1" << int(Qt::Key_Up) << "cmdG1" << 0;
+  }
+  void gameMenu_arrowsMoveAsTheButtonsStand() {
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+    QFETCH(int, missing);
+    m_window = std::make_unique<app::MainWindow>(
+        app::MainWindow::GameLauncher{[missing](int button) { return button != missing; }, [](int) {}});
+    m_window->Form_Load();
+    click(QStringLiteral("cmdGame"));
+    child(from)->setFocus();
+    QTest::keyClick(child(from), Qt::Key(key));
+    QCOMPARE(m_window->focusWidget()->objectName(), to);
+    QVERIFY(shown(QStringLiteral("fraGame")));
   }
 
   void calendar_isReachedByTab() {

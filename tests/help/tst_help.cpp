@@ -144,6 +144,30 @@ class HelpTest : public QObject {
     QCOMPARE(helpWindowCount(), 1);
   }
 
+  void helpWindow_opensCentredOverTheWindowItExplains_andWholeOnTheScreen_data() {
+    QTest::addColumn<bool>("f1");
+    QTest::addColumn<int>("shift");  // of the main window to the right of the screen's centre
+    QTest::newRow("ヘルプ, main window centred") << false << 0;
+    QTest::newRow("F1, main window at the right edge") << true << 600;
+  }
+  void helpWindow_opensCentredOverTheWindowItExplains_andWholeOnTheScreen() {
+    QFETCH(bool, f1);
+    QFETCH(int, shift);
+    app::MainWindow* main = mainWindow();
+    const QRect room = main->screen()->availableGeometry();
+    QRect stands = main->frameGeometry();
+    stands.moveCenter(room.center() + QPoint(shift, 0));
+    main->move(stands.topLeft());
+    f1 ? pressF1(main) : click(main, QStringLiteral("cmdHelp"));
+    const QRect opened = help::HelpWindow::instance()->frameGeometry();
+    QVERIFY(room.contains(opened));
+    if (shift == 0) {
+      // As far as the frame the desktop will add allows before it is known.
+      const QPoint off = opened.center() - main->frameGeometry().center();
+      QVERIFY(qAbs(off.x()) <= 24 && qAbs(off.y()) <= 24);
+    }
+  }
+
   void helpFileOfTheEarlierProgram_opensInTheDesktopsViewer() {
     QFile file(QStringLiteral("AtamaHelp.chm"));
     QVERIFY(file.open(QIODevice::WriteOnly));

@@ -311,6 +311,9 @@ class RewritingScreensTest : public QObject {
     click("cmdRowDel");
     QCOMPARE(fileBytes(records::kRecordFileName), rewritten(kLine1) + kUnreadable + kLine3);
     QCOMPARE(grid().textMatrix(2, 0), QStringLiteral("3"));  // not renumbered
+    // The keyboard goes on in the list, on the row now in that place, not on to "新規スタート".
+    QCOMPARE(m_screen->focusWidget(), &grid());
+    QCOMPARE(grid().row(), 2);
     QCOMPARE(grid().textMatrix(2, 5), QStringLiteral("前の日記, 続き"));
     QVERIFY(!child("cmdRowDel")->isEnabled());
     QCOMPARE(m_calls, QStringList{QStringLiteral("today")});
