@@ -2,6 +2,7 @@
 
 #include "app/ProgramIcon.h"
 #include "platform/widgets/ButtonKeys.h"
+#include "platform/widgets/FocusStyle.h"
 
 #include <QApplication>
 #include <QFont>
@@ -17,7 +18,7 @@ void prepareApplication() {
   // Lets the desktop match the windows with the menu entry and its icon.
   QApplication::setDesktopFileName(QStringLiteral(ATAMA_APP_ID));
   QApplication::setWindowIcon(programIcon());
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setStyle(new platform::FocusStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
   // Japanese glyph shapes, not the Chinese ones a fallback font might pick.
   const QString japanese = QStringLiteral("Noto Sans CJK JP");
   if (QFontDatabase::families().contains(japanese)) QApplication::setFont(QFont(japanese, 10));

@@ -1,11 +1,13 @@
 #include "platform/widgets/ButtonKeys.h"
 #include "platform/widgets/ColorButton.h"
+#include "platform/widgets/FocusStyle.h"
 #include "platform/widgets/MessageBox.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPointer>
+#include <QStyleFactory>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -63,6 +65,28 @@ class TestControls : public QObject {
     const QImage focused = button.grab().toImage();
     for (const QPoint at : {QPoint(3, 20), QPoint(60, 3), QPoint(116, 20)})
       QCOMPARE(focused.pixelColor(at), button.palette().color(QPalette::Highlight));
+  }
+
+  void focusStyle_framesAFocusedButtonThickly() {
+    QWidget window;
+    auto* other = new QLineEdit(&window);
+    auto* button = new QPushButton(QStringLiteral("終了"), &window);
+    platform::FocusStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+    button->setStyle(&style);
+    button->setGeometry(0, 40, 120, 40);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+    const QImage plain = button->grab().toImage();
+    button->setFocus();
+    const QImage focused = button->grab().toImage();
+    const QColor highlight = button->palette().color(QPalette::Highlight);
+    int framed = 0;
+    for (int x = 0; x < focused.width(); ++x) {
+      if (focused.pixelColor(x, 20) == highlight && plain.pixelColor(x, 20) != highlight) ++framed;
+    }
+    QVERIFY2(framed >= 6, qPrintable(QString::number(framed)));  // three pixels on each side
   }
 
   void enter_pressesTheFocusedButton_butStaysWithLineEdits_data() {
