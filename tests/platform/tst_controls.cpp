@@ -4,6 +4,7 @@
 #include "platform/widgets/MessageBox.h"
 #include "support/TestSupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QPointer>
@@ -46,6 +47,21 @@ class TestControls : public QObject {
     QPushButton plain(QStringLiteral("全部"));
     plain.resize(button.size());
     QCOMPARE(button.grab().toImage(), plain.grab().toImage());
+  }
+
+  void colorButton_saysItIsSelected_toAScreenReader() {
+    ColorButton button(QStringLiteral("全部表示"));
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&button);
+    button.setBackColor(kSelectedFilter);
+    QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("全部表示（選択中）"));
+    button.setButtonFace();
+    QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("全部表示"));
+    button.setAccessibleName(QStringLiteral("曜日すべて"));
+    button.setBackColor(kSelectedFilter);
+    button.setBackColor(kSelectedFilter);
+    QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("曜日すべて（選択中）"));
+    button.setButtonFace();
+    QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("曜日すべて"));
   }
 
   void colorButton_showsItsFocus_atAGlance_data() {

@@ -16,7 +16,20 @@ void ColorButton::setBackColor(const QColor& color) {
   QPalette pal = palette();
   pal.setColor(QPalette::Button, color);
   setPalette(pal);
+  speakSelection();
   update();
+}
+
+// The colour says which choice is in force; a screen reader hears it in the name.
+void ColorButton::speakSelection() {
+  static const QString kSelected = QStringLiteral("（選択中）");
+  QString name = accessibleName();
+  if (name.endsWith(kSelected)) name.chop(kSelected.size());
+  if (isButtonFace()) {
+    setAccessibleName(name == text() ? QString() : name);
+  } else {
+    setAccessibleName((name.isEmpty() ? text() : name) + kSelected);
+  }
 }
 
 QColor ColorButton::buttonFace() { return QApplication::palette().color(QPalette::Button); }

@@ -28,6 +28,7 @@ class ColorButton : public QPushButton {
 
  private:
   void paintFocusFrame(QPainter& painter) const;
+  void speakSelection();
 
   QColor m_color;
 };
