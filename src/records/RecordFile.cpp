@@ -532,23 +532,31 @@ QString appendRecord(const PlayRecord& record, const QString& fileName) {
 namespace {
 // The views need the file as it was just written: it is read here, at the save, rather
 // than at the next view's opening.
-QString writeAndRemember(const QString& fileName, QByteArray bytes) {
+std::optional<QString> writeAndRemember(const QString& fileName, QByteArray bytes, const QByteArray* expected = nullptr) {
   cache() = {};
-  const QString error = platform::writeFileAtomic(fileName, bytes);
-  if (!error.isEmpty()) return error;
+  const std::optional<QString> written =
+      expected ? platform::replaceFileIfUnchanged(fileName, bytes, *expected) : platform::writeFileAtomic(fileName, bytes);
+  if (!written || !written->isEmpty()) return written;
   const std::optional<platform::FileStamp> stamp = platform::fileStamp(fileName);
   remember(fileName, absolutePath(fileName), stamp,
            std::make_shared<const RecordTable>(RecordTable::parse(std::move(bytes))));
-  return {};
+  return QString();
 }
 }  // namespace
 
 QString rewriteRecords(const RecordTable& table, const QString& fileName) {
   RecordTable::Bytes out = table.serialize();
   if (!out.error.isEmpty()) return out.error;
-  return writeAndRemember(fileName, std::move(out.bytes));
+  return *writeAndRemember(fileName, std::move(out.bytes));
 }
 
-QString emptyRecords(const QString& fileName) { return writeAndRemember(fileName, {}); }
+std::optional<QString> rewriteRecordsIfUnchanged(const RecordTable& table, const QByteArray& expected,
+                                                 const QString& fileName) {
+  RecordTable::Bytes out = table.serialize();
+  if (!out.error.isEmpty()) return out.error;
+  return writeAndRemember(fileName, std::move(out.bytes), &expected);
+}
+
+QString emptyRecords(const QString& fileName) { return *writeAndRemember(fileName, {}); }
 
 }  // namespace records

@@ -139,6 +139,11 @@ struct [[nodiscard]] SharedRead {
 // Replaces the file with the table, atomically; records end with an empty quoted field.
 [[nodiscard]] QString rewriteRecords(const RecordTable& table, const QString& fileName = kRecordFileName);
 
+// The same, only while the file still holds expected; nullopt when it no longer does. No
+// append of another writer falls between the check and the replacement.
+[[nodiscard]] std::optional<QString> rewriteRecordsIfUnchanged(const RecordTable& table, const QByteArray& expected,
+                                                               const QString& fileName = kRecordFileName);
+
 // Leaves a file of zero bytes.
 [[nodiscard]] QString emptyRecords(const QString& fileName = kRecordFileName);
 

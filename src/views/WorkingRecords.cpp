@@ -31,12 +31,10 @@ WorkingRecords::Written WorkingRecords::rewrite(records::RecordTable changed) {
   // A text the file cannot hold is refused before the file is even looked at.
   records::RecordTable::Bytes out = changed.serialize();
   if (!out.error.isEmpty()) return {false, out.error};
-  const platform::FileBytes now = platform::readFileBytes(m_fileName);
-  if (!now.error.isEmpty()) return {false, now.error};
-  if (now.bytes != m_fileBytes) return {true, {}};
-  if (QString error = records::rewriteRecords(changed, m_fileName); !error.isEmpty()) {
-    return {false, error + QStringLiteral("ファイルは元のままです。")};
-  }
+  // Only over the file this screen read: a game of another copy may have appended since.
+  const std::optional<QString> error = records::rewriteRecordsIfUnchanged(changed, m_fileBytes, m_fileName);
+  if (!error) return {true, {}};
+  if (!error->isEmpty()) return {false, *error + QStringLiteral("ファイルは元のままです。")};
   m_table = std::move(changed);
   m_fileBytes = std::move(out.bytes);
   return {};

@@ -5,7 +5,9 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <utime.h>
 
 using namespace platform;
 using testing::fileBytes;
@@ -19,6 +21,26 @@ QByteArray lines(int count, int width) {
   QByteArray bytes;
   for (int i = 0; i < count; ++i) bytes += QByteArray(width - 2, char('a' + i % 26)) + "\r\n";
   return bytes;
+}
+
+// Runs f in a child process, as another copy of the program would, while the caller goes on.
+template <typename F>
+pid_t inAnotherProcess(F f) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    f();
+    ::_exit(0);
+  }
+  return child;
+}
+
+QByteArray numbered(const char* writer, int i) { return QByteArray(writer) + '-' + QByteArray::number(i) + QByteArray(40, '.'); }
+
+// Lines of the file that came from writer, each checked whole.
+int wholeLinesOf(const QByteArray& bytes, const char* writer, int count) {
+  int found = 0;
+  for (int i = 0; i < count; ++i) found += bytes.contains(QByteArray(numbered(writer, i) + "\r\n")) ? 1 : 0;
+  return found;
 }
 
 mode_t modeOf(const QString& name) {
@@ -75,6 +97,40 @@ class FileWritesTest : public QObject {
     writeFile(QStringLiteral("履歴.txt"), "a\r\nb");
     QCOMPARE(appendLine(QStringLiteral("履歴.TXT"), "c"), QString());
     QCOMPARE(fileBytes(QStringLiteral("履歴.txt")), QByteArray("a\r\nb\r\nc\r\n"));
+    writeFile(QStringLiteral("履歴.txt"), "a\r\nb\r");  // a bare CR wants only its LF
+    QCOMPARE(appendLine(QStringLiteral("履歴.txt"), "c"), QString());
+    QCOMPARE(fileBytes(QStringLiteral("履歴.txt")), QByteArray("a\r\nb\r\nc\r\n"));
+  }
+
+  // Two copies of the program on one folder: appends neither overwrite nor tear each other,
+  // and a rewrite over the file as it was read loses no append made meanwhile.
+  void twoWriters_loseNoLine_data() {
+    QTest::addColumn<bool>("rewriting");
+    QTest::newRow("both append") << false;
+    QTest::newRow("one rewrites") << true;
+  }
+  void twoWriters_loseNoLine() {
+    QFETCH(bool, rewriting);
+    testing::WorkingDir dir;
+    const QString name = QStringLiteral("データ.txt");
+    constexpr int kLines = 60;
+    const pid_t child = inAnotherProcess([&name] {
+      for (int i = 0; i < kLines; ++i) (void)appendLine(name, numbered("child", i));
+    });
+    int parentLines = 0;
+    int rewrites = 0;
+    for (int status = 0; ::waitpid(child, &status, WNOHANG) == 0;) {
+      if (rewriting && rewrites++ < kLines) {
+        const QByteArray now = fileBytes(name);
+        QVERIFY(replaceFileIfUnchanged(name, now, now).value_or(QString()).isEmpty());
+      } else if (parentLines < kLines) {
+        QCOMPARE(appendLine(name, numbered("parent", parentLines++)), QString());
+      }
+    }
+    const QByteArray bytes = fileBytes(name);
+    QCOMPARE(wholeLinesOf(bytes, "child", kLines), kLines);
+    QCOMPARE(wholeLinesOf(bytes, "parent", parentLines), parentLines);
+    QCOMPARE(splitLines(bytes).size(), kLines + parentLines);
   }
 
   void wholeFileWrite_keepsModeAndLinks_andLeavesAReadOnlyFileAlone() {
@@ -104,11 +160,12 @@ class FileWritesTest : public QObject {
 
   void staleTemporaryFiles_areRemoved_andLookAlikeUserFilesKept() {
     testing::WorkingDir dir;
-    const QStringList leftovers{
-        QStringLiteral("データ.txt.aBcDeF"),           QStringLiteral("データ.txt.QwErty"),
-        QStringLiteral("設定.TXT.xYzzyQ"),             QStringLiteral("データ.txt.atama-a1B2c3.tmp"),
-        QStringLiteral("設定.txt.atama-ZZZZZZ.tmp")};
+    // Only our own, and only once old: a young one is another copy's save under way.
+    const QStringList leftovers{QStringLiteral("データ.txt.atama-a1B2c3.tmp"), QStringLiteral("設定.txt.atama-ZZZZZZ.tmp")};
     const QStringList kept{
+        QStringLiteral("データ.txt.aBcDeF"),           QStringLiteral("データ.txt.QwErty"),
+        QStringLiteral("データ.txt.oldBak"),           QStringLiteral("メモ.TXT.oldMem"),
+        QStringLiteral("設定.TXT.xYzzyQ"),             QStringLiteral("データ.txt.atama-y0uNg1.tmp"),
         QStringLiteral("データ.txt"),                  QStringLiteral("データ.txt.bak"),
         QStringLiteral("データ.txt.old"),              QStringLiteral("データ.txt.backup"),
         QStringLiteral("データ.txt.Backup"),           QStringLiteral("データ.txt.BACKUP"),
@@ -118,6 +175,8 @@ class FileWritesTest : public QObject {
         QStringLiteral("xデータ.txt.aBcDeF"),          QStringLiteral("データ.txt.atama-a1B2c3"),
         QStringLiteral("データ.txt.atama-a1B2c.tmp"),  QStringLiteral("データ.txt.atama-a1B2c3.tmp.bak")};
     for (const QString& name : leftovers + kept) writeFile(name, "x");
+    const utimbuf twoMinutesAgo{std::time(nullptr) - 120, std::time(nullptr) - 120};
+    for (const QString& name : leftovers) QCOMPARE(::utime(QFile::encodeName(name).constData(), &twoMinutesAgo), 0);
     QVERIFY(QDir().mkdir(QStringLiteral("データ.txt.qWeRtY")));
     QVERIFY(QFile::link(QStringLiteral("データ.txt"), QStringLiteral("データ.txt.LiNkEd")));
 

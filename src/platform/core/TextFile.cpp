@@ -6,10 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,30 +77,58 @@ void syncDirectoryOf(const QString& path) {
   ::close(fd);
 }
 
-// What a killed write leaves after the file's name: this writer's ".atama-" + 6 letters or
-// digits + ".tmp", or the earlier writer's "." + 6 random ASCII letters. The earlier ones are
-// only taken with an upper case letter past the first and a lower case one, so that a user's
-// ".backup" or ".Backup" stays.
+// What a killed write leaves after the file's name: ".atama-" + 6 letters or digits + ".tmp".
+// Nothing else is ours: a user's "データ.txt.oldBak" stays.
 bool isTemporarySuffix(QStringView suffix) {
-  if (suffix.startsWith(kTempMark)) {
-    const QStringView rest = suffix.sliced(kTempMark.size());
-    if (rest.size() != kTempRandomChars + kTempEnd.size() || !rest.endsWith(kTempEnd)) return false;
-    return std::all_of(rest.begin(), rest.begin() + kTempRandomChars, isAsciiLetterOrDigit);
-  }
-  if (suffix.size() != 1 + kTempRandomChars || suffix[0] != u'.') return false;
-  bool lower = false;
-  bool upperInside = false;
-  for (qsizetype i = 1; i < suffix.size(); ++i) {
-    const QChar c = suffix[i];
-    if (c >= u'a' && c <= u'z') {
-      lower = true;
-    } else if (c >= u'A' && c <= u'Z') {
-      upperInside = upperInside || i > 1;
-    } else {
-      return false;
+  if (!suffix.startsWith(kTempMark)) return false;
+  const QStringView rest = suffix.sliced(kTempMark.size());
+  if (rest.size() != kTempRandomChars + kTempEnd.size() || !rest.endsWith(kTempEnd)) return false;
+  return std::all_of(rest.begin(), rest.begin() + kTempRandomChars, isAsciiLetterOrDigit);
+}
+
+// Opens path and takes its advisory lock, which every writer of this program holds while it
+// changes the file. A file renamed over path while this one waited is let go and the new
+// one taken, so that nothing is written into a file that is gone. -1 with errno otherwise;
+// created tells whether this call made the file.
+int openLocked(const QByteArray& path, int flags, bool& created) {
+  for (;;) {
+    created = false;
+    int fd = ::open(path.constData(), (flags & ~O_CREAT) | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT && (flags & O_CREAT)) {
+      fd = ::open(path.constData(), flags | O_EXCL | O_CLOEXEC, 0666);
+      if (fd < 0 && errno == EEXIST) continue;  // another writer made it first
+      created = fd >= 0;
     }
+    if (fd < 0) return -1;
+    while (::flock(fd, LOCK_EX) != 0) {
+      if (errno != EINTR) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+      }
+    }
+    struct stat held {};
+    struct stat named {};
+    if (::fstat(fd, &held) == 0 && ::stat(path.constData(), &named) == 0 && held.st_ino == named.st_ino &&
+        held.st_dev == named.st_dev) {
+      return fd;
+    }
+    ::close(fd);  // replaced while this one waited: the new file is the one to lock
   }
-  return lower && upperInside;
+}
+
+bool readAll(int fd, QByteArray& bytes) {
+  bytes.clear();
+  char buffer[65536];
+  for (off_t offset = 0;;) {
+    const ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    bytes.append(buffer, n);
+    offset += n;
+  }
 }
 }  // namespace
 
@@ -134,7 +165,11 @@ FileBytes readFileBytes(const QString& name) {
   return result;
 }
 
-QString writeFileAtomic(const QString& name, const QByteArray& bytes) {
+namespace {
+// Replaces the file; with expected, only while the file still holds those bytes (nullopt when
+// it does not). The old file's lock is held from the check through the rename, so that no
+// append of another writer falls between them and is lost with the old file.
+std::optional<QString> replaceFile(const QString& name, const QByteArray& bytes, const QByteArray* expected) {
   QString target = resolveFileName(name);
   const QFileInfo link(target);
   if (link.isSymLink()) target = link.symLinkTarget();  // replace what the link points to, keep the link
@@ -142,6 +177,20 @@ QString writeFileAtomic(const QString& name, const QByteArray& bytes) {
   struct stat old {};
   const bool exists = ::stat(path.constData(), &old) == 0;
   if (exists && (!S_ISREG(old.st_mode) || ::access(path.constData(), W_OK) != 0)) return cannotWrite(name);
+  // A missing file is made, empty, to be locked too: an appender that makes it meanwhile waits.
+  bool created = false;
+  const int lockFd = openLocked(path, exists ? O_RDONLY : O_RDWR | O_CREAT, created);
+  if (lockFd < 0) return cannotWrite(name, errno);
+  bool replaced = false;
+  const auto unlock = qScopeGuard([&] {
+    if (created && !replaced) ::unlink(path.constData());
+    ::close(lockFd);
+  });
+  if (expected) {
+    QByteArray now;
+    if (!readAll(lockFd, now)) return cannotRead(name);
+    if (now != *expected) return std::nullopt;
+  }
 
   QByteArray tempPath;
   const int fd = createTemporaryFile(path, exists ? 0600 : 0666, tempPath);
@@ -157,21 +206,26 @@ QString writeFileAtomic(const QString& name, const QByteArray& bytes) {
   } else if (::rename(tempPath.constData(), path.constData()) != 0) {
     error = errno;
   } else {
+    replaced = true;
     syncDirectoryOf(target);
-    return {};
+    return QString();
   }
   ::unlink(tempPath.constData());
   return cannotWrite(name, error);
 }
+}  // namespace
+
+QString writeFileAtomic(const QString& name, const QByteArray& bytes) { return *replaceFile(name, bytes, nullptr); }
+
+std::optional<QString> replaceFileIfUnchanged(const QString& name, const QByteArray& bytes, const QByteArray& expected) {
+  return replaceFile(name, bytes, &expected);
+}
 
 QString appendLine(const QString& name, const QByteArray& line) {
   const QByteArray path = QFile::encodeName(resolveFileName(name));
+  // O_APPEND and the lock: another writer's line is never overwritten, nor torn.
   bool created = false;
-  int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
-  if (fd < 0 && errno == ENOENT) {
-    fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    created = fd >= 0;
-  }
+  int fd = openLocked(path, O_RDWR | O_APPEND | O_CREAT, created);
   if (fd < 0) return cannotWrite(name, errno);
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -187,7 +241,12 @@ QString appendLine(const QString& name, const QByteArray& line) {
       ::close(fd);
       return cannotWrite(name, error);
     }
-    if (last != '\n') out += "\r\n";
+    // After a bare CR only its LF is missing.
+    if (last == '\r') {
+      out += "\n";
+    } else if (last != '\n') {
+      out += "\r\n";
+    }
   }
   out += line;
   out += "\r\n";
@@ -262,7 +321,12 @@ void removeStaleTemporaryFiles(const QStringList& names) {
       if (!isTemporarySuffix(QStringView(entry).sliced(name.size()))) continue;
       const QByteArray path = QFile::encodeName(entry);
       struct stat info {};
-      if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path.constData());
+      // A save renames its file within milliseconds: a younger one is another copy's, saving now.
+      constexpr time_t kStaleAfterSeconds = 60;
+      if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+          std::time(nullptr) - info.st_mtim.tv_sec > kStaleAfterSeconds) {
+        ::unlink(path.constData());
+      }
       break;
     }
   }

@@ -34,8 +34,14 @@ struct FileBytes {
 // the new one is on the disk, so a full disk or a crash leaves the old or the new file.
 [[nodiscard]] QString writeFileAtomic(const QString& name, const QByteArray& bytes);
 
-// Appends one line and its CR LF; completes a last line that lacks its line end first.
-// An append that fails leaves the file as it was.
+// The same, but only while the file still holds expected (a missing file holds nothing);
+// nullopt when it no longer does, and nothing is written then. The check and the
+// replacement hold the file's lock, so that no append falls between them.
+[[nodiscard]] std::optional<QString> replaceFileIfUnchanged(const QString& name, const QByteArray& bytes,
+                                                            const QByteArray& expected);
+
+// Appends one line and its CR LF under the file's lock; completes a last line that lacks its
+// line end first. An append that fails leaves the file as it was.
 [[nodiscard]] QString appendLine(const QString& name, const QByteArray& line);
 
 // Appends one line of text in code page 932; refuses a text the code page cannot hold.
@@ -54,7 +60,8 @@ struct TextLines {
 [[nodiscard]] QString writeTextLines(const QString& name, const QStringList& lines);
 
 // Removes from the working directory the temporary files that a whole-file write of one of
-// names left behind when it was killed before it could finish. Touches nothing else.
+// names left behind when it was killed before it could finish, once they are a minute old.
+// Touches nothing else.
 void removeStaleTemporaryFiles(const QStringList& names);
 
 // Splits whole-file bytes into lines without their line ends; a missing final line end is
