@@ -18,12 +18,14 @@ PlayOutcome outcomeOf(const PlayEngine& engine, const QDateTime& savedAt, const 
   return play;
 }
 
+// The play record first: it is what every view counts, so a kill between the two appends
+// leaves the play counted.
 SaveResult savePlay(const GameProfile& profile, const PlayOutcome& play, const QString& detailText) {
-  const QString historyError = platform::appendTextLine(profile.historyFile(), historyLine(profile.history, play));
   const records::PlayRecord record{records::recordDate(play.savedAt.date()),
                                    records::recordTime(play.savedAt.time()), profile.itemName,
                                    play.seconds, detailText, {}};
   const QString recordError = records::appendRecord(record);
+  const QString historyError = platform::appendTextLine(profile.historyFile(), historyLine(profile.history, play));
 
   SaveResult result{historyError.isEmpty(), recordError.isEmpty(), {}};
   if (result.historyKept && result.recordKept) return result;
