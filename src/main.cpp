@@ -1,14 +1,27 @@
 #include "app/Application.h"
 #include "app/WindowSwitcher.h"
+#include "platform/core/FolderLock.h"
 #include "platform/core/TextFile.h"
+#include "platform/widgets/MessageBox.h"
 #include "records/GameItems.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStringList>
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   app::prepareApplication();
+  // Two copies on one folder would each rewrite what the other just saved.
+  const std::unique_ptr<QLockFile> folderLock = platform::lockWorkingFolder();
+  if (!folderLock) {
+    platform::showMessage(nullptr,
+                          QStringLiteral("このフォルダーでは、アタマ日和プロジェクト４がすでに動いています。\r\n%1\r\n"
+                                         "先に起動したウィンドウをお使いください。")
+                              .arg(QDir::toNativeSeparators(QDir::currentPath())),
+                          QStringLiteral("起動の確認"), platform::MsgIcon::Exclamation);
+    return 1;
+  }
   // A write killed before its rename leaves a full copy of the file behind; clear those first.
   QStringList files{QStringLiteral("データ.txt"), QStringLiteral("設定.txt"), QStringLiteral("プライベート.txt"),
                     QStringLiteral("メモ.TXT")};

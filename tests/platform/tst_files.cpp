@@ -1,11 +1,15 @@
 #include "platform/core/Clock.h"
 #include "platform/core/Cp932.h"
+#include "platform/core/FolderLock.h"
 #include "platform/core/Random.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace platform;
 using testing::fileBytes;
@@ -105,6 +109,32 @@ class FilesTest : public QObject {
     QVERIFY(lines.exists);
     QCOMPARE(lines.lines, QStringList{QStringLiteral("\"ヘルプツアー\",1")});
     QVERIFY(!readTextLines(QStringLiteral("ない.txt")).exists);
+  }
+
+  // A second copy on the folder finds the first, whatever process it is; once the first is
+  // gone (killed, its lock left behind), the folder is free again.
+  void folderLock_letsOneCopyRunPerFolder() {
+    testing::WorkingDir dir;
+    int toParent[2];
+    int toChild[2];
+    QVERIFY(::pipe(toParent) == 0 && ::pipe(toChild) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      const std::unique_ptr<QLockFile> lock = lockWorkingFolder();
+      char c = lock ? 'y' : 'n';
+      (void)::write(toParent[1], &c, 1);
+      (void)::read(toChild[0], &c, 1);
+      ::_exit(0);  // without unlocking, as a killed copy would
+    }
+    char held = 0;
+    QCOMPARE(::read(toParent[0], &held, 1), ssize_t(1));
+    QCOMPARE(held, 'y');
+    QVERIFY(!lockWorkingFolder());
+    (void)::write(toChild[1], "x", 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QVERIFY(lockWorkingFolder());
+    for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) ::close(fd);
   }
 
   void smallDataFile_withUndecodableBytes_reportsAnError() {
