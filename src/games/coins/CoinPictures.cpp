@@ -3,7 +3,9 @@
 #include "games/coins/CoinRules.h"
 #include "platform/core/TextFile.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -138,9 +140,21 @@ QPixmap drawnCoin(int value, QSize slot, qreal ratio) {
 }
 
 QPixmap coinPicture(int value, QSize slot, qreal ratio) {
-  const platform::FileBytes file = platform::readFileBytes(pictureFileName(value));
+  // A coin is a few kilobytes; a file far larger is no coin and is not read at all.
+  constexpr qint64 kLargestPictureBytes = 4 * 1024 * 1024;
+  constexpr int kLargestSide = 2048;
+  const QString name = pictureFileName(value);
+  const std::optional<platform::FileStamp> stamp = platform::fileStamp(name);
+  if (!stamp || stamp->size > kLargestPictureBytes) return drawnCoin(value, slot, ratio);
+  const platform::FileBytes file = platform::readFileBytes(name);
   QImage image;
-  if (file.exists && file.error.isEmpty()) image = QImage::fromData(file.bytes);
+  if (file.exists && file.error.isEmpty()) {
+    QBuffer buffer;
+    buffer.setData(file.bytes);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && size.width() <= kLargestSide && size.height() <= kLargestSide) image = reader.read();
+  }
   if (image.isNull()) return drawnCoin(value, slot, ratio);
   if (image.width() > slot.width() || image.height() > slot.height()) {
     const qreal dpr = qMax<qreal>(1.0, ratio);

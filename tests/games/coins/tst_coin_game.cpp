@@ -155,6 +155,8 @@ class CoinGameTest : public QObject, testing::GameBench<CoinGame> {
     QTest::newRow("another letter case, another format") << "100.GIF" << png({40, 40}) << QSize(40, 40);
     QTest::newRow("a large picture made to fit") << "100.gif" << png({112, 112}) << QSize(56, 56);
     QTest::newRow("an unreadable file: our own") << "100.gif" << QByteArray("not a picture") << kSlot;
+    QTest::newRow("a file of over 4 MB: our own, unread") << "100.gif" << png({40, 40}) + QByteArray(5 << 20, '\0') << kSlot;
+    QTest::newRow("a picture of huge size: our own") << "100.gif" << png({4000, 10}) << kSlot;
     QTest::newRow("another coin's file: our own") << "10.gif" << kTinyGif << kSlot;
   }
   void coinPictures_comeFromTheWorkingDirectory_elseOurOwn() {
