@@ -91,6 +91,19 @@ class FileWritesTest : public QObject {
     QCOMPARE(fileBytes(QStringLiteral("履歴.txt")), old);
   }
 
+  // Every failure says why, in words a person can act on.
+  void failures_sayWhy() {
+    testing::WorkingDir dir;
+    const QString folderReason = QStringLiteral("その名前のフォルダーがあります。");
+    QVERIFY(QDir().mkdir(QStringLiteral("データ.txt")));
+    QVERIFY(writeFileAtomic(QStringLiteral("データ.txt"), "x").endsWith(folderReason));
+    QVERIFY(appendLine(QStringLiteral("データ.txt"), "x").endsWith(folderReason));
+    QVERIFY(readFileBytes(QStringLiteral("データ.txt")).error.endsWith(folderReason));
+
+    QVERIFY(testing::messageInAChild(testing::fullDisk, [] { return appendLine(QStringLiteral("履歴.txt"), lines(1, 8000)); })
+                .endsWith(QStringLiteral("ディスクの空き容量が足りません。")));
+  }
+
   void append_completesALastLineWithoutLineEnd() {
     testing::WorkingDir dir;
     QCOMPARE(appendLine(QStringLiteral("履歴.txt"), "a"), QString());

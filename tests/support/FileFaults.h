@@ -30,16 +30,35 @@ inline FaultOutcome inAChild(const std::function<bool()>& limit, const std::func
   return FaultOutcome(WEXITSTATUS(status));
 }
 
-// No file can grow past kFullDiskLimit bytes, the way a full disk behaves.
-inline FaultOutcome onAFullDisk(const std::function<QString()>& attempt) {
-  return inAChild(
-      [] {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{kFullDiskLimit, kFullDiskLimit};
-        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-      },
-      attempt);
+// The message the attempt reported in a child under limit; "(no limit)" when the limit
+// could not be set.
+inline QString messageInAChild(const std::function<bool()>& limit, const std::function<QString()>& attempt) {
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) return QStringLiteral("(no pipe)");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(pipeFds[0]);
+    const QByteArray text = limit() ? attempt().toUtf8() : QByteArrayLiteral("(no limit)");
+    (void)::write(pipeFds[1], text.constData(), size_t(text.size()));
+    ::_exit(0);
+  }
+  ::close(pipeFds[1]);
+  QByteArray text;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+  ::close(pipeFds[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return QString::fromUtf8(text);
 }
+
+// No file can grow past kFullDiskLimit bytes, the way a full disk behaves.
+inline bool fullDisk() {
+  ::signal(SIGXFSZ, SIG_IGN);
+  const rlimit limit{kFullDiskLimit, kFullDiskLimit};
+  return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+inline FaultOutcome onAFullDisk(const std::function<QString()>& attempt) { return inAChild(fullDisk, attempt); }
 
 // The working directory can be read but nothing in it created or renamed. Root may write
 // anywhere, so a child of root gives up its rights first.

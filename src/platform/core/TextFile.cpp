@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace platform {
@@ -24,13 +25,33 @@ const QLatin1String kTempMark(".atama-");
 const QLatin1String kTempEnd(".tmp");
 constexpr int kTempRandomChars = 6;
 
-QString cannotRead(const QString& name) {
-  return QStringLiteral("ファイル「%1」を読み込めませんでした。").arg(name);
+// Why a file could not be read or written, in words a person can act on; empty when the
+// system gave no reason worth telling.
+QString reasonOf(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM: return QStringLiteral("ファイルかフォルダーに、読み書きする権限がありません。");
+    case EROFS: return QStringLiteral("フォルダーが読み取り専用です。");
+    case EISDIR: return QStringLiteral("その名前のフォルダーがあります。");
+    case EFBIG:
+    case EDQUOT: return QStringLiteral("ディスクの空き容量が足りません。");
+    case ENOSPC: {
+      // A full inode table gives the same error as a full disk, with space left.
+      struct statvfs folder {};
+      if (::statvfs(".", &folder) == 0 && folder.f_favail == 0 && folder.f_files > 0 && folder.f_bavail > 0)
+        return QStringLiteral("ディスクにこれ以上ファイルを作れません（空き容量はあっても、ファイルの数が上限です）。");
+      return QStringLiteral("ディスクの空き容量が足りません。");
+    }
+    case EIO: return QStringLiteral("ディスクの読み書きに失敗しました。");
+    default: return {};
+  }
+}
+
+QString cannotRead(const QString& name, int error = 0) {
+  return QStringLiteral("ファイル「%1」を読み込めませんでした。").arg(name) + reasonOf(error);
 }
 QString cannotWrite(const QString& name, int error = 0) {
-  QString text = QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(name);
-  if (error == ENOSPC || error == EDQUOT || error == EFBIG) text += QStringLiteral("ディスクの空き容量が足りません。");
-  return text;
+  return QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(name) + reasonOf(error);
 }
 
 bool isAsciiLetterOrDigit(QChar c) {
@@ -150,11 +171,16 @@ std::optional<FileStamp> fileStamp(const QString& name) {
 
 FileBytes readFileBytes(const QString& name) {
   FileBytes result;
-  QFile file(resolveFileName(name));
+  const QString found = resolveFileName(name);
+  QFile file(found);
   if (!file.exists()) return result;
   result.exists = true;
+  if (QFileInfo(found).isDir()) {
+    result.error = cannotRead(name, EISDIR);
+    return result;
+  }
   if (!file.open(QIODevice::ReadOnly)) {
-    result.error = cannotRead(name);
+    result.error = cannotRead(name, ::access(QFile::encodeName(found).constData(), R_OK) != 0 ? errno : 0);
     return result;
   }
   result.bytes = file.readAll();
@@ -176,7 +202,8 @@ std::optional<QString> replaceFile(const QString& name, const QByteArray& bytes,
   const QByteArray path = QFile::encodeName(target);
   struct stat old {};
   const bool exists = ::stat(path.constData(), &old) == 0;
-  if (exists && (!S_ISREG(old.st_mode) || ::access(path.constData(), W_OK) != 0)) return cannotWrite(name);
+  if (exists && !S_ISREG(old.st_mode)) return cannotWrite(name, S_ISDIR(old.st_mode) ? EISDIR : 0);
+  if (exists && ::access(path.constData(), W_OK) != 0) return cannotWrite(name, errno);
   // A missing file is made, empty, to be locked too: an appender that makes it meanwhile waits.
   bool created = false;
   const int lockFd = openLocked(path, exists ? O_RDONLY : O_RDWR | O_CREAT, created);
@@ -230,7 +257,7 @@ QString appendLine(const QString& name, const QByteArray& line) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    return cannotWrite(name);
+    return cannotWrite(name, S_ISDIR(info.st_mode) ? EISDIR : 0);
   }
   const off_t oldSize = info.st_size;
   QByteArray out;
