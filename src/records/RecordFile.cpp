@@ -119,10 +119,10 @@ bool splitCommonShape(QByteArrayView line, std::array<platform::seq::Field, kFie
   quint64 seen = 0;
   const char* comma = findByte(p, end, ',', seen);
   if (!comma || comma == p) return false;
-  // Blanks around the number are the general splitter's business. A quote in it makes no
-  // number, as it makes no line for the general splitter.
+  // Blanks around the number and quotes are the general splitter's business: a number in
+  // quotes is read as the number, as every reader of the file reads it.
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  if (blank(*p) || blank(comma[-1])) return false;
+  if (blank(*p) || blank(comma[-1]) || std::find(p, comma, '"') != comma) return false;
   fields[3] = {QByteArrayView(p, comma - p), false, true};
   p = comma + 1;
   if (!quotedAt(p, end, fields[4])) return false;

@@ -367,7 +367,7 @@ class RecordFileTest : public QObject {
                                      sjis("答数 : 20"), "a,b", " x ", "\x82", kTwins + kControls,
                                      QByteArray(300, 'z') + sjis("長い")};
     const QList<QByteArray> numbers = {"42.5", ".5", "7", "1E+07", "abc", " 12.25 ", "", "-3.5", "10000000.5",
-                                       "nan", "1e30", "12\t", "60 ", "\t5", "4\"2"};
+                                       "nan", "1e30", "12\t", "60 ", "\t5", "4\"2", "\"5\"", "\"12.5\"", "\"\"", "\"7"};
     const QList<QByteArray> lastFields = {"", "", "\"\"", "\"\"", "\"\"x", "\"x\"", " \"\"", "\"\" ", ",", "\"\",\"\""};
     const QByteArray noise("\",\r \t\x82\x81" "a");
     std::mt19937 random(20240501);
