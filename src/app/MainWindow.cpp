@@ -73,8 +73,9 @@ constexpr GameButton kGameButtons[] = {
     {"小銭計算", "frmG6"}, {"逆計算", "frmG5"}, {"時間計算", "frmG7"},
 };
 
+// Every return from a game loads the window again; a file that stays bad is told once.
 void showReadError(QWidget* parent, const QString& error) {
-  if (!error.isEmpty()) {
+  if (!error.isEmpty() && platform::firstTimeThisRun(error)) {
     platform::showMessage(parent, error, QStringLiteral("読み込みエラー"), platform::MsgIcon::Exclamation);
   }
 }

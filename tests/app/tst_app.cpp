@@ -194,6 +194,14 @@ class MainWindowTest : public QObject {
     QVERIFY(!shownWindow<games::GameWindow>());
   }
 
+  void aFileThatStaysBad_isReportedOncePerRun() {
+    writeFile(QStringLiteral("メモ.TXT"), "\x82");  // not code page 932
+    load();
+    load();  // back from a game
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].title, QStringLiteral("読み込みエラー"));
+  }
+
   void caption_framesTheNickname() {
     writeFile(QStringLiteral("プライベート.txt"), sjis("\"氏名\",\"はなこ\"\r\n"));
     load();

@@ -522,7 +522,9 @@ void GameWindow::SAVE_SETTEI() {
   if (m_loading) return;
   m_settingsWritable = true;
   const QString error = writeSettings(m_profile.settingsFile(), m_profile.settingsLayout, m_settings);
-  if (!error.isEmpty()) platform::showMessage(this, error, m_profile.caption, platform::MsgIcon::Exclamation);
+  // A folder that cannot be written stays so: told once a run, not at every setting.
+  if (!error.isEmpty() && platform::firstTimeThisRun(error))
+    platform::showMessage(this, error, m_profile.caption, platform::MsgIcon::Exclamation);
 }
 
 void GameWindow::cboKaisu_Click() {

@@ -29,11 +29,16 @@ QSet<const QWidget*>& closingAfter() {
   static QSet<const QWidget*> windows;
   return windows;
 }
+QSet<QString>& reported() {
+  static QSet<QString> texts;
+  return texts;
+}
 
 const bool registered = onResetRunState([] {
   handler() = {};
   openBoxes().clear();
   closingAfter().clear();
+  reported().clear();
 });
 
 // Counts a box of a window for as long as it runs.
@@ -96,6 +101,12 @@ MsgResult showMessage(QWidget* parent, const QString& text, const QString& title
   const int answer = box->exec();
   delete box;
   return answer == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
+}
+
+bool firstTimeThisRun(const QString& text) {
+  if (reported().contains(text)) return false;
+  reported().insert(text);
+  return true;
 }
 
 bool messageOpen(const QWidget* window) { return window && openBoxes().contains(window->window()); }

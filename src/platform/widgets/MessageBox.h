@@ -31,6 +31,10 @@ MsgResult showMessage(QWidget* parent, const QString& text, const QString& title
 bool messageOpen(const QWidget* window);
 void closeAfterMessages(QWidget* window);
 
+// True the first time a text is asked about in this run: a problem that lasts (a bad file,
+// a folder that cannot be written) is reported once, not at every window's load.
+bool firstTimeThisRun(const QString& text);
+
 using MessageHandler = std::function<MsgResult(const MessageRequest&)>;
 // Installs handler for every later message; an empty handler brings back real dialogs.
 void setMessageHandler(MessageHandler handler);
