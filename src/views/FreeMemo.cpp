@@ -9,6 +9,17 @@
 namespace views {
 
 MemoRead readMemo(const QString& fileName) {
+  // The box lays a very long text out slowly (a line of megabytes takes minutes and
+  // gigabytes), so a memo past what a memo is for is not loaded; its file stays as it is.
+  constexpr qint64 kLargestMemoBytes = 1024 * 1024;
+  if (const std::optional<platform::FileStamp> stamp = platform::fileStamp(fileName);
+      stamp && stamp->size > kLargestMemoBytes) {
+    return {{},
+            QStringLiteral("「%1」は大きすぎるため（%2 KB、表示できるのは %3 KB まで）表示しません。ファイルはそのまま残しています。")
+                .arg(fileName)
+                .arg(stamp->size / 1024)
+                .arg(kLargestMemoBytes / 1024)};
+  }
   const platform::TextLines memo = platform::readTextLines(fileName);
   return {memo.lines.join(QLatin1Char('\n')), memo.error};
 }

@@ -260,8 +260,13 @@ class RewritingScreensTest : public QObject {
     QVERIFY(!QFile::exists(views::kMemoFileName));
   }
 
+  void memo_thatCouldNotBeRead_isReplacedOnlyWhenTheUserAgrees_data() {
+    QTest::addColumn<QByteArray>("unreadable");
+    QTest::newRow("a lead byte without its trail") << QByteArray("\x81\r\n");
+    QTest::newRow("more than the box lays out in time") << QByteArray(2 << 20, 'a') + "\r\n";
+  }
   void memo_thatCouldNotBeRead_isReplacedOnlyWhenTheUserAgrees() {
-    const QByteArray unreadable("\x81\r\n");  // a lead byte without its trail
+    QFETCH(QByteArray, unreadable);
     writeFile(views::kMemoFileName, unreadable);
     QVERIFY(!openDiary().READ_MEMO().isEmpty());
     m_answer = platform::MsgResult::Cancel;
