@@ -122,6 +122,11 @@ class GameBench {
     }
     return unnamed;
   }
+  // Every answer of the play so far was judged once, and right.
+  void judgedOnceAndRight(int answers) const {
+    QCOMPARE(m_game->engine().intOk(), answers);
+    QCOMPARE(m_game->engine().answersGiven(), answers);
+  }
   // Toggles each checkable control as an accessibility action does (a chosen option stays
   // chosen): every one that changes runs its handler, which rewrites the settings.
   void toggleEachByItsAction(const QString& settingsFile) {

@@ -61,8 +61,7 @@ class AdjacentGameTest : public QObject, testing::GameBench<AdjacentGame> {
     load();
     startPlay();
     typeAs(how, QString::number(expected(1)) + QString::number(expected(2)));
-    QCOMPARE(m_game->engine().intOk(), 2);
-    QCOMPARE(m_game->engine().answersGiven(), 2);
+    judgedOnceAndRight(2);
     QCOMPARE(m_game->focusWidget(), box(3));
   }
 

@@ -69,8 +69,7 @@ class BlockGameTest : public QObject, testing::GameBench<BlockGame> {
     startPlay();
     const QString answer = QString::number(sum());
     typeAs(how, answer);
-    QCOMPARE(m_game->engine().intOk(), 1);
-    QCOMPARE(m_game->engine().answersGiven(), 1);
+    judgedOnceAndRight(1);
     QCOMPARE(m_game->engine().intMoji(), answer.size());
   }
 

@@ -50,8 +50,7 @@ class ClockGameTest : public QObject, testing::GameBench<ClockGame> {
     load();
     startPlay();
     typeAs(how, m_game->question().strSeikai);
-    QCOMPARE(m_game->engine().intOk(), 1);
-    QCOMPARE(m_game->engine().answersGiven(), 1);
+    judgedOnceAndRight(1);
   }
 
   void load_showsTheTimeOfDay_andNoQuestion() {

@@ -83,8 +83,7 @@ class CoinGameTest : public QObject, testing::GameBench<CoinGame> {
     load();
     startPlay();
     typeAs(how, QString::number(total()));
-    QCOMPARE(m_game->engine().intOk(), 1);
-    QCOMPARE(m_game->engine().answersGiven(), 1);
+    judgedOnceAndRight(1);
   }
 
   void load_withoutFiles_showsFiveCoins_andWritesTheDefaults() {

@@ -60,8 +60,7 @@ class SpeedGameTest : public QObject, testing::GameBench<SpeedGame> {
     m_game->finishWaits();  // "GO!" and the numbers
     QCOMPARE(m_game->focusWidget(), box());
     typeAs(how, total());
-    QCOMPARE(m_game->engine().intOk(), 1);
-    QCOMPARE(m_game->engine().answersGiven(), 1);
+    judgedOnceAndRight(1);
   }
 
   void times_keepsOneDigitAndAtMostFiveNumbers_whicheverIsChosenFirst() {
