@@ -30,6 +30,14 @@ class FilesTest : public QObject {
     QCOMPARE(cp932::firstUnencodable(QStringLiteral("ok😀€")), QStringLiteral("😀"));
     QVERIFY(!cp932::decode(QByteArray("\x82")));
     QCOMPARE(cp932::decode(QByteArray("\x83\x41")), QStringLiteral("ア"));
+    // Control bytes are themselves whether or not the text around them is all ASCII.
+    const QByteArray controls("\x1A\x1C\x7F", 3);
+    const QString asText = QString::fromLatin1(controls);
+    QCOMPARE(cp932::decode(controls), asText);
+    const QByteArray mixed = "\x83\x41" + controls;
+    QCOMPARE(cp932::decode(mixed), QString(QStringLiteral("ア") + asText));
+    QCOMPARE(cp932::encode(QString(QStringLiteral("ア") + asText)), mixed);
+    QCOMPARE(cp932::encode(asText), controls);
   }
 
   void splitLine_data() {
