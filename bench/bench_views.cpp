@@ -6,6 +6,7 @@
 #include "records/RecordFile.h"
 #include "platform/widgets/DataGrid.h"
 #include "views/DiaryScreen.h"
+#include "views/FreeMemo.h"
 #include "views/RangeFilterScreen.h"
 #include "views/RecordListScreen.h"
 
@@ -16,6 +17,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -99,6 +101,26 @@ void BM_SaveDiary(benchmark::State& state) {
   }
 }
 
+// A memo of range(0) MB loaded into the diary screen and drawn: lines of 40 kana, or (with
+// range(1)) one line, which the box cannot lay out in time and so is refused after reading.
+void BM_LoadMemo(benchmark::State& state) {
+  QTemporaryDir dir;
+  QDir::setCurrent(dir.path());
+  const QByteArray kana("\x82\xA0", 2);
+  const qsizetype bytes = state.range(0) * 1024 * 1024;
+  QByteArray line = kana.repeated(state.range(1) ? bytes / 2 : 40) + "\r\n";
+  QFile file(views::kMemoFileName);
+  if (!file.open(QIODevice::WriteOnly)) state.SkipWithError("cannot write the memo");
+  file.write(line.repeated(std::max<qsizetype>(1, bytes / line.size())));
+  file.close();
+  views::DiaryScreen screen;
+  screen.show();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(screen.READ_MEMO());
+    QApplication::processEvents();
+  }
+}
+
 }  // namespace
 
 #define VIEWS_BENCHMARK(name) BENCHMARK(name)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)
@@ -124,5 +146,6 @@ VIEWS_BENCHMARK(BM_SortBySeconds);
 VIEWS_BENCHMARK(BM_OpenDiary);
 VIEWS_BENCHMARK(BM_OpenEditScreen);
 VIEWS_BENCHMARK(BM_SaveDiary);
+BENCHMARK(BM_LoadMemo)->ArgsProduct({{8, 16, 32}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }

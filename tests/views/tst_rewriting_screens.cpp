@@ -1,3 +1,4 @@
+#include "platform/core/Cp932.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 #include "records/GameItems.h"
@@ -249,6 +250,28 @@ class RewritingScreensTest : public QObject {
     m_screen.reset();  // a restart
     QCOMPARE(openDiary().READ_MEMO(), QString());
     QCOMPARE(child<QPlainTextEdit>("txtKizuki")->toPlainText(), readBack);
+  }
+
+  // Signs the code page holds twice (NEC and IBM codes of one character), and control
+  // bytes beside kana: a save of unchanged lines gives back the very bytes.
+  void memoAndNickname_savedUnchanged_keepEveryByte() {
+    const QByteArray twoForms("\x87\x90\xED\x40", 4);  // ≒纊, the converter writes 81 E0 FA 5C
+    const QByteArray controls("\x82\xA0\x1A\x1C\x7F", 5);
+    const QByteArray memo = twoForms + "\r\n" + controls + "\r\n\x81\xE0\r\n";
+    writeFile(views::kMemoFileName, memo);
+    QCOMPARE(openDiary().READ_MEMO(), QString());
+    click("cmdKizukiHozon");
+    QCOMPARE(fileBytes(views::kMemoFileName), memo);
+    child<QPlainTextEdit>("txtKizuki")->appendPlainText(QStringLiteral("新"));
+    click("cmdKizukiHozon");
+    QCOMPARE(fileBytes(views::kMemoFileName), memo + sjis("新\r\n"));
+
+    const QByteArray nickname = "\"\x8E\x81\x96\xBC\",\"" + twoForms + "\"\r\n";  // "氏名","≒纊"
+    writeFile(views::kPrivateFileName, nickname);
+    openEdit();
+    child<QLineEdit>("txtPriData")->setText(*platform::cp932::decode(twoForms));
+    click("cmdPHozon1");
+    QCOMPARE(fileBytes(views::kPrivateFileName), nickname);
   }
 
   void memo_missingIsEmpty_andAnUnencodableOneIsNotWritten() {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
@@ -16,6 +17,7 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <utility>
 
 namespace platform {
 
@@ -303,6 +305,10 @@ QString appendTextLine(const QString& name, const QString& line) {
   return appendLine(name, *bytes);
 }
 
+QString undecodableFileMessage(const QString& name) {
+  return cannotRead(name) + QStringLiteral("Shift_JIS（コードページ 932）の文字として読めないバイトがあります。");
+}
+
 QList<QByteArrayView> splitLines(QByteArrayView bytes) {
   QList<QByteArrayView> lines;
   forEachLine(bytes, [&lines](QByteArrayView line) { lines.append(line); });
@@ -319,7 +325,7 @@ TextLines readTextLines(const QString& name) {
     std::optional<QString> text = cp932::decode(line);
     if (!text) {
       result.lines.clear();
-      result.error = cannotRead(name);
+      result.error = undecodableFileMessage(name);
       return result;
     }
     result.lines.append(*text);
@@ -327,12 +333,36 @@ TextLines readTextLines(const QString& name) {
   return result;
 }
 
+// The code page holds some characters in two forms (NEC and IBM codes of one sign): a line
+// that is saved unchanged keeps the bytes it had, found at its own place or anywhere else in
+// the file, rather than those the converter would choose.
 QString writeTextLines(const QString& name, const QStringList& lines) {
+  const FileBytes old = readFileBytes(name);
+  const QList<QByteArrayView> oldLines = splitLines(old.bytes);
+  QHash<QString, QByteArrayView> oldBytesOf;
+  bool indexed = false;
+  auto keptBytes = [&](qsizetype at, const QString& line) -> std::optional<QByteArrayView> {
+    if (at < oldLines.size() && cp932::decode(oldLines[at]) == line) return oldLines[at];
+    if (!std::exchange(indexed, true)) {
+      for (QByteArrayView oldLine : oldLines) {
+        if (std::optional<QString> text = cp932::decode(oldLine); text && !oldBytesOf.contains(*text)) {
+          oldBytesOf.insert(*text, oldLine);
+        }
+      }
+    }
+    if (const auto found = oldBytesOf.constFind(line); found != oldBytesOf.cend()) return *found;
+    return std::nullopt;
+  };
   QByteArray bytes;
-  for (const QString& line : lines) {
-    std::optional<QByteArray> encoded = cp932::encode(line);
-    if (!encoded) return cp932::unencodableMessage(line);
-    bytes += *encoded;
+  for (qsizetype at = 0; at < lines.size(); ++at) {
+    const QString& line = lines[at];
+    if (const std::optional<QByteArrayView> kept = keptBytes(at, line)) {
+      bytes += *kept;
+    } else {
+      std::optional<QByteArray> encoded = cp932::encode(line);
+      if (!encoded) return cp932::unencodableMessage(line);
+      bytes += *encoded;
+    }
     bytes += "\r\n";
   }
   return writeFileAtomic(name, bytes);

@@ -47,6 +47,9 @@ struct FileBytes {
 // Appends one line of text in code page 932; refuses a text the code page cannot hold.
 [[nodiscard]] QString appendTextLine(const QString& name, const QString& line);
 
+// What the user is told of a file that holds bytes that are not code page 932.
+[[nodiscard]] QString undecodableFileMessage(const QString& name);
+
 // Small text files: decoded from code page 932, split at line ends (CR LF or LF).
 struct TextLines {
   QStringList lines;
@@ -55,8 +58,9 @@ struct TextLines {
 };
 [[nodiscard]] TextLines readTextLines(const QString& name);
 
-// Writes lines in code page 932, each ended by CR LF, atomically. Refuses a text that the
-// code page cannot hold and leaves the file untouched then.
+// Writes lines in code page 932, each ended by CR LF, atomically; a line the file holds
+// already keeps its bytes. Refuses a text that the code page cannot hold and leaves the
+// file untouched then.
 [[nodiscard]] QString writeTextLines(const QString& name, const QStringList& lines);
 
 // Removes from the working directory the temporary files that a whole-file write of one of
