@@ -189,7 +189,8 @@ void MainWindow::buildFrames() {
                                          session().strNickname = nickname;
                                          setWindowTitle(captionFor(nickname));
                                        },
-                                       [this] { mtvmain_SelChange(); }, [this] { cmdOwari_Click(); }},
+                                       [this] { mtvmain_SelChange(); }, [this] { cmdOwari_Click(); },
+                                       [this] { return m_fraMemo->settleMemo(); }},
                                       m_content);
   for (QFrame* screen : std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu, m_fraSyuukei, m_fraRenTai,
                                                        m_fraCale, m_fraMemo, m_fraSettei}) {
@@ -367,8 +368,13 @@ void MainWindow::markScreenButton() {
   }
 }
 
+bool MainWindow::unsavedSettled(bool windowGoes) {
+  if (!m_fraMemo->settleDiary() || !m_fraSettei->settleNickname()) return false;
+  return !windowGoes || m_fraMemo->settleMemo();
+}
+
 void MainWindow::switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour) {
-  if (frame->isVisible()) {
+  if (frame->isVisible() || !unsavedSettled(false)) {
     markScreenButton();
     return;
   }
@@ -474,7 +480,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::cmdG_Click(int button) {
   if (!m_games.available || !m_games.available(button)) return;
   // The window goes with the game: not while a box of it is running.
-  if (platform::messageOpen(this)) return;
+  if (platform::messageOpen(this) || !unsavedSettled(true)) return;
   session().windowPos = pos();
   m_games.open(button);
   m_leavingForGame = true;
@@ -486,6 +492,10 @@ void MainWindow::cmdG_Click(int button) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (platform::messageOpen(this)) {
     platform::closeAfterMessages(this);
+    event->ignore();
+    return;
+  }
+  if (!m_leavingForGame && !unsavedSettled(true)) {
     event->ignore();
     return;
   }
@@ -518,10 +528,10 @@ void MainWindow::cmdOwari_Click() {
     platform::closeAfterMessages(this);  // the program ends as the window closes
     return;
   }
+  if (!unsavedSettled(true)) return;
   platform::HelpViewer::closeAll();
   help::HelpWindow::closeAll();
-  close();
-  QCoreApplication::quit();
+  if (close()) QCoreApplication::quit();
 }
 
 void MainWindow::chkHelp_Click() {

@@ -91,6 +91,9 @@ class MainWindow : public QWidget {
   QPushButton* gameMenuNeighbour(const QPushButton* from, int key) const;
   // The pattern every screen button follows.
   void switchScreen(QFrame* frame, const std::function<void()>& prepare, const QString& tour);
+  // What the user typed and did not save, on the screen left (and the memo, when the window
+  // goes) is saved or let go; false when the user stays.
+  bool unsavedSettled(bool windowGoes);
   static void settleBeforePainting();
   void showStatus();
   void markScreenButton();

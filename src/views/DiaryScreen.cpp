@@ -66,6 +66,12 @@ DiaryScreen::DiaryScreen(QWidget* parent) : QFrame(parent) {
   kizukiHozon->setObjectName(QStringLiteral("cmdKizukiHozon"));
   kizukiHozon->setGeometry(694, 506, 166, 32);
   connect(kizukiHozon, &QPushButton::clicked, this, &DiaryScreen::cmdKizukiHozon_Click);
+  // The memo's save is told on the window, without a box; it lasts until the memo changes.
+  m_lblKizukiHozon = new QLabel(this);
+  m_lblKizukiHozon->setObjectName(QStringLiteral("lblKizukiHozon"));
+  m_lblKizukiHozon->setGeometry(694, 544, 166, 28);
+  m_lblKizukiHozon->setAccessibleName(QStringLiteral("メモの保存"));
+  connect(m_txtKizuki, &QPlainTextEdit::textChanged, m_lblKizukiHozon, &QLabel::clear);
 
   SET_MEMO_HEADER();
 }
@@ -90,8 +96,10 @@ void DiaryScreen::DISP_MEMO_LIST() {
 }
 
 QString DiaryScreen::READ_MEMO() {
-  const MemoRead memo = readMemo();
+  MemoRead memo = readMemo();
   m_txtKizuki->setPlainText(memo.text);
+  m_txtKizuki->document()->setModified(false);
+  m_memoSaved = std::move(memo.text);
   m_memoUnread = !memo.error.isEmpty();
   return memo.error;
 }
@@ -110,9 +118,11 @@ void DiaryScreen::txtMemo_KeyPress() {
   if (m_cmdMemoHozon->isEnabled()) cmdMemoHozon_Click();
 }
 
+void DiaryScreen::cmdMemoHozon_Click() { storeDiary(); }
+
 // The file is written first: the grid shows the new text only once the file holds it.
-void DiaryScreen::cmdMemoHozon_Click() {
-  if (!m_cmdMemoHozon->isEnabled() || m_intMemoRow < 1 || m_intMemoRow >= m_msgMemoList->rows()) return;
+bool DiaryScreen::storeDiary() {
+  if (!m_cmdMemoHozon->isEnabled() || m_intMemoRow < 1 || m_intMemoRow >= m_msgMemoList->rows()) return false;
   const QString diary = platform::seq::storableText(m_txtMemo->text());
   const WorkingRecords::Written written = m_records.setDiary(m_intMemoRow - 1, diary);
   if (written.stale) {
@@ -121,17 +131,20 @@ void DiaryScreen::cmdMemoHozon_Click() {
     DISP_MEMO_LIST();
     platform::showMessage(this, staleFileMessage(QStringLiteral("保存")), QStringLiteral("一言日記保存"),
                           platform::MsgIcon::Exclamation);
-    return;
+    return false;
   }
   if (!written.error.isEmpty()) {
     showWriteError(this, written.error);
-    return;
+    return false;
   }
   m_msgMemoList->setTextMatrix(m_intMemoRow, kDiaryCol, diary);
   if (m_txtMemo->text() != diary) m_txtMemo->setText(diary);
+  return true;
 }
 
-void DiaryScreen::cmdKizukiHozon_Click() {
+void DiaryScreen::cmdKizukiHozon_Click() { storeMemo(); }
+
+bool DiaryScreen::storeMemo() {
   const QString text = m_txtKizuki->toPlainText();
   if (m_memoUnread &&
       platform::showMessage(this,
@@ -139,11 +152,11 @@ void DiaryScreen::cmdKizukiHozon_Click() {
                                 .arg(kMemoFileName),
                             QStringLiteral("メモ保存"), platform::MsgIcon::Exclamation,
                             platform::MsgButtons::OkCancel, platform::MsgResult::Cancel) != platform::MsgResult::Ok) {
-    return;
+    return false;
   }
   if (const QString error = saveMemo(text); !error.isEmpty()) {
     showWriteError(this, error);
-    return;
+    return false;
   }
   m_memoUnread = false;
   // Shows the memo as stored, a double quote as its full-width stand-in.
@@ -155,6 +168,40 @@ void DiaryScreen::cmdKizukiHozon_Click() {
     cursor.setPosition(std::min(at, int(stored.size())));
     m_txtKizuki->setTextCursor(cursor);
   }
+  m_txtKizuki->document()->setModified(false);
+  m_memoSaved = stored;
+  m_lblKizukiHozon->setText(QStringLiteral("メモを保存しました"));
+  return true;
+}
+
+bool DiaryScreen::diaryUnsaved() const {
+  return isVisible() && m_cmdMemoHozon->isEnabled() && m_intMemoRow >= 1 && m_intMemoRow < m_msgMemoList->rows() &&
+         platform::seq::storableText(m_txtMemo->text()) != m_msgMemoList->textMatrix(m_intMemoRow, kDiaryCol);
+}
+
+// The modified flag spares comparing a long memo at every question.
+bool DiaryScreen::memoUnsaved() const {
+  return m_txtKizuki->document()->isModified() && m_txtKizuki->toPlainText() != m_memoSaved;
+}
+
+bool DiaryScreen::settleDiary() {
+  if (!diaryUnsaved()) return true;
+  m_txtMemo->setFocus();
+  return platform::settleUnsaved(
+      this, QStringLiteral("一言日記が保存されていません。保存しますか？"), QStringLiteral("一言日記保存"),
+      [this] { return storeDiary(); },
+      // As the screen comes back: the text stays in the box, to be saved only for a row chosen again.
+      [this] { m_cmdMemoHozon->setEnabled(false); });
+}
+
+bool DiaryScreen::settleMemo() {
+  if (!memoUnsaved()) return true;
+  return platform::settleUnsaved(this, QStringLiteral("メモが保存されていません。保存しますか？"), QStringLiteral("メモ保存"),
+                                 [this] { return storeMemo(); },
+                                 [this] {
+                                   m_memoSaved = m_txtKizuki->toPlainText();
+                                   m_txtKizuki->document()->setModified(false);
+                                 });
 }
 
 }  // namespace views

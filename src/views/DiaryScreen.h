@@ -4,6 +4,7 @@
 
 #include <QFrame>
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -32,11 +33,21 @@ class DiaryScreen : public QFrame {
   void cmdMemoHozon_Click();
   void cmdKizukiHozon_Click();
 
+  // Before a diary line typed and not saved is left behind, and before the memo is lost with
+  // the window: the user saves it, lets it go, or stays (false).
+  [[nodiscard]] bool settleDiary();
+  [[nodiscard]] bool settleMemo();
+
   int intMemoRow() const { return m_intMemoRow; }
   platform::DataGrid* msgMemoList() const { return m_msgMemoList; }
 
  private:
   void txtMemo_KeyPress();
+  // The handlers' work; true when the file holds what the box shows.
+  bool storeDiary();
+  bool storeMemo();
+  bool diaryUnsaved() const;
+  bool memoUnsaved() const;
 
   WorkingRecords m_records;
   int m_intMemoRow = 0;
@@ -46,6 +57,8 @@ class DiaryScreen : public QFrame {
   QLineEdit* m_txtMemo = nullptr;
   QPushButton* m_cmdMemoHozon = nullptr;
   QPlainTextEdit* m_txtKizuki = nullptr;
+  QString m_memoSaved;  // the memo as its file holds it
+  QLabel* m_lblKizukiHozon = nullptr;
 };
 
 }  // namespace views

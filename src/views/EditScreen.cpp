@@ -145,6 +145,8 @@ void EditScreen::cmdNew1_Click() {
                             kClearTitle, MsgIcon::Exclamation, MsgButtons::OkCancel, MsgResult::Cancel) != MsgResult::Ok) {
     return;
   }
+  // The program ends after it: the memo is asked about while nothing has been deleted.
+  if (m_hooks.settleMemo && !m_hooks.settleMemo()) return;
   if (const QString error = startAfresh(nickname); !error.isEmpty()) {
     reread();
     if (m_hooks.recordsChanged) m_hooks.recordsChanged();
@@ -160,16 +162,28 @@ void EditScreen::cmdNew1_Click() {
   if (m_hooks.endProgram) m_hooks.endProgram();
 }
 
-void EditScreen::cmdPHozon1_Click() {
+void EditScreen::cmdPHozon1_Click() { storeNickname(); }
+
+bool EditScreen::storeNickname() {
   const QString nickname = m_txtPriData->text();
   if (const QString error = writeNickname(nickname); !error.isEmpty()) {
     platform::showMessage(this, error, QStringLiteral("保存エラー"), MsgIcon::Exclamation);
-    return;
+    return false;
   }
   const QString stored = storedNickname(nickname);
   if (stored != nickname) m_txtPriData->setText(stored);
   if (m_hooks.setNickname) m_hooks.setNickname(stored);
   platform::showMessage(this, QStringLiteral("保存が終了しました"), QStringLiteral("保存終了"), MsgIcon::Information);
+  return true;
+}
+
+bool EditScreen::settleNickname() {
+  const QString saved = m_hooks.nickname ? m_hooks.nickname() : QString();
+  if (isHidden() || storedNickname(m_txtPriData->text()) == saved) return true;
+  m_txtPriData->setFocus();
+  return platform::settleUnsaved(this, QStringLiteral("ニックネームが保存されていません。保存しますか？"),
+                                 QStringLiteral("名前変更"), [this] { return storeNickname(); },
+                                 [this, saved] { m_txtPriData->setText(saved); });
 }
 
 }  // namespace views

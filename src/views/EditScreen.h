@@ -24,6 +24,7 @@ class EditScreen : public QFrame {
     std::function<void(const QString&)> setNickname;  // strNickname and the caption
     std::function<void()> recordsChanged;            // the today panel follows the file
     std::function<void()> endProgram;                // the way "終了" ends it
+    std::function<bool()> settleMemo;                // an unsaved memo saved or let go; false stays
   };
 
   explicit EditScreen(Hooks hooks, QWidget* parent = nullptr);
@@ -38,12 +39,17 @@ class EditScreen : public QFrame {
   void cmdNew1_Click();
   void cmdPHozon1_Click();
 
+  // Before a nickname typed and not saved is left behind: the user saves it, lets it go, or
+  // stays (false).
+  [[nodiscard]] bool settleNickname();
+
   platform::DataGrid* msgHenList() const { return m_msgHenList; }
 
  private:
   // The list read again and nothing chosen, after the file changed or could not be written.
   void reread();
   void disableRowDel();
+  bool storeNickname();
 
   Hooks m_hooks;
   WorkingRecords m_records;

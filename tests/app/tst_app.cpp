@@ -15,6 +15,7 @@
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 #include "support/WidgetTestSupport.h"
+#include "views/DiaryScreen.h"
 #include "views/EditScreen.h"
 #include "views/RangeFilterScreen.h"
 #include "views/RecordList.h"
@@ -774,6 +775,12 @@ class MainWindowTest : public QObject {
     click(QStringLiteral("cmdMemo"));
     child<QPlainTextEdit>(QStringLiteral("txtKizuki"))->setPlainText(QStringLiteral("九九を毎日\n\n"));
     click(QStringLiteral("cmdKizukiHozon"));
+    // Told on the window, without a box, until the memo changes again.
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(child<QLabel>(QStringLiteral("lblKizukiHozon"))->text(), QStringLiteral("メモを保存しました"));
+    child<QPlainTextEdit>(QStringLiteral("txtKizuki"))->insertPlainText(QStringLiteral("！"));
+    QCOMPARE(child<QLabel>(QStringLiteral("lblKizukiHozon"))->text(), QString());
+    child<QPlainTextEdit>(QStringLiteral("txtKizuki"))->undo();
     click(QStringLiteral("cmdSettei"));
     child<QLineEdit>(QStringLiteral("txtPriData"))->setText(QStringLiteral("はなこ"));
     click(QStringLiteral("cmdPHozon1"));
@@ -788,6 +795,65 @@ class MainWindowTest : public QObject {
     child<QLineEdit>(QStringLiteral("txtPriData"))->clear();
     click(QStringLiteral("cmdPHozon1"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral(" ") + kTitle);
+  }
+
+  // Text typed and not saved is asked about before it would be lost; the first row of each
+  // kind of text answers Cancel and stays where it was, with every file as it was.
+  void typedAndUnsaved_isAskedAbout_beforeItIsLost_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("leave");
+    QTest::addColumn<platform::MsgResult>("answer");
+    QTest::addColumn<QString>("question");
+    using R = platform::MsgResult;
+    const QString memo = QStringLiteral("メモが保存されていません。保存しますか？");
+    const QString diary = QStringLiteral("一言日記が保存されていません。保存しますか？");
+    const QString nickname = QStringLiteral("ニックネームが保存されていません。保存しますか？");
+    QTest::newRow("memo, end, stays") << "txtKizuki" << "cmdOwari" << R::Cancel << memo;
+    QTest::newRow("memo, end, saved") << "txtKizuki" << "cmdOwari" << R::Yes << memo;
+    QTest::newRow("memo, end, let go") << "txtKizuki" << "cmdOwari" << R::No << memo;
+    QTest::newRow("memo, new start, stays") << "txtKizuki" << "cmdNew1" << R::Cancel << memo;
+    QTest::newRow("memo, new start, saved") << "txtKizuki" << "cmdNew1" << R::Yes << memo;
+    QTest::newRow("diary, other screen, stays") << "txtMemo" << "cmdMain" << R::Cancel << diary;
+    QTest::newRow("diary, end, saved") << "txtMemo" << "cmdOwari" << R::Yes << diary;
+    QTest::newRow("nickname, other screen, stays") << "txtPriData" << "cmdMain" << R::Cancel << nickname;
+    QTest::newRow("nickname, other screen, let go") << "txtPriData" << "cmdMain" << R::No << nickname;
+    QTest::newRow("nickname, end, saved") << "txtPriData" << "cmdOwari" << R::Yes << nickname;
+  }
+  void typedAndUnsaved_isAskedAbout_beforeItIsLost() {
+    QFETCH(QString, box);
+    QFETCH(QString, leave);
+    QFETCH(platform::MsgResult, answer);
+    QFETCH(QString, question);
+    addPlayToday(0);
+    const QByteArray records = testing::fileBytes(records::kRecordFileName);
+    platform::setMessageHandler([&](const platform::MessageRequest& r) {
+      m_messages.append(r);
+      return r.buttons == platform::MsgButtons::YesNoCancel ? answer : platform::MsgResult::Ok;
+    });
+    load();
+    const QString typed = QStringLiteral("九九");
+    click(box == QLatin1String("txtPriData") ? QStringLiteral("cmdSettei") : QStringLiteral("cmdMemo"));
+    if (box == QLatin1String("txtMemo")) m_window->diary()->msgMemoList_Click(1);
+    testing::sendInputMethod(child(box), {}, typed);
+    const QString screen = child(box)->parentWidget()->objectName();
+    if (leave == QLatin1String("cmdNew1")) click(QStringLiteral("cmdSettei"));
+    click(leave);
+
+    const QStringList questions = [this] {
+      QStringList texts;
+      for (const platform::MessageRequest& r : m_messages)
+        if (r.buttons == platform::MsgButtons::YesNoCancel) texts << r.text;
+      return texts;
+    }();
+    QCOMPARE(questions, QStringList{question});
+    const bool stays = answer == platform::MsgResult::Cancel;
+    QCOMPARE(m_window->isVisible(), stays || leave == QLatin1String("cmdMain"));
+    if (leave == QLatin1String("cmdMain")) QCOMPARE(shown(screen), stays);
+    if (stays) QCOMPARE(testing::fileBytes(records::kRecordFileName), records);
+    const QString file = box == QLatin1String("txtKizuki")  ? QStringLiteral("メモ.TXT")
+                         : box == QLatin1String("txtMemo") ? records::kRecordFileName
+                                                           : QStringLiteral("プライベート.txt");
+    QCOMPARE(testing::fileBytes(file).contains(sjis(typed)), answer == platform::MsgResult::Yes);
   }
 
   void deletingRecords_rebuildsTheTodayPanel() {

@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -30,12 +29,6 @@ inline QString kanaInput(const QString& keys) {
     }
   }
   return text;
-}
-
-inline void sendInputMethod(QWidget* box, const QString& preedit, const QString& commit) {
-  QInputMethodEvent event(preedit, {});
-  event.setCommitString(commit);
-  QCoreApplication::sendEvent(box, &event);
 }
 
 // What every game window test needs: a working directory, a set clock and seed, the

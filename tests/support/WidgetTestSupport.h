@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
 #include <QWidget>
 
@@ -21,6 +22,13 @@ inline bool takesInputMethod(QWidget* widget) {
   QInputMethodQueryEvent query(Qt::ImEnabled);
   QCoreApplication::sendEvent(widget, &query);
   return query.value(Qt::ImEnabled).toBool();
+}
+
+// What an input method sends: a preedit shown in the box, or text committed into it.
+inline void sendInputMethod(QWidget* box, const QString& preedit, const QString& commit) {
+  QInputMethodEvent event(preedit, {});
+  event.setCommitString(commit);
+  QCoreApplication::sendEvent(box, &event);
 }
 
 }  // namespace testing

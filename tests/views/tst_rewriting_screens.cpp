@@ -68,7 +68,8 @@ class RewritingScreensTest : public QObject {
     if (!qobject_cast<views::EditScreen*>(m_screen.get())) {
       m_screen = std::make_unique<views::EditScreen>(views::EditScreen::Hooks{
           [] { return QStringLiteral("たろう"); }, [this](const QString& name) { m_calls << QStringLiteral("名:") + name; },
-          [this] { m_calls << QStringLiteral("today"); }, [this] { m_calls << QStringLiteral("end"); }});
+          [this] { m_calls << QStringLiteral("today"); }, [this] { m_calls << QStringLiteral("end"); },
+          [this] { return m_calls << QStringLiteral("memo"), true; }});
     }
     auto& edit = static_cast<views::EditScreen&>(*m_screen);
     edit.prepareScreen();
@@ -372,7 +373,7 @@ class RewritingScreensTest : public QObject {
     QCOMPARE(m_messages[1].text, QStringLiteral("データを削除しました。\r\n\r\n"
                                                 "一旦プログラムを終了させていただきます。次の起動から新規スタートです！"));
     QCOMPARE(m_messages[1].title, QStringLiteral("新規スタート準備完了"));
-    QCOMPARE(m_calls, (QStringList{QStringLiteral("名:") + nickname, QStringLiteral("end")}));
+    QCOMPARE(m_calls, (QStringList{QStringLiteral("memo"), QStringLiteral("名:") + nickname, QStringLiteral("end")}));
     QVERIFY(QFile::exists(QStringLiteral("データ.TXT")));
     QCOMPARE(fileBytes(QStringLiteral("データ.TXT")), QByteArray());
     for (const QString& item : records::itemNames()) {

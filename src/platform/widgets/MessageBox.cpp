@@ -62,6 +62,24 @@ class OpenBox {
   const QWidget* m_key;
 };
 
+QMessageBox::StandardButtons toQt(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::Ok: return QMessageBox::Ok;
+    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+QMessageBox::StandardButton toQt(MsgResult answer) {
+  switch (answer) {
+    case MsgResult::Ok: return QMessageBox::Ok;
+    case MsgResult::Cancel: return QMessageBox::Cancel;
+    case MsgResult::Yes: return QMessageBox::Yes;
+    case MsgResult::No: return QMessageBox::No;
+  }
+  return QMessageBox::Ok;
+}
+
 QMessageBox::Icon toQt(MsgIcon icon) {
   switch (icon) {
     case MsgIcon::Information: return QMessageBox::Information;
@@ -79,11 +97,8 @@ MsgResult showMessage(QWidget* parent, const QString& text, const QString& title
   QString shown = text;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   // On the heap, so that a parent that goes anyway takes the box with it, and exec returns.
-  QPointer<QMessageBox> box = new QMessageBox(
-      toQt(icon), title, shown,
-      buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
-  const bool cancelFirst = buttons == MsgButtons::OkCancel && defaultButton == MsgResult::Cancel;
-  box->setDefaultButton(cancelFirst ? QMessageBox::Cancel : QMessageBox::Ok);
+  QPointer<QMessageBox> box = new QMessageBox(toQt(icon), title, shown, toQt(buttons), parent);
+  box->setDefaultButton(toQt(buttons == MsgButtons::Ok ? MsgResult::Ok : defaultButton));
   // Texts may quote what the user typed; none of it is markup.
   box->setTextFormat(Qt::PlainText);
   // The box wraps anything wider than a narrow limit, which breaks the help texts' lines in
@@ -100,7 +115,21 @@ MsgResult showMessage(QWidget* parent, const QString& text, const QString& title
   }
   const int answer = box->exec();
   delete box;
-  return answer == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
+  switch (answer) {
+    case QMessageBox::Ok: return MsgResult::Ok;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    default: return MsgResult::Cancel;
+  }
+}
+
+bool settleUnsaved(QWidget* parent, const QString& question, const QString& title, const std::function<bool()>& save,
+                   const std::function<void()>& drop) {
+  switch (showMessage(parent, question, title, MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Yes)) {
+    case MsgResult::Yes: return save();
+    case MsgResult::No: drop(); return true;
+    default: return false;
+  }
 }
 
 bool firstTimeThisRun(const QString& text) {

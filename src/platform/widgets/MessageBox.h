@@ -8,8 +8,8 @@ class QWidget;
 namespace platform {
 
 enum class MsgIcon { Information, Exclamation, Critical };
-enum class MsgButtons { Ok, OkCancel };
-enum class MsgResult { Ok, Cancel };
+enum class MsgButtons { Ok, OkCancel, YesNoCancel };
+enum class MsgResult { Ok, Cancel, Yes, No };
 
 struct MessageRequest {
   QString text;
@@ -24,6 +24,12 @@ struct MessageRequest {
 MsgResult showMessage(QWidget* parent, const QString& text, const QString& title,
                       MsgIcon icon = MsgIcon::Information, MsgButtons buttons = MsgButtons::Ok,
                       MsgResult defaultButton = MsgResult::Ok);
+
+// The question before something typed and not saved would be lost (Yes / No / Cancel, Yes
+// the default): Yes runs save, No runs drop, Cancel does nothing. True when the caller may go
+// on: after No, or after Yes when save returned true.
+bool settleUnsaved(QWidget* parent, const QString& question, const QString& title, const std::function<bool()>& save,
+                   const std::function<void()>& drop);
 
 // A window must not be destroyed while a box it owns runs: the code that showed the box
 // is still on the stack. A window asked to close meanwhile calls closeAfterMessages, and
