@@ -4,6 +4,7 @@
 #include "platform/core/TextFile.h"
 #include "platform/widgets/MessageBox.h"
 #include "records/GameItems.h"
+#include "views/Maintenance.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,11 +25,14 @@ int main(int argc, char* argv[]) {
   }
   // A write killed before its rename leaves a full copy of the file behind; clear those first.
   QStringList files{QStringLiteral("データ.txt"), QStringLiteral("設定.txt"), QStringLiteral("プライベート.txt"),
-                    QStringLiteral("メモ.TXT")};
+                    QStringLiteral("メモ.TXT"), views::kNewStartMarker};
   for (const QString& item : records::itemNames()) {
     files << item + QStringLiteral("設定.txt") << item + QStringLiteral("履歴.txt");
   }
   platform::removeStaleTemporaryFiles(files);
+  if (const QString finished = views::finishInterruptedStart(); !finished.isEmpty()) {
+    platform::showMessage(nullptr, finished, QStringLiteral("新規スタート"), platform::MsgIcon::Exclamation);
+  }
   app::showMainWindow();
   return QApplication::exec();
 }

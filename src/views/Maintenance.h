@@ -16,11 +16,18 @@ QString storedNickname(const QString& nickname);
 // The nickname file, one line: "氏名","<nickname>". Returns an error text for the user.
 [[nodiscard]] QString writeNickname(const QString& nickname);
 
-// A new start: the play record file and every game's history emptied (a missing history is
-// made empty), the nickname written; every game's settings, the main settings and the memo
-// stay. A record file that cannot be emptied stops it before anything changed; after that it
+// Marks a new start under way: a start that finds it finishes the new start.
+inline const QString kNewStartMarker = QStringLiteral(".atama-keisan.new-start");
+
+// A new start: the nickname written, every game's history emptied (a missing history is made
+// empty) and the play record file emptied last; every game's settings, the main settings and
+// the memo stay. A folder that takes no file stops it before anything changed; after that it
 // goes on and names every file it could not write. Returns those errors, empty when all went well.
 [[nodiscard]] QString startAfresh(const QString& nickname);
+
+// Finishes a new start that was cut short (killed, the power gone); what to tell the user,
+// or empty when there was none.
+[[nodiscard]] QString finishInterruptedStart();
 
 // The question before one record is deleted, naming it by date, time and item.
 QString deleteQuestion(const QString& date, const QString& time, const QString& item);

@@ -382,6 +382,23 @@ class RewritingScreensTest : public QObject {
     }
     QCOMPARE(fileBytes(views::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(nickname)));
     for (const auto& [name, bytes] : kept) QCOMPARE(fileBytes(name), bytes);
+    QVERIFY(!QFile::exists(views::kNewStartMarker));
+  }
+
+  // Killed after its marker, a new start has left any of its files unchanged yet.
+  void newStart_cutShort_isFinishedByTheNextStart_once() {
+    writeFile(records::kRecordFileName, kFile);
+    writeFile(QStringLiteral("表計算履歴.txt"), "2024/05/01,1,2\r\n");
+    const QByteArray nickname = sjis("\"氏名\",\"はなこ\"\r\n");
+    writeFile(views::kNewStartMarker, nickname);
+    QVERIFY(views::finishInterruptedStart().endsWith(QStringLiteral("新規スタートを完了しました。")));
+    QCOMPARE(fileBytes(records::kRecordFileName), QByteArray());
+    QCOMPARE(fileBytes(QStringLiteral("表計算履歴.txt")), QByteArray());
+    QCOMPARE(fileBytes(views::kPrivateFileName), nickname);
+    QVERIFY(!QFile::exists(views::kNewStartMarker));
+    writeFile(records::kRecordFileName, kLine1);  // a play of the new start
+    QCOMPARE(views::finishInterruptedStart(), QString());
+    QCOMPARE(fileBytes(records::kRecordFileName), kLine1);
   }
 
   void newStart_cancelledOrWithAnUnstorableNickname_changesNothing_data() {
