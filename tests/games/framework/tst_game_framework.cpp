@@ -10,6 +10,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace games;
 using platform::Clock;
 using testing::fileBytes;
@@ -317,8 +323,26 @@ class GameFrameworkTest : public QObject {
     saved = savePlay(profile, play, "答数 : 20");
     QVERIFY(saved.historyKept && saved.recordKept);
     QCOMPARE(saved.error, QString());
-    QCOMPARE(fileBytes(records::kRecordFileName),
-             sjis("\"2024/05/01\",\"21:03:07\",\"ブロック計算\",23.4,\"答数 : 20\",\r\n"));
+    const QByteArray record = sjis("\"2024/05/01\",\"21:03:07\",\"ブロック計算\",23.4,\"答数 : 20\",\r\n");
+    QCOMPARE(fileBytes(records::kRecordFileName), record);
+
+    // A save killed between its two appends: held at the history's lock, the child is killed
+    // there, and the play is counted all the same.
+    const QByteArray history = fileBytes(profile.historyFile());
+    const int held = ::open(QFile::encodeName(profile.historyFile()).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      (void)savePlay(profile, play, "答数 : 20");
+      ::_exit(0);
+    }
+    for (int reads = 0; fileBytes(records::kRecordFileName) != record + record; ++reads) {
+      QVERIFY(reads < 1000000 && ::waitpid(child, nullptr, WNOHANG) == 0);  // a save that waits first
+    }
+    ::kill(child, SIGKILL);
+    QCOMPARE(::waitpid(child, nullptr, 0), child);
+    ::close(held);
+    QCOMPARE(fileBytes(profile.historyFile()), history);
   }
 
   void historyLine_holdsTheFieldsOfAPlay() {
