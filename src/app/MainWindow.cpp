@@ -73,13 +73,17 @@ constexpr GameButton kGameButtons[] = {
     {"小銭計算", "frmG6"}, {"逆計算", "frmG5"}, {"時間計算", "frmG7"},
 };
 
-// Every return from a game loads the window again; a file that stays bad is told once.
-void showReadError(QWidget* parent, const QString& error) {
-  if (!error.isEmpty() && platform::firstTimeThisRun(error)) {
-    platform::showMessage(parent, error, QStringLiteral("読み込みエラー"), platform::MsgIcon::Exclamation);
+}  // namespace
+
+// Every return from a game loads the window again; a file that stays bad is told once in a
+// box, and in the status line for as long as it stays bad.
+void MainWindow::reportReadError(const QString& error) {
+  if (error.isEmpty()) return;
+  m_readProblems << error;
+  if (platform::firstTimeThisRun(error)) {
+    platform::showMessage(this, error, QStringLiteral("読み込みエラー"), platform::MsgIcon::Exclamation);
   }
 }
-}  // namespace
 
 QString MainWindow::captionFor(const QString& nickname) {
   const QString title = QStringLiteral("アタマ日和プロジェクト４　～計算力");
@@ -292,6 +296,7 @@ void MainWindow::Form_Load() {
     const QSignalBlocker once(m_today->mtvmain());  // DISP_TODAY below builds the panel
     m_today->mtvmain()->setSelectedDate(platform::Clock::today());
   }
+  m_readProblems.clear();
   READ_PRIVATE();
   SET_GAME_ITEM();
   m_today->INIT_DAYLIST();
@@ -329,7 +334,7 @@ void MainWindow::SET_GAME_ITEM() {
 
 void MainWindow::READ_PRIVATE() {
   const platform::seq::FileRecords file = platform::seq::readFileRecords(views::kPrivateFileName);
-  showReadError(this, file.error);
+  reportReadError(file.error);
   const bool hasName = !file.records.empty() && file.records.front().size() >= 2;
   session().strNickname = hasName ? file.records.front()[1] : QString();
   setWindowTitle(captionFor(session().strNickname));
@@ -337,23 +342,34 @@ void MainWindow::READ_PRIVATE() {
 
 void MainWindow::READ_SETTEI() {
   const platform::seq::FileRecords file = platform::seq::readFileRecords(kSettingsFile);
-  showReadError(this, file.error);
+  reportReadError(file.error);
   const bool hasFlag = !file.records.empty() && file.records.front().size() >= 2;
   platform::tourState().intHelpTour = hasFlag && file.records.front()[1].trimmed() == QLatin1String("1") ? 1 : 0;
 }
 
 void MainWindow::READ_MEMO() {
-  showReadError(this, m_fraMemo->READ_MEMO());
+  reportReadError(m_fraMemo->READ_MEMO());
 }
 
 void MainWindow::showStatus() {
-  const qsizetype unreadable = m_today->unreadableLines();
-  if (unreadable == 0) {
+  QStringList problems;
+  if (const qsizetype unreadable = m_today->unreadableLines(); unreadable > 0) {
+    problems << QStringLiteral("データ.txt の %1 行は読み取れないため表示していません（ファイルにはそのまま残っています）。")
+                    .arg(unreadable);
+  }
+  problems << m_readProblems;
+  if (problems.isEmpty()) {
     m_status->hide();
     return;
   }
-  m_status->setText(QStringLiteral("データ.txt の %1 行は読み取れないため表示していません（ファイルにはそのまま残っています）。")
-                        .arg(unreadable));
+  // One line holds the first; the tool tip and a screen reader have them all.
+  QString first = problems.first();
+  first.replace(QLatin1String("\r\n"), QLatin1String(" "));
+  m_status->setText(problems.size() == 1 ? first : first + QStringLiteral("（ほかに %1 件）").arg(problems.size() - 1));
+  const QString all = problems.join(QLatin1Char('\n'));
+  m_status->setToolTip(all);
+  m_status->setAccessibleName(QStringLiteral("状態"));
+  m_status->setAccessibleDescription(all);
   m_status->setStyleSheet(QStringLiteral("QLabel { color: #A00000; }"));
   m_status->show();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -96,6 +97,7 @@ class MainWindow : public QWidget {
   bool unsavedSettled(bool windowGoes);
   static void settleBeforePainting();
   void showStatus();
+  void reportReadError(const QString& error);
   void markScreenButton();
   void pickDay();
 
@@ -105,6 +107,7 @@ class MainWindow : public QWidget {
   QString m_colWidthSyoukei;
   bool m_loading = false;
   bool m_leavingForGame = false;  // closing to open a game, not ending the program
+  QStringList m_readProblems;     // files found bad at this load
 
   QWidget* m_content = nullptr;
   TodayPanel* m_today = nullptr;

@@ -201,6 +201,12 @@ class MainWindowTest : public QObject {
     load();  // back from a game
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].title, QStringLiteral("読み込みエラー"));
+    // The status line goes on saying it while it lasts.
+    QVERIFY(shown(QStringLiteral("lblStatus")));
+    QCOMPARE(child<QLabel>(QStringLiteral("lblStatus"))->text(), m_messages[0].text);
+    writeFile(QStringLiteral("メモ.TXT"), "\r\n");
+    load();
+    QVERIFY(!shown(QStringLiteral("lblStatus")));
   }
 
   void caption_framesTheNickname() {
