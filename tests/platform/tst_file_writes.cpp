@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+#include <functional>
+#include <map>
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -91,17 +94,39 @@ class FileWritesTest : public QObject {
     QCOMPARE(fileBytes(QStringLiteral("履歴.txt")), old);
   }
 
-  // Every failure says why, in words a person can act on.
+  // Every failure says why, in words a person can act on; each fault made real in a child.
+  void failures_sayWhy_data() {
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder in the file's place") << "その名前のフォルダーがあります。";
+    QTest::newRow("a full disk") << "ディスクの空き容量が足りません。";
+    QTest::newRow("no free inodes") << "ディスクにこれ以上ファイルを作れません（空き容量はあっても、ファイルの数が上限です）。";
+    QTest::newRow("a read-only file system") << "フォルダーが読み取り専用です。";
+    QTest::newRow("no permission") << "ファイルかフォルダーに、読み書きする権限がありません。";
+  }
   void failures_sayWhy() {
+    QFETCH(QString, reason);
     testing::WorkingDir dir;
-    const QString folderReason = QStringLiteral("その名前のフォルダーがあります。");
-    QVERIFY(QDir().mkdir(QStringLiteral("データ.txt")));
-    QVERIFY(writeFileAtomic(QStringLiteral("データ.txt"), "x").endsWith(folderReason));
-    QVERIFY(appendLine(QStringLiteral("データ.txt"), "x").endsWith(folderReason));
-    QVERIFY(readFileBytes(QStringLiteral("データ.txt")).error.endsWith(folderReason));
-
-    QVERIFY(testing::messageInAChild(testing::fullDisk, [] { return appendLine(QStringLiteral("履歴.txt"), lines(1, 8000)); })
-                .endsWith(QStringLiteral("ディスクの空き容量が足りません。")));
+    const QString name = QStringLiteral("データ.txt");
+    const QByteArray large = lines(1, 8000);
+    const std::map<QString, std::function<bool()>> faults{
+        {QStringLiteral("a folder in the file's place"), [&name] { return QDir().mkdir(name); }},
+        {QStringLiteral("a full disk"), testing::fullDisk},
+        {QStringLiteral("no free inodes"), testing::noFreeInodes},
+        {QStringLiteral("a read-only file system"), testing::readOnlyFileSystem},
+        {QStringLiteral("no permission"),
+         [] {
+           writeFile(QStringLiteral("読めない.txt"), "x");
+           return ::chmod("読めない.txt", 0) == 0 && ::chmod(".", 0555) == 0 && testing::withoutRootsRights();
+         }}};
+    const std::function<bool()> fault = faults.at(QString::fromLatin1(QTest::currentDataTag()));
+    const QString said = testing::messageInAChild(fault, [&] {
+      QStringList messages{writeFileAtomic(name, large), appendLine(name, large)};
+      if (QFile::exists(QStringLiteral("読めない.txt"))) messages << readFileBytes(QStringLiteral("読めない.txt")).error;
+      return messages.join(QLatin1Char('\n'));
+    });
+    ::chmod(".", 0755);
+    if (said == QLatin1String("(no limit)")) QSKIP("this machine cannot make the fault real");
+    for (const QString& message : said.split(QLatin1Char('\n'))) QVERIFY2(message.endsWith(reason), qPrintable(message));
   }
 
   void append_completesALastLineWithoutLineEnd() {

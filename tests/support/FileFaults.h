@@ -5,8 +5,14 @@
 #include <QString>
 #include <functional>
 
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -74,6 +80,35 @@ inline FaultOutcome inAReadOnlyDirectory(const std::function<QString()>& attempt
       attempt);
   ::chmod(dir.constData(), before.st_mode & 07777);
   return outcome;
+}
+
+// Root reads and writes past every permission; without these rights it meets them as
+// anyone does. Nothing to give up for anyone else.
+inline bool withoutRootsRights() {
+  if (::geteuid() != 0) return true;
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+  if (::syscall(SYS_capget, &header, data) != 0) return false;
+  for (int right : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) data[right / 32].effective &= ~(1u << (right % 32));
+  return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+// A fresh file system of its own (tmpfs, with options) over the working directory, seen only
+// by this process; false where the process may not mount (not root, a confined container).
+inline bool ownFileSystemHere(const char* options, unsigned long flags = 0) {
+  const QByteArray dir = QFile::encodeName(QDir::currentPath());
+  return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         ::mount("tmpfs", dir.constData(), "tmpfs", flags, options) == 0 && ::chdir(dir.constData()) == 0;
+}
+inline bool readOnlyFileSystem() { return ownFileSystemHere("size=1m", MS_RDONLY); }
+// Space left, but every inode taken.
+inline bool noFreeInodes() {
+  if (!ownFileSystemHere("size=1m,nr_inodes=8")) return false;
+  for (int i = 0;; ++i) {
+    const int fd = ::open(QByteArray("filler" + QByteArray::number(i)).constData(), O_CREAT | O_WRONLY, 0644);
+    if (fd < 0) return errno == ENOSPC;
+    ::close(fd);
+  }
 }
 
 }  // namespace testing

@@ -182,7 +182,9 @@ FileBytes readFileBytes(const QString& name) {
     return result;
   }
   if (!file.open(QIODevice::ReadOnly)) {
-    result.error = cannotRead(name, ::access(QFile::encodeName(found).constData(), R_OK) != 0 ? errno : 0);
+    // Asked as the open was made: with the effective rights, which a root without its own may lack.
+    const bool readable = ::faccessat(AT_FDCWD, QFile::encodeName(found).constData(), R_OK, AT_EACCESS) == 0;
+    result.error = cannotRead(name, readable ? 0 : errno);
     return result;
   }
   result.bytes = file.readAll();
