@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/SingleCopy.h"
 #include "app/WindowSwitcher.h"
 #include "platform/core/FolderLock.h"
 #include "platform/core/TextFile.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
   // Two copies on one folder would each rewrite what the other just saved.
   const std::unique_ptr<QLockFile> folderLock = platform::lockWorkingFolder();
   if (!folderLock) {
+    if (app::showFirstCopy()) return 0;
     platform::showMessage(nullptr,
                           QStringLiteral("このフォルダーでは、アタマ日和プロジェクト４がすでに動いています。\r\n%1\r\n"
                                          "先に起動したウィンドウをお使いください。")
@@ -23,6 +25,7 @@ int main(int argc, char* argv[]) {
                           QStringLiteral("起動の確認"), platform::MsgIcon::Exclamation);
     return 1;
   }
+  app::answerSecondStarts();
   // A write killed before its rename leaves a full copy of the file behind; clear those first.
   QStringList files{QStringLiteral("データ.txt"), QStringLiteral("設定.txt"), QStringLiteral("プライベート.txt"),
                     QStringLiteral("メモ.TXT"), views::kNewStartMarker};
