@@ -67,10 +67,10 @@ DiaryScreen::DiaryScreen(QWidget* parent) : QFrame(parent) {
   kizukiHozon->setGeometry(694, 506, 166, 32);
   connect(kizukiHozon, &QPushButton::clicked, this, &DiaryScreen::cmdKizukiHozon_Click);
   // The memo's save is told on the window, without a box; it lasts until the memo changes.
+  // Its text is what a screen reader says of it.
   m_lblKizukiHozon = new QLabel(this);
   m_lblKizukiHozon->setObjectName(QStringLiteral("lblKizukiHozon"));
   m_lblKizukiHozon->setGeometry(694, 544, 166, 28);
-  m_lblKizukiHozon->setAccessibleName(QStringLiteral("メモの保存"));
   connect(m_txtKizuki, &QPlainTextEdit::textChanged, m_lblKizukiHozon, &QLabel::clear);
 
   SET_MEMO_HEADER();
