@@ -4,7 +4,7 @@
 #include "help/HelpWindow.h"
 #include "platform/core/Clock.h"
 #include "platform/widgets/MessageBox.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QDesktopServices>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/FocusStyle.h"
 #include "platform/widgets/MessageBox.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,6 +18,7 @@
 using namespace platform;
 
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
+Q_DECLARE_METATYPE(platform::MsgButtons)
 Q_DECLARE_METATYPE(platform::MsgResult)
 
 class TestControls : public QObject {
@@ -135,12 +136,16 @@ class TestControls : public QObject {
 
   // A question that could lose or duplicate something is not answered OK by a stray Enter.
   void enterInAQuestion_givesItsDefaultAnswer_data() {
+    QTest::addColumn<MsgButtons>("buttons");
     QTest::addColumn<MsgResult>("defaultButton");
-    QTest::newRow("OK first") << MsgResult::Ok;
-    QTest::newRow("Cancel first") << MsgResult::Cancel;
+    QTest::newRow("OK first") << MsgButtons::OkCancel << MsgResult::Ok;
+    QTest::newRow("Cancel first") << MsgButtons::OkCancel << MsgResult::Cancel;
+    QTest::newRow("save first") << MsgButtons::YesNoCancel << MsgResult::Yes;
   }
   void enterInAQuestion_givesItsDefaultAnswer() {
+    QFETCH(MsgButtons, buttons);
     QFETCH(MsgResult, defaultButton);
+    setMessageHandler({});  // real boxes
     installEnterPressesButtons();
     QWidget owner;
     owner.show();
@@ -149,14 +154,15 @@ class TestControls : public QObject {
       QVERIFY(box);
       QTest::keyClick(box->focusWidget(), Qt::Key_Return);
     });
-    QCOMPARE(showMessage(&owner, QStringLiteral("よろしいですか？"), QStringLiteral("確認"), MsgIcon::Exclamation,
-                         MsgButtons::OkCancel, defaultButton),
+    QCOMPARE(showMessage(&owner, QStringLiteral("よろしいですか？"), QStringLiteral("確認"), MsgIcon::Exclamation, buttons,
+                         defaultButton),
              defaultButton);
   }
 
   // A window is asked to close while its box runs: it closes after the box, once; and a
   // parent destroyed anyway takes its box along without a crash.
   void closeDuringABox_waitsForIt_andAVanishedParentEndsTheBox() {
+    setMessageHandler({});  // real boxes
     QPointer<QWidget> owner = new QWidget;
     owner->setAttribute(Qt::WA_DeleteOnClose);
     owner->show();

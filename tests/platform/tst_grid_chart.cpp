@@ -1,7 +1,7 @@
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/core/Twips.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>

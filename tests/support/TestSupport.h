@@ -7,12 +7,22 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 namespace testing {
 
+// What every reset is followed by; the widget tests set it (see WidgetTestSupport.h).
+inline std::function<void()>& afterReset() {
+  static std::function<void()> then;
+  return then;
+}
+
 // Every test starts from the state the program has when it starts.
-inline void resetRunState() { platform::resetRunState(); }
+inline void resetRunState() {
+  platform::resetRunState();
+  if (afterReset()) afterReset()();
+}
 
 // Text as the data files hold it: code page 932. A text the code page cannot hold is a
 // mistake in the test itself.

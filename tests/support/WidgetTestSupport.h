@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/widgets/MessageBox.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,20 @@
 #include <QWidget>
 
 namespace testing {
+
+// A message box that the test does not answer fails it with its text, instead of opening a
+// real modal box that would wait for ever. A test that wants real boxes installs an empty
+// handler after the reset.
+inline const bool kUnansweredBoxesFail = [] {
+  afterReset() = [] {
+    platform::setMessageHandler([](const platform::MessageRequest& box) {
+      QTest::qFail(qPrintable(QStringLiteral("a message box the test did not expect: 「%1」 %2").arg(box.title, box.text)),
+                   __FILE__, __LINE__);
+      return platform::MsgResult::Cancel;
+    });
+  };
+  return true;
+}();
 
 // A control found by its name; a missing one stops the test program at once.
 template <typename T = QWidget>

@@ -7,7 +7,7 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QComboBox>
 #include <QLabel>
