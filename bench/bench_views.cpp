@@ -109,7 +109,7 @@ void BM_LoadMemo(benchmark::State& state) {
   const QByteArray kana("\x82\xA0", 2);
   const qsizetype bytes = state.range(0) * 1024 * 1024;
   QByteArray line = kana.repeated(state.range(1) ? bytes / 2 : 40) + "\r\n";
-  QFile file(views::kMemoFileName);
+  QFile file(records::kMemoFileName);
   if (!file.open(QIODevice::WriteOnly)) state.SkipWithError("cannot write the memo");
   file.write(line.repeated(std::max<qsizetype>(1, bytes / line.size())));
   file.close();

@@ -4,6 +4,7 @@
 #include "platform/core/FolderLock.h"
 #include "platform/core/TextFile.h"
 #include "platform/widgets/MessageBox.h"
+#include "records/DataFiles.h"
 #include "records/GameItems.h"
 #include "views/Maintenance.h"
 
@@ -27,10 +28,10 @@ int main(int argc, char* argv[]) {
   }
   app::answerSecondStarts();
   // A write killed before its rename leaves a full copy of the file behind; clear those first.
-  QStringList files{QStringLiteral("データ.txt"), QStringLiteral("設定.txt"), QStringLiteral("プライベート.txt"),
-                    QStringLiteral("メモ.TXT"), views::kNewStartMarker};
+  QStringList files{records::kRecordFileName, records::kSettingsFileName, records::kPrivateFileName,
+                    records::kMemoFileName, views::kNewStartMarker};
   for (const QString& item : records::itemNames()) {
-    files << item + QStringLiteral("設定.txt") << item + QStringLiteral("履歴.txt");
+    files << records::settingsFileOf(item) << records::historyFileOf(item);
   }
   platform::removeStaleTemporaryFiles(files);
   if (const QString finished = views::finishInterruptedStart(); !finished.isEmpty()) {

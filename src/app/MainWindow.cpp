@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/GameRegistry.h"
 #include "app/Pictures.h"
 #include "app/Session.h"
 #include "app/TodayPanel.h"
@@ -13,6 +14,7 @@
 #include "platform/widgets/MonthCalendar.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
+#include "records/DataFiles.h"
 #include "records/GameItems.h"
 #include "views/AggregationScreen.h"
 #include "views/AllGraphsScreen.h"
@@ -37,7 +39,6 @@
 namespace app {
 
 namespace {
-const QString kSettingsFile = QStringLiteral("設定.txt");
 const QString kTourLabel = QStringLiteral("ヘルプツアー");
 
 constexpr int kWindowWidth = 1000;
@@ -64,14 +65,10 @@ constexpr ScreenButton kScreenButtons[] = {
     {"cmdSettei", "編集", "編集画面を表示します"},
 };
 
-struct GameButton {
-  const char* caption;
-  const char* window;
-};
-constexpr GameButton kGameButtons[] = {
-    {"ブロック", "frmG2"}, {"±ネオ", "frmG1"},   {"表計算", "frmG3"}, {"スピード", "frmG4"},
-    {"小銭計算", "frmG6"}, {"逆計算", "frmG5"}, {"時間計算", "frmG7"},
-};
+// The game menu: four buttons to a row, the games by button number and "戻る" in the place
+// after the last one, a little lower.
+constexpr int kMenuColumns = 4;
+QRect menuPlace(int place) { return {20 + (place % kMenuColumns) * 110, 52 + (place / kMenuColumns) * 86, 100, 76}; }
 
 }  // namespace
 
@@ -215,43 +212,45 @@ void MainWindow::buildGameMenu() {
   m_fraGame->setObjectName(QStringLiteral("fraGame"));
   m_fraGame->setFrameShape(QFrame::Box);
   m_fraGame->setAutoFillBackground(true);
-  m_fraGame->setGeometry(190, 170, 470, 290);
+  const int count = int(gameRegistry().size());
+  const QRect back(menuPlace(count).topLeft() + QPoint(0, 88), QSize(100, 44));
+  m_fraGame->setGeometry(190, 170, 470, back.bottom() + 21);
   auto* heading = new QLabel(QStringLiteral("ゲームを選んでください"), m_fraGame);
   heading->setGeometry(20, 12, 430, 30);
   heading->setStyleSheet(QStringLiteral("QLabel { font-size: 13pt; font-weight: bold; }"));
-  for (int i = 0; i < 7; ++i) {
-    auto* button = new QPushButton(QString::fromUtf8(kGameButtons[i].caption), m_fraGame);
-    button->setObjectName(QStringLiteral("cmdG%1").arg(i + 1));
-    button->setGeometry(20 + (i % 4) * 110, 52 + (i / 4) * 86, 100, 76);
-    const int number = i + 1;
+  for (int number = 1; number <= count; ++number) {
+    const GameEntry* game = gameOnButton(number);
+    Q_ASSERT(game);  // the table numbers its buttons 1, 2, ... without a gap
+    auto* button = new QPushButton(game ? game->caption : QString(), m_fraGame);
+    button->setObjectName(QStringLiteral("cmdG%1").arg(number));
+    button->setGeometry(menuPlace(number - 1));
     connect(button, &QPushButton::clicked, this, [this, number] { cmdG_Click(number); });
     button->setEnabled(m_games.available && m_games.available(number));
-    m_gameButtons[i] = button;
+    m_gameButtons.push_back(button);
   }
   m_cmdModori = new QPushButton(QStringLiteral("戻る"), m_fraGame);
   m_cmdModori->setObjectName(QStringLiteral("cmdModori"));
   m_cmdModori->setToolTip(QStringLiteral("キャンセルします"));
   m_cmdModori->setAccessibleDescription(QStringLiteral("ゲームの一覧を閉じます（Esc）"));
-  m_cmdModori->setGeometry(350, 226, 100, 44);
+  m_cmdModori->setGeometry(back);
   connect(m_cmdModori, &QPushButton::clicked, this, &MainWindow::cmdModori_Click);
   for (QPushButton* button : m_gameButtons) button->installEventFilter(this);
   m_cmdModori->installEventFilter(this);
   m_fraGame->hide();
 }
 
-// The menu's buttons as they stand: four games above, three and "戻る" below.
+// The menu's buttons as they stand: four to a row, the games and then "戻る".
 QPushButton* MainWindow::gameMenuNeighbour(const QPushButton* from, int key) const {
-  std::array<QPushButton*, 8> places{};
-  std::copy(m_gameButtons.begin(), m_gameButtons.end(), places.begin());
-  places[7] = m_cmdModori;
+  std::vector<QPushButton*> places = m_gameButtons;
+  places.push_back(m_cmdModori);
   const auto at = std::find(places.begin(), places.end(), from);
   if (at == places.end()) return nullptr;
   const int place = int(at - places.begin());
-  const int row = place / 4;
-  const int col = place % 4;
+  const int row = place / kMenuColumns;
+  const int col = place % kMenuColumns;
   const auto enabledAt = [&places](int r, int c) -> QPushButton* {
-    if (r < 0 || r > 1 || c < 0 || c > 3) return nullptr;
-    QPushButton* button = places[size_t(r * 4 + c)];
+    if (r < 0 || c < 0 || c >= kMenuColumns || size_t(r * kMenuColumns + c) >= places.size()) return nullptr;
+    QPushButton* button = places[size_t(r * kMenuColumns + c)];
     return button->isEnabled() ? button : nullptr;
   };
   switch (key) {
@@ -261,7 +260,7 @@ QPushButton* MainWindow::gameMenuNeighbour(const QPushButton* from, int key) con
       }
       return nullptr;
     case Qt::Key_Right:
-      for (int c = col + 1; c <= 3; ++c) {
+      for (int c = col + 1; c < kMenuColumns; ++c) {
         if (QPushButton* button = enabledAt(row, c)) return button;
       }
       return nullptr;
@@ -333,7 +332,7 @@ void MainWindow::SET_GAME_ITEM() {
 }
 
 void MainWindow::READ_PRIVATE() {
-  const platform::seq::FileRecords file = platform::seq::readFileRecords(views::kPrivateFileName);
+  const platform::seq::FileRecords file = platform::seq::readFileRecords(records::kPrivateFileName);
   reportReadError(file.error);
   const bool hasName = !file.records.empty() && file.records.front().size() >= 2;
   session().strNickname = hasName ? file.records.front()[1] : QString();
@@ -341,7 +340,7 @@ void MainWindow::READ_PRIVATE() {
 }
 
 void MainWindow::READ_SETTEI() {
-  const platform::seq::FileRecords file = platform::seq::readFileRecords(kSettingsFile);
+  const platform::seq::FileRecords file = platform::seq::readFileRecords(records::kSettingsFileName);
   reportReadError(file.error);
   const bool hasFlag = !file.records.empty() && file.records.front().size() >= 2;
   platform::tourState().intHelpTour = hasFlag && file.records.front()[1].trimmed() == QLatin1String("1") ? 1 : 0;
@@ -354,8 +353,8 @@ void MainWindow::READ_MEMO() {
 void MainWindow::showStatus() {
   QStringList problems;
   if (const qsizetype unreadable = m_today->unreadableLines(); unreadable > 0) {
-    problems << QStringLiteral("データ.txt の %1 行は読み取れないため表示していません（ファイルにはそのまま残っています）。")
-                    .arg(unreadable);
+    problems << QStringLiteral("%1 の %2 行は読み取れないため表示していません（ファイルにはそのまま残っています）。")
+                    .arg(records::kRecordFileName, QString::number(unreadable));
   }
   problems << m_readProblems;
   if (problems.isEmpty()) {
@@ -567,7 +566,7 @@ void MainWindow::chkHelp_Click() {
   }
   platform::tourState().intHelpTour = on ? 1 : 0;
   const QString line = platform::seq::LineBuilder().text(kTourLabel).number(on ? 1 : 0).line();
-  const QString error = platform::writeTextLines(kSettingsFile, {line});
+  const QString error = platform::writeTextLines(records::kSettingsFileName, {line});
   if (!error.isEmpty()) {
     platform::showMessage(this, error, QStringLiteral("保存エラー"), platform::MsgIcon::Exclamation);
   }

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -29,7 +28,7 @@ class TodayPanel;
 class MainWindow : public QWidget {
   Q_OBJECT
  public:
-  // The games of the menu by button number (1..7): whether one is there yet, and opening it.
+  // The games of the menu by button number (from 1): whether one is there yet, and opening it.
   struct GameLauncher {
     std::function<bool(int button)> available;
     std::function<void(int button)> open;
@@ -123,7 +122,7 @@ class MainWindow : public QWidget {
   QPushButton* m_cmdMain = nullptr;
   QPushButton* m_chkHelp = nullptr;
   QLabel* m_status = nullptr;
-  std::array<QPushButton*, 7> m_gameButtons{};
+  std::vector<QPushButton*> m_gameButtons;  // by button number, from 1
   QPushButton* m_cmdModori = nullptr;
   // The screen buttons with the frames they show.
   std::vector<std::pair<QPushButton*, QFrame*>> m_screenButtons;

@@ -93,11 +93,13 @@ void setLabelBackground(QLabel* label, const QColor& colour) {
 }
 }  // namespace
 
-const std::array<QColor, 7>& TodayPanel::lampColours() {
-  static const std::array<QColor, 7> colours{
+const std::array<QColor, records::kItemCount>& TodayPanel::lampColours() {
+  static const std::array colours{
       QColor(0xFF, 0xC0, 0xC0), QColor(0xFF, 0xE0, 0xC0), QColor(0xFF, 0xFF, 0xC0),
       QColor(0xC0, 0xFF, 0xC0), QColor(0xC0, 0xFF, 0xFF), QColor(0xC0, 0xC0, 0xFF),
       QColor(0xFF, 0xC0, 0xFF)};
+  // One per game: a new game stops the build here until its lamp has a colour.
+  static_assert(std::tuple_size_v<decltype(colours)> == records::kItemCount, "one lamp colour per game");
   return colours;
 }
 
@@ -110,7 +112,7 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
   m_laughing = pictureLabel(Face::Laughing, QStringLiteral("imgwara"), faceName("笑い", 3), this);
   m_noPlay->show();
 
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < records::kItemCount; ++i) {
     auto* led = new platform::Shape(platform::Shape::Form::Circle, this);
     led->setObjectName(QStringLiteral("shpLed(%1)").arg(i + 1));
     led->setGeometry(100 + i * 31, 12, 25, 25);
@@ -167,9 +169,9 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
   m_chart->setValueTitle(QStringLiteral("秒"));
 
   INIT_DAYLIST();
-  // The totals grid shows a row for each of the seven games without scrolling.
+  // The totals grid shows a row for each game without scrolling.
   const int totalsHeight = 2 * m_dayTotal->frameWidth() + m_dayTotal->horizontalHeader()->sizeHint().height() +
-                           7 * m_dayTotal->verticalHeader()->defaultSectionSize();
+                           records::kItemCount * m_dayTotal->verticalHeader()->defaultSectionSize();
   m_dayTotal->setGeometry(10, 322, 304, std::max(196, totalsHeight));
   const int totalY = m_dayTotal->geometry().bottom() + 9;
   totalCaption->setGeometry(10, totalY, 90, 30);
@@ -225,7 +227,7 @@ void TodayPanel::showEvaluation(int kinds) {
     m_evaluation->setText(kNoPlayCaption);
     return;
   }
-  kinds = qMin(kinds, 7);
+  kinds = qMin(kinds, records::kItemCount);
   (kinds == 1 ? m_sulky : kinds == 2 ? m_smiling : m_laughing)->show();
   m_laughing->setAccessibleName(faceName("笑い", std::max(kinds, 3)));
   for (int i = 0; i < kinds; ++i) m_leds[i]->setFillColor(lampColours()[i]);
@@ -235,7 +237,7 @@ void TodayPanel::showEvaluation(int kinds) {
 }
 
 void TodayPanel::nameLamps(int lit) {
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < records::kItemCount; ++i) {
     const QString state = i < lit ? QStringLiteral("点灯") : QStringLiteral("消灯");
     m_leds[size_t(i)]->setAccessibleName(QStringLiteral("ランプ %1：%2").arg(i + 1).arg(state));
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/ChartData.h"
+#include "records/GameItems.h"
 
 #include <QDate>
 #include <QFrame>
@@ -49,7 +50,8 @@ class TodayPanel : public QFrame {
   // Whether the panel was last built for the day now selected in the calendar.
   bool showsSelectedDay() const;
 
-  static const std::array<QColor, 7>& lampColours();
+  // A lamp for each kind of game played in the day.
+  static const std::array<QColor, records::kItemCount>& lampColours();
   static QColor selectedGraphColour() { return QColor(255, 192, 192); }
 
  Q_SIGNALS:
@@ -72,7 +74,7 @@ class TodayPanel : public QFrame {
   platform::DataGrid* m_dayList;
   platform::DataGrid* m_dayTotal;
   QLabel* m_dayTotalLabel;
-  std::array<platform::Shape*, 7> m_leds{};
+  std::array<platform::Shape*, records::kItemCount> m_leds{};
   QLabel* m_noPlay;
   QLabel* m_sulky;
   QLabel* m_smiling;

@@ -1,34 +1,10 @@
 #include "app/WindowSwitcher.h"
 
+#include "app/GameRegistry.h"
 #include "app/Session.h"
-
-#include "games/adjacent/AdjacentGame.h"
-#include "games/block/BlockGame.h"
-#include "games/clock/ClockGame.h"
-#include "games/coins/CoinGame.h"
-#include "games/reverse/ReverseGame.h"
-#include "games/speed/SpeedGame.h"
-#include "games/table/TableGame.h"
-
-#include <functional>
+#include "games/framework/GameWindow.h"
 
 namespace app {
-
-namespace {
-// The game windows by menu button; a button without a game stays disabled.
-std::function<games::GameWindow*()> gameFor(int button) {
-  switch (button) {
-    case 1: return [] { return new games::block::BlockGame; };
-    case 2: return [] { return new games::adjacent::AdjacentGame; };
-    case 3: return [] { return new games::table::TableGame; };
-    case 4: return [] { return new games::speed::SpeedGame; };
-    case 5: return [] { return new games::coins::CoinGame; };
-    case 6: return [] { return new games::reverse::ReverseGame; };
-    case 7: return [] { return new games::clock::ClockGame; };
-    default: return {};
-  }
-}
-}  // namespace
 
 MainWindow* showMainWindow() {
   games::GameWindow::setReturnToMain([] { showMainWindow(); });
@@ -39,12 +15,16 @@ MainWindow* showMainWindow() {
   return window;
 }
 
+// A button without a game stays disabled.
 MainWindow::GameLauncher gameLauncher() {
-  return {[](int button) { return bool(gameFor(button)); },
+  return {[](int button) {
+            const GameEntry* entry = gameOnButton(button);
+            return entry && entry->make;
+          },
           [](int button) {
-            const auto make = gameFor(button);
-            if (!make) return;
-            games::GameWindow* game = make();
+            const GameEntry* entry = gameOnButton(button);
+            if (!entry || !entry->make) return;
+            games::GameWindow* game = entry->make();
             if (session().windowPos) game->move(*session().windowPos);
             game->Form_Load();
           }};

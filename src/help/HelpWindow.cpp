@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <utility>
 
 namespace help {
 
@@ -39,10 +40,9 @@ bool isPage(const QString& id) {
   }
   return false;
 }
-}  // namespace
 
-const std::vector<HelpPage>& helpPages() {
-  static const std::vector<HelpPage> pages = {
+std::vector<HelpPage> screenPages() {
+  return {
       {kStartPage, QStringLiteral("はじめに")},
       {QStringLiteral("main"), QStringLiteral("メイン")},
       {QStringLiteral("bunseki"), QStringLiteral("並び替え")},
@@ -52,15 +52,21 @@ const std::vector<HelpPage>& helpPages() {
       {QStringLiteral("cale"), QStringLiteral("カレンダー")},
       {QStringLiteral("memo"), QStringLiteral("一言日記")},
       {QStringLiteral("settei"), QStringLiteral("編集")},
-      {QStringLiteral("frmG2"), QStringLiteral("ブロック計算")},
-      {QStringLiteral("frmG1"), QStringLiteral("±ネオ")},
-      {QStringLiteral("frmG3"), QStringLiteral("表計算")},
-      {QStringLiteral("frmG4"), QStringLiteral("スピード計算")},
-      {QStringLiteral("frmG6"), QStringLiteral("小銭計算")},
-      {QStringLiteral("frmG5"), QStringLiteral("逆計算")},
-      {QStringLiteral("frmG7"), QStringLiteral("時間計算")},
   };
-  return pages;
+}
+
+std::vector<HelpPage>& pages() {
+  static std::vector<HelpPage> list = screenPages();
+  return list;
+}
+}  // namespace
+
+const std::vector<HelpPage>& helpPages() { return pages(); }
+
+void setGamePages(const std::vector<HelpPage>& games) {
+  std::vector<HelpPage> all = screenPages();
+  all.insert(all.end(), games.begin(), games.end());
+  pages() = std::move(all);
 }
 
 HelpWindow::HelpWindow() {

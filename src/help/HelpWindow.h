@@ -10,13 +10,15 @@ class QTextBrowser;
 
 namespace help {
 
-// The pages in the order of the contents list. The id is the page's file name without
-// ".html"; a game's page is named after its window.
+// The pages in the order of the contents list: the screens', then the games'. The id is the
+// page's file name without ".html"; a game's page is named after its window.
 struct HelpPage {
   QString id;
   QString title;
 };
 const std::vector<HelpPage>& helpPages();
+// The games' pages, which the program's list of games gives: the help knows no game itself.
+void setGamePages(const std::vector<HelpPage>& pages);
 inline const QString kStartPage = QStringLiteral("index");
 
 // The help window frmHelp: a contents list beside the page. There is one at a time.

@@ -5,7 +5,8 @@
 
 namespace records {
 
-// The seven games by item name, in the order every list and table uses.
+// The games by item name, in the order every list and table uses; the program's table of
+// games (its menu, windows and help) follows the same order.
 inline constexpr int kItemCount = 7;
 
 inline const std::array<QString, kItemCount>& itemNames() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/DataFiles.h"
 #include "records/PlayRecord.h"
 
 #include <QAnyStringView>
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace records {
-
-inline const QString kRecordFileName = QStringLiteral("データ.txt");
 
 // No play takes longer, either way: seconds beyond it (or no finite number) are no record.
 inline constexpr double kMaxSeconds = 10'000'000;

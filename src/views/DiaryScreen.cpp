@@ -149,7 +149,7 @@ bool DiaryScreen::storeMemo() {
   if (m_memoUnread &&
       platform::showMessage(this,
                             QStringLiteral("%1 は読み込めなかったため、保存するとその内容は失われます。保存しますか？")
-                                .arg(kMemoFileName),
+                                .arg(records::kMemoFileName),
                             QStringLiteral("メモ保存"), platform::MsgIcon::Exclamation,
                             platform::MsgButtons::OkCancel, platform::MsgResult::Cancel) != platform::MsgResult::Ok) {
     return false;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "records/DataFiles.h"
+
 #include <QString>
 
 namespace views {
-
-inline const QString kMemoFileName = QStringLiteral("メモ.TXT");
 
 // The free memo as its file holds it: the text, line breaks as CR LF, and one CR LF after
 // it, so that a text ending with a line break, or an empty one, reads back the same.
@@ -13,10 +13,10 @@ struct [[nodiscard]] MemoRead {
   QString error;
 };
 // A missing file is an empty memo.
-[[nodiscard]] MemoRead readMemo(const QString& fileName = kMemoFileName);
+[[nodiscard]] MemoRead readMemo(const QString& fileName = records::kMemoFileName);
 
 // A double quote is stored as a full-width one; a character the code page cannot hold is
 // refused and nothing is written. Returns an error text for the user.
-[[nodiscard]] QString saveMemo(const QString& text, const QString& fileName = kMemoFileName);
+[[nodiscard]] QString saveMemo(const QString& text, const QString& fileName = records::kMemoFileName);
 
 }  // namespace views

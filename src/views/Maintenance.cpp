@@ -3,6 +3,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
+#include "records/DataFiles.h"
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 
@@ -30,9 +31,11 @@ QString nicknameLine(const QString& nickname) {
 // still all there, and the marker tells the next start to finish the rest.
 QStringList emptyEverything(const QByteArray& nicknameFile) {
   QStringList errors;
-  if (QString error = platform::writeFileAtomic(kPrivateFileName, nicknameFile); !error.isEmpty()) errors << error;
+  if (QString error = platform::writeFileAtomic(records::kPrivateFileName, nicknameFile); !error.isEmpty()) {
+    errors << error;
+  }
   for (const QString& item : records::itemNames()) {
-    if (QString error = platform::writeFileAtomic(item + QStringLiteral("履歴.txt"), {}); !error.isEmpty()) {
+    if (QString error = platform::writeFileAtomic(records::historyFileOf(item), {}); !error.isEmpty()) {
       errors << error;
     }
   }
@@ -47,7 +50,7 @@ QStringList emptyEverything(const QByteArray& nicknameFile) {
 
 QString writeNickname(const QString& nickname) {
   if (QString problem = nicknameProblem(nickname); !problem.isEmpty()) return problem;
-  return platform::writeTextLines(kPrivateFileName, {nicknameLine(nickname)});
+  return platform::writeTextLines(records::kPrivateFileName, {nicknameLine(nickname)});
 }
 
 QString startAfresh(const QString& nickname) {

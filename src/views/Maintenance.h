@@ -4,8 +4,6 @@
 
 namespace views {
 
-inline const QString kPrivateFileName = QStringLiteral("プライベート.txt");
-
 // Why the nickname cannot be stored (a line break, a character the code page cannot hold),
 // or empty when it can. An empty nickname is allowed.
 [[nodiscard]] QString nicknameProblem(const QString& nickname);

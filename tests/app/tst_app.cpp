@@ -1,9 +1,11 @@
+#include "app/GameRegistry.h"
 #include "app/MainWindow.h"
 #include "app/ProgramIcon.h"
 #include "app/Session.h"
 #include "app/TodayPanel.h"
 #include "app/WindowSwitcher.h"
 #include "games/block/BlockGame.h"
+#include "help/HelpWindow.h"
 #include "platform/widgets/ChartControl.h"
 #include "platform/core/Clock.h"
 #include "platform/widgets/ColorButton.h"
@@ -25,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -541,6 +544,35 @@ class MainWindowTest : public QObject {
     app::MainWindow* back = shownMainWindow();
     QVERIFY(back);
     delete back;
+  }
+
+  // One row per game makes its menu button, its window and its help page.
+  void gameTable_followsTheItems_andMakesTheMenuTheWindowsAndTheHelpPages() {
+    const std::vector<app::GameEntry>& games = app::gameRegistry();
+    QStringList items;
+    for (const app::GameEntry& game : games) items << game.itemName;
+    QCOMPARE(items, QStringList(records::itemNames().begin(), records::itemNames().end()));
+
+    m_window = std::make_unique<app::MainWindow>(app::gameLauncher());
+    QMap<QString, QString> onMenu;
+    for (const QPushButton* button : child(QStringLiteral("fraGame"))->findChildren<QPushButton*>()) {
+      if (button->objectName().startsWith(QLatin1String("cmdG"))) onMenu.insert(button->objectName(), button->text());
+    }
+    QMap<QString, QString> fromRows;
+    for (const app::GameEntry& game : games) {
+      fromRows.insert(QStringLiteral("cmdG%1").arg(game.button), game.caption);
+      QVERIFY2(child(QStringLiteral("cmdG%1").arg(game.button))->isEnabled(), qPrintable(game.itemName));
+      const std::unique_ptr<games::GameWindow> window(game.make());
+      QCOMPARE(window->objectName(), game.windowName);
+      const auto& pages = help::helpPages();
+      const auto isItsPage = [&game](const help::HelpPage& p) {
+        return p.id == game.windowName && p.title == game.helpTitle;
+      };
+      QVERIFY2(std::any_of(pages.begin(), pages.end(), isItsPage), qPrintable(game.windowName));
+      QVERIFY2(QFile::exists(QStringLiteral(":/help/%1.html").arg(game.windowName)), qPrintable(game.windowName));
+    }
+    QCOMPARE(fromRows.size(), qsizetype(games.size()));  // a button number for each row
+    QCOMPARE(onMenu, fromRows);
   }
 
   void japaneseTextBoxes_keepTheInputMethod_andTabLeavesTheMemo() {

@@ -246,7 +246,7 @@ class RewritingScreensTest : public QObject {
     openDiary();
     child<QPlainTextEdit>("txtKizuki")->setPlainText(memo);
     click("cmdKizukiHozon");
-    QCOMPARE(fileBytes(views::kMemoFileName), file);
+    QCOMPARE(fileBytes(records::kMemoFileName), file);
     QVERIFY(m_messages.isEmpty());
     m_screen.reset();  // a restart
     QCOMPARE(openDiary().READ_MEMO(), QString());
@@ -259,20 +259,20 @@ class RewritingScreensTest : public QObject {
     const QByteArray twoForms("\x87\x90\xED\x40", 4);  // ≒纊, the converter writes 81 E0 FA 5C
     const QByteArray controls("\x82\xA0\x1A\x1C\x7F", 5);
     const QByteArray memo = twoForms + "\r\n" + controls + "\r\n\x81\xE0\r\n";
-    writeFile(views::kMemoFileName, memo);
+    writeFile(records::kMemoFileName, memo);
     QCOMPARE(openDiary().READ_MEMO(), QString());
     click("cmdKizukiHozon");
-    QCOMPARE(fileBytes(views::kMemoFileName), memo);
+    QCOMPARE(fileBytes(records::kMemoFileName), memo);
     child<QPlainTextEdit>("txtKizuki")->appendPlainText(QStringLiteral("新"));
     click("cmdKizukiHozon");
-    QCOMPARE(fileBytes(views::kMemoFileName), memo + sjis("新\r\n"));
+    QCOMPARE(fileBytes(records::kMemoFileName), memo + sjis("新\r\n"));
 
     const QByteArray nickname = "\"\x8E\x81\x96\xBC\",\"" + twoForms + "\"\r\n";  // "氏名","≒纊"
-    writeFile(views::kPrivateFileName, nickname);
+    writeFile(records::kPrivateFileName, nickname);
     openEdit();
     child<QLineEdit>("txtPriData")->setText(*platform::cp932::decode(twoForms));
     click("cmdPHozon1");
-    QCOMPARE(fileBytes(views::kPrivateFileName), nickname);
+    QCOMPARE(fileBytes(records::kPrivateFileName), nickname);
   }
 
   void memo_missingIsEmpty_andAnUnencodableOneIsNotWritten() {
@@ -281,7 +281,7 @@ class RewritingScreensTest : public QObject {
     child<QPlainTextEdit>("txtKizuki")->setPlainText(QStringLiteral("メモ🍣"));
     click("cmdKizukiHozon");
     QVERIFY(lastMessage().contains(QStringLiteral("🍣")));
-    QVERIFY(!QFile::exists(views::kMemoFileName));
+    QVERIFY(!QFile::exists(records::kMemoFileName));
   }
 
   void memo_thatCouldNotBeRead_isReplacedOnlyWhenTheUserAgrees_data() {
@@ -291,14 +291,14 @@ class RewritingScreensTest : public QObject {
   }
   void memo_thatCouldNotBeRead_isReplacedOnlyWhenTheUserAgrees() {
     QFETCH(QByteArray, unreadable);
-    writeFile(views::kMemoFileName, unreadable);
+    writeFile(records::kMemoFileName, unreadable);
     QVERIFY(!openDiary().READ_MEMO().isEmpty());
     m_answer = platform::MsgResult::Cancel;
     click("cmdKizukiHozon");
-    QCOMPARE(fileBytes(views::kMemoFileName), unreadable);
+    QCOMPARE(fileBytes(records::kMemoFileName), unreadable);
     m_answer = platform::MsgResult::Ok;
     click("cmdKizukiHozon");
-    QCOMPARE(fileBytes(views::kMemoFileName), QByteArray("\r\n"));
+    QCOMPARE(fileBytes(records::kMemoFileName), QByteArray("\r\n"));
   }
 
   void deletingTheOnlyRecord_asksNothing_andKeepsOnlyUnreadableLines_data() {
@@ -380,7 +380,7 @@ class RewritingScreensTest : public QObject {
       QVERIFY2(QFile::exists(item + QStringLiteral("履歴.txt")), qPrintable(item));
       QCOMPARE(fileBytes(item + QStringLiteral("履歴.txt")), QByteArray());
     }
-    QCOMPARE(fileBytes(views::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(nickname)));
+    QCOMPARE(fileBytes(records::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(nickname)));
     for (const auto& [name, bytes] : kept) QCOMPARE(fileBytes(name), bytes);
     QVERIFY(!QFile::exists(views::kNewStartMarker));
   }
@@ -394,7 +394,7 @@ class RewritingScreensTest : public QObject {
     QVERIFY(views::finishInterruptedStart().endsWith(QStringLiteral("新規スタートを完了しました。")));
     QCOMPARE(fileBytes(records::kRecordFileName), QByteArray());
     QCOMPARE(fileBytes(QStringLiteral("表計算履歴.txt")), QByteArray());
-    QCOMPARE(fileBytes(views::kPrivateFileName), nickname);
+    QCOMPARE(fileBytes(records::kPrivateFileName), nickname);
     QVERIFY(!QFile::exists(views::kNewStartMarker));
     writeFile(records::kRecordFileName, kLine1);  // a play of the new start
     QCOMPARE(views::finishInterruptedStart(), QString());
@@ -447,7 +447,7 @@ class RewritingScreensTest : public QObject {
     openEdit();
     child<QLineEdit>("txtPriData")->setText(typed);
     click("cmdPHozon1");
-    QCOMPARE(fileBytes(views::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(stored)));
+    QCOMPARE(fileBytes(records::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(stored)));
     QCOMPARE(m_calls, QStringList{QStringLiteral("名:") + stored});
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, QStringLiteral("保存が終了しました"));
@@ -456,7 +456,7 @@ class RewritingScreensTest : public QObject {
     child<QLineEdit>("txtPriData")->setText(QStringLiteral("𠮷田"));  // refused by name
     click("cmdPHozon1");
     QVERIFY(lastMessage().contains(QStringLiteral("𠮷")));
-    QCOMPARE(fileBytes(views::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(stored)));
+    QCOMPARE(fileBytes(records::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(stored)));
     QCOMPARE(m_calls.size(), 1);
   }
 };

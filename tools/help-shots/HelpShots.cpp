@@ -1,6 +1,7 @@
 // Draws every screen and game of the program, on a month of made-up plays, into the PNG
 // files the help pages show: atama-help-shots <folder>.
 #include "app/Application.h"
+#include "app/GameRegistry.h"
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/WindowSwitcher.h"
@@ -77,7 +78,7 @@ void closeAllWindows() {
 
 // Each game a few seconds into a play.
 void gameWindows(const QString& folder) {
-  for (int button = 1; button <= 7; ++button) {
+  for (int button = 1; button <= int(app::gameRegistry().size()); ++button) {
     closeAllWindows();
     const app::MainWindow::GameLauncher launcher = app::gameLauncher();
     if (!launcher.available(button)) continue;

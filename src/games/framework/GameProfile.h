@@ -3,6 +3,7 @@
 #include "games/framework/GameHistory.h"
 #include "games/framework/GameSettings.h"
 #include "games/framework/PlayEngine.h"
+#include "records/DataFiles.h"
 
 #include <QSize>
 #include <QStringList>
@@ -47,8 +48,8 @@ struct GameProfile {
   bool historyRisesForGraphs = false;
 
   // The game's own files, named by its item name.
-  QString settingsFile() const { return itemName + QStringLiteral("設定.txt"); }
-  QString historyFile() const { return itemName + QStringLiteral("履歴.txt"); }
+  QString settingsFile() const { return records::settingsFileOf(itemName); }
+  QString historyFile() const { return records::historyFileOf(itemName); }
 };
 
 // The history most games keep: date, time, answers, right, wrong, keystrokes, accuracy,
