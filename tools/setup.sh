@@ -16,5 +16,5 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$top/build" -j"$(nproc)"
