@@ -16,6 +16,7 @@
 #include "platform/widgets/Shape.h"
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
+#include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 #include "views/DiaryScreen.h"
 #include "views/EditScreen.h"
@@ -56,13 +57,6 @@ bool fitsWhole(const platform::DataGrid* grid, int col, const QString& text) {
   return grid->fontMetrics().horizontalAdvance(text) + 2 * margin + 1 <= grid->columnWidth(col);
 }
 
-// The newest row is on the last page of the grid.
-bool showsLastRow(platform::DataGrid* grid) {
-  QCoreApplication::processEvents();  // the grid's layout
-  const QRect last = grid->visualRect(grid->QTableView::model()->index(grid->rows() - 2, 0));
-  return last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height();
-}
-
 // The shown top-level window of a type (and name, when given).
 template <typename T>
 T* shownWindow(const QString& name = {}) {
@@ -100,9 +94,22 @@ Game* openGameFromMenu(const QString& button, const QString& name = {}) {
 }
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ public:
+  MainWindowTest() : FreshRunTest(kToday) {}
+
+ protected:
+  void prepare() override {
+    m_messages.clear();
+    platform::setMessageHandler([this](const platform::MessageRequest& r) {
+      m_messages.append(r);
+      return platform::MsgResult::Ok;
+    });
+  }
+  void tearDown() override { m_window.reset(); }
+
+ private:
   std::unique_ptr<app::MainWindow> m_window;
   QList<platform::MessageRequest> m_messages;
 
@@ -142,22 +149,6 @@ class MainWindowTest : public QObject {
   }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    platform::Clock::setNow(QDateTime(kToday, QTime(12, 0, 0)));
-    m_messages.clear();
-    platform::setMessageHandler([this](const platform::MessageRequest& r) {
-      m_messages.append(r);
-      return platform::MsgResult::Ok;
-    });
-  }
-  void cleanup() {
-    m_window.reset();
-    m_dir.reset();
-    testing::resetRunState();
-  }
-
   void startUp_withoutAnyFile_showsTheMainScreenForToday() {
     load();
     QCOMPARE(m_window->windowTitle(), QStringLiteral(" ") + kTitle);
@@ -397,7 +388,7 @@ class MainWindowTest : public QObject {
     auto* list = child<platform::DataGrid>(QStringLiteral("msgDayList"));
     QCOMPARE(list->rows(), 12);
     QCOMPARE(list->textMatrix(11, 1), QStringLiteral("10:10:00"));
-    QVERIFY(showsLastRow(list));
+    QVERIFY(testing::showsLastRow(list));
   }
 
   void chart_followsTheSelectedGraphButton() {
@@ -936,7 +927,7 @@ class MainWindowTest : public QObject {
     auto* totals = child<platform::DataGrid>(QStringLiteral("msgDayTotal"));
     QCOMPARE(totals->rows(), 8);
     QCOMPARE(totals->topRow(), 1);
-    QVERIFY(showsLastRow(totals));
+    QVERIFY(testing::showsLastRow(totals));
     // Room on a 1366 x 768 screen under a title bar and above a panel, with or without a status line.
     QVERIFY(m_window->height() <= 698 && m_window->width() <= 1366);
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));

@@ -4,6 +4,7 @@
 #include "help/HelpWindow.h"
 #include "platform/core/Clock.h"
 #include "platform/widgets/MessageBox.h"
+#include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 
 #include <QDesktopServices>
@@ -50,10 +51,24 @@ class DesktopViewer : public QObject {
   void open(const QUrl& url) { opened << url; }
 };
 
-class HelpTest : public QObject {
+class HelpTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ public:
+  HelpTest() : FreshRunTest(QDate(2026, 12, 8)) {}
 
+ protected:
+  void prepare() override {
+    platform::setMessageHandler([](const platform::MessageRequest&) { return platform::MsgResult::Ok; });
+    app::session().blnWelcomeShown = true;
+  }
+  void tearDown() override {
+    QApplication::closeAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::closeAllWindows();  // a game's closing brings the main window back
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+ private:
   app::MainWindow* mainWindow() {
     app::MainWindow* main = app::showMainWindow();
     main->show();
@@ -61,22 +76,6 @@ class HelpTest : public QObject {
   }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    platform::Clock::setNow(QDateTime(QDate(2026, 12, 8), QTime(12, 0)));
-    platform::setMessageHandler([](const platform::MessageRequest&) { return platform::MsgResult::Ok; });
-    app::session().blnWelcomeShown = true;
-  }
-  void cleanup() {
-    QApplication::closeAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::closeAllWindows();  // a game's closing brings the main window back
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_dir.reset();
-    testing::resetRunState();
-  }
-
   void everyPage_isCompiledIn_withItsPicture_andEveryLinkLeadsToAPage() {
     static const QRegularExpression target(QStringLiteral("(?:src|href)=\"([^\":#]+)\""));
     for (const help::HelpPage& page : help::helpPages()) {

@@ -2,6 +2,7 @@
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/FocusStyle.h"
 #include "platform/widgets/MessageBox.h"
+#include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 
 #include <QAccessible>
@@ -21,16 +22,10 @@ Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
 Q_DECLARE_METATYPE(platform::MsgButtons)
 Q_DECLARE_METATYPE(platform::MsgResult)
 
-class TestControls : public QObject {
+class TestControls : public testing::FreshRunTest {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-  }
-  void cleanup() { m_dir.reset(); }
-
   void colorButton_isFilledWithExactlyItsColour_darkerWhilePressed() {
     ColorButton button(QStringLiteral("全部"));
     button.resize(120, 40);
@@ -185,7 +180,6 @@ class TestControls : public QObject {
   }
 
  private:
-  std::unique_ptr<testing::WorkingDir> m_dir;
 };
 
 QTEST_MAIN(TestControls)

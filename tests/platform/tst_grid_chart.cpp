@@ -1,6 +1,7 @@
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/core/Twips.h"
+#include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 
 #include <QGraphicsScene>
@@ -162,16 +163,10 @@ QList<double> tickValues(const QValueAxis* axis) {
 
 }  // namespace
 
-class TestGridChart : public QObject {
+class TestGridChart : public testing::FreshRunTest {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-  }
-  void cleanup() { m_dir.reset(); }
-
   void rowsOne_afterFill_leavesOnlyHeader_andGrowingAddsEmptyRows() {
     GridModel model;
     fill(model, {"1", "2", "3"});
@@ -985,7 +980,6 @@ class TestGridChart : public QObject {
   }
 
  private:
-  std::unique_ptr<testing::WorkingDir> m_dir;
 };
 
 QTEST_MAIN(TestGridChart)

@@ -1,5 +1,6 @@
 #include "records/RecordFile.h"
 #include "records/TimeTotals.h"
+#include "support/FreshRunTest.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -25,14 +26,10 @@ const QByteArray kTwins("\x87\x90\xED\x40\xEE\xF9");
 const QByteArray kControls("\x1A\x1C\x7F");
 }  // namespace
 
-class RecordFileTest : public QObject {
+class RecordFileTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
 
  private Q_SLOTS:
-  void init() { m_dir = std::make_unique<testing::WorkingDir>(); }
-  void cleanup() { m_dir.reset(); }
-
   void missingFile_isEmptyTable_andFirstSaveCreatesTheFirstLine() {
     ReadResult read = readRecords();
     QVERIFY(read.error.isEmpty());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 #include "support/TestSupport.h"
 
@@ -30,6 +31,13 @@ T* control(const QObject* root, const QString& name) {
   T* widget = root->findChild<T*>(name);
   if (!widget) qFatal("no control %s", qPrintable(name));
   return widget;
+}
+
+// Whether a grid shows its last row of data whole, once its layout is done.
+inline bool showsLastRow(platform::DataGrid* grid) {
+  QCoreApplication::processEvents();
+  const QRect last = grid->visualRect(grid->QTableView::model()->index(grid->rows() - 2, 0));
+  return last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height();
 }
 
 // Whether an input method may compose in the widget, asked as the platform asks.

@@ -1,4 +1,5 @@
 #include "ViewTestSupport.h"
+#include "support/FreshRunTest.h"
 #include "support/TestSupport.h"
 #include "views/Aggregation.h"
 
@@ -51,17 +52,10 @@ Rows bodyOf(const views::KakeiTable& table) {
 
 }  // namespace
 
-class AggregationTest : public QObject {
+class AggregationTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-  }
-  void cleanup() { m_dir.reset(); }
-
   void rows_data() {
     QTest::addColumn<Plays>("plays");
     QTest::addColumn<KakeiPeriod>("period");

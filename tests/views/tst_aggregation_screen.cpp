@@ -1,6 +1,7 @@
 #include "ViewTestSupport.h"
 #include "platform/core/Clock.h"
 #include "platform/widgets/DataGrid.h"
+#include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 #include "views/AggregationScreen.h"
 
@@ -12,18 +13,23 @@ using testing::play;
 namespace {
 const QDate kToday(2024, 2, 1);
 
-// The newest row is on the last page of the grid.
-bool showsLastRow(platform::DataGrid* grid) {
-  QCoreApplication::processEvents();  // the grid's layout
-  const QRect last = grid->visualRect(grid->QTableView::model()->index(grid->rows() - 2, 0));
-  return last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height();
-}
 }  // namespace
 
 // The screen as the main window shows it, driven through its option buttons.
-class AggregationScreenTest : public QObject {
+class AggregationScreenTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ public:
+  AggregationScreenTest() : FreshRunTest(kToday) {}
+
+ protected:
+  void prepare() override {
+    m_firstDay.clear();
+    m_lastDay.clear();
+    m_widthSyoukei = QStringLiteral("1250");
+  }
+  void tearDown() override { m_screen.reset(); }
+
+ private:
   std::unique_ptr<views::AggregationScreen> m_screen;
   QString m_firstDay, m_lastDay;
   QString m_widthSyoukei = QStringLiteral("1250");
@@ -52,19 +58,6 @@ class AggregationScreenTest : public QObject {
   platform::DataGrid* days() const { return testing::control<platform::DataGrid>(m_screen.get(), "msgKakei2"); }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
-    m_firstDay.clear();
-    m_lastDay.clear();
-    m_widthSyoukei = QStringLiteral("1250");
-  }
-  void cleanup() {
-    m_screen.reset();
-    m_dir.reset();
-  }
-
   void opensOnTime_switchesDisplays_andKeepsTheChoiceBetweenVisits() {
     save({play("2024/01/31", "09:00:00", 0, 10.5f), play("2024/01/31", "09:05:00", 0, 10.5f),
           play("2024/02/01", "09:00:00", 1, 20)});
@@ -127,8 +120,8 @@ class AggregationScreenTest : public QObject {
     save({play("2015/01/01", "09:00:00", 0, 10), play("2024/12/31", "09:00:00", 6, 20)});
     open();
     QCOMPARE(days()->textMatrix(3653, 1), QStringLiteral("24/12/31"));
-    QVERIFY(showsLastRow(days()));
-    QVERIFY(showsLastRow(months()));
+    QVERIFY(testing::showsLastRow(days()));
+    QVERIFY(testing::showsLastRow(months()));
   }
 };
 

@@ -1,5 +1,6 @@
 #include "ViewTestSupport.h"
 #include "platform/core/Clock.h"
+#include "support/FreshRunTest.h"
 #include "support/TestSupport.h"
 #include "views/AllGraphs.h"
 
@@ -27,18 +28,15 @@ QStringList joined(const std::vector<QStringList>& rows) {
 }  // namespace
 
 // The lists and graphs of the all-graphs screen, without a window.
-class AllGraphsTest : public QObject {
+class AllGraphsTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ public:
+  AllGraphsTest() : FreshRunTest(QDate(2024, 3, 10)) {}
 
+ protected:
+
+ private:
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    platform::Clock::setNow(QDateTime(QDate(2024, 3, 10), QTime(12, 0)));
-  }
-  void cleanup() { m_dir.reset(); }
-
   void itemTotals_data() {
     QTest::addColumn<QStringList>("plays");
     QTest::addColumn<QStringList>("rows");

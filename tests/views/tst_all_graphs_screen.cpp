@@ -3,6 +3,7 @@
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
+#include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 #include "views/AllGraphsScreen.h"
 #include "views/RecordsOnScreen.h"
@@ -29,9 +30,15 @@ QStringList rowOf(const platform::DataGrid* grid, int row) {
 }  // namespace
 
 // The screen, driven through its buttons.
-class AllGraphsScreenTest : public QObject {
+class AllGraphsScreenTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ public:
+  AllGraphsScreenTest() : FreshRunTest(QDate(2024, 3, 10)) {}
+
+ protected:
+  void tearDown() override { m_screen.reset(); }
+
+ private:
   std::unique_ptr<views::AllGraphsScreen> m_screen;
 
   void open() {
@@ -71,16 +78,6 @@ class AllGraphsScreenTest : public QObject {
   }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    platform::Clock::setNow(QDateTime(QDate(2024, 3, 10), QTime(12, 0)));
-  }
-  void cleanup() {
-    m_screen.reset();
-    m_dir.reset();
-  }
-
   void opening_listsEveryPlayAndDay_withTheTimeSeriesShown() {
     testing::savePlays(threePlays());
     open();

@@ -1,5 +1,6 @@
 #include "ViewTestSupport.h"
 #include "platform/core/Clock.h"
+#include "support/FreshRunTest.h"
 #include "support/TestSupport.h"
 #include "views/PracticeCalendar.h"
 
@@ -49,17 +50,15 @@ QString legendCounts(const PracticeCalendar& calendar) {
 }  // namespace
 
 // The calendar's grids, legend and weekday sums, without a window.
-class PracticeCalendarTest : public QObject {
+class PracticeCalendarTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ public:
+  PracticeCalendarTest() : FreshRunTest(QDate(2024, 5, 1)) {}
 
+ protected:
+
+ private:
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    platform::Clock::setNow(QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
-  }
-
   void countClass_data() {
     QTest::addColumn<qint64>("plays");
     QTest::addColumn<quint32>("colour");  // 0xRRGGBB

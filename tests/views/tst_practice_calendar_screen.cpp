@@ -2,6 +2,7 @@
 #include "platform/core/Clock.h"
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/DataGrid.h"
+#include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 #include "views/PracticeCalendarScreen.h"
 
@@ -27,18 +28,18 @@ QColor backColour(const platform::DataGrid* grid, int row, int col) {
 bool showsWhole(platform::DataGrid* grid, int row, int col) {
   return !grid->QTableView::model()->index(row - 1, col).data(Qt::ToolTipRole).isValid();
 }
-
-bool showsLastRow(platform::DataGrid* grid) {
-  QCoreApplication::processEvents();  // the grid's layout
-  const QRect last = grid->visualRect(grid->QTableView::model()->index(grid->rows() - 2, 0));
-  return grid->topRow() > 1 && last.isValid() && last.bottom() < grid->viewport()->height();
-}
 }  // namespace
 
 // The calendar screen as the screen button opens it.
-class PracticeCalendarScreenTest : public QObject {
+class PracticeCalendarScreenTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ public:
+  PracticeCalendarScreenTest() : FreshRunTest(QDate(2024, 5, 1)) {}
+
+ protected:
+  void tearDown() override { m_screen.reset(); }
+
+ private:
   std::unique_ptr<views::PracticeCalendarScreen> m_screen;
 
   views::PracticeCalendarScreen& open(views::PracticeCalendarScreen::Hooks hooks = {}) {
@@ -52,16 +53,6 @@ class PracticeCalendarScreenTest : public QObject {
   QString legend(int k) const { return m_screen->lblHan(k)->text(); }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    platform::Clock::setNow(QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
-  }
-  void cleanup() {
-    m_screen.reset();
-    m_dir.reset();
-  }
-
   void twoMonthsOfPlays_showCountsColoursLegendAndWeekdays() {
     std::vector<records::PlayRecord> plays{play("2024/03/01", "08:00:00", 0, 20.5f)};
     for (int i = 0; i < 10; ++i) plays.push_back(play("2024/03/03", "09:00:00", 1, 10.5f));  // a Sunday
@@ -113,8 +104,8 @@ class PracticeCalendarScreenTest : public QObject {
     testing::savePlays({play("2023/01/10", "09:00:00", 0, 5), play("2024/05/01", "09:00:00", 0, 5)});
     views::PracticeCalendarScreen& screen = open();
     QCOMPARE(screen.msgCale()->rows(), 18);
-    QVERIFY(showsLastRow(screen.msgCale()));
-    QVERIFY(showsLastRow(screen.msgCale_w()));
+    QVERIFY(screen.msgCale()->topRow() > 1 && testing::showsLastRow(screen.msgCale()));
+    QVERIFY(screen.msgCale_w()->topRow() > 1 && testing::showsLastRow(screen.msgCale_w()));
     QCOMPARE(legend(1), QStringLiteral("1-2回：2日"));
 
     QVERIFY(records::emptyRecords().isEmpty());

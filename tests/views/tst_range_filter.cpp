@@ -3,6 +3,7 @@
 #include "platform/core/Clock.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
+#include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 #include "views/Graphs.h"
 #include "views/RangeFilter.h"
@@ -23,18 +24,22 @@ const QDate kToday(2024, 5, 1);  // a Wednesday
 const QColor kYellow(255, 255, 192);
 const QColor kCyan(192, 255, 255);
 
-// The newest row is on the last page of the grid.
-bool showsLastRow(platform::DataGrid* grid) {
-  QCoreApplication::processEvents();  // the grid's layout
-  const QRect last = grid->visualRect(grid->QTableView::model()->index(grid->rows() - 2, 0));
-  return last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height();
-}
 }  // namespace
 
 // The screen, driven through its controls.
-class RangeFilterScreenTest : public QObject {
+class RangeFilterScreenTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ public:
+  RangeFilterScreenTest() : FreshRunTest(kToday) {}
+
+ protected:
+  void prepare() override {
+    m_firstDay.clear();
+    m_hidden = 0;
+  }
+  void tearDown() override { m_screen.reset(); }
+
+ private:
   std::unique_ptr<views::RangeFilterScreen> m_screen;
   QString m_firstDay;
   int m_hidden = 0;
@@ -89,18 +94,6 @@ class RangeFilterScreenTest : public QObject {
   }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    platform::Clock::setNow(QDateTime(kToday, QTime(12, 0)));
-    m_firstDay.clear();
-    m_hidden = 0;
-  }
-  void cleanup() {
-    m_screen.reset();
-    m_dir.reset();
-  }
-
   void emptyFile_showsSevenZeroTotals_andTheAllButtonsMarked() {
     testing::writeFile(records::kRecordFileName, {});
     open();
@@ -226,14 +219,14 @@ class RangeFilterScreenTest : public QObject {
     m_firstDay = day(kToday);
     open();
     QCOMPARE(list()->rows(), 12);
-    QVERIFY(showsLastRow(list()));
+    QVERIFY(testing::showsLastRow(list()));
     click(QStringLiteral("cmdWeek(1)"));
     QCOMPARE(list()->rows(), 1);
     click(QStringLiteral("cmdAllWeek"));
     m_screen->lstAct2_Click(1);  // no plays of that game
     m_screen->lstAct2_Click(0);
     QCOMPARE(list()->rows(), 12);
-    QVERIFY(showsLastRow(list()));
+    QVERIFY(testing::showsLastRow(list()));
   }
 
   void graphs_drawWhatTheListsShow_andTheChosenOneSurvivesARebuild() {

@@ -1,5 +1,6 @@
 #include "ViewTestSupport.h"
 #include "platform/widgets/DataGrid.h"
+#include "support/FreshRunTest.h"
 #include "support/TestSupport.h"
 #include "views/RecordList.h"
 #include "views/RecordListScreen.h"
@@ -29,9 +30,12 @@ std::vector<QStringList> rows(const platform::DataGrid& grid) {
 }
 }  // namespace
 
-class RecordListTest : public QObject {
+class RecordListTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ protected:
+  void tearDown() override { m_screen.reset(); }
+
+ private:
   std::unique_ptr<views::RecordListScreen> m_screen;
 
   // The screen as the "並び替え" button opens it.
@@ -51,15 +55,6 @@ class RecordListTest : public QObject {
   }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-  }
-  void cleanup() {
-    m_screen.reset();
-    m_dir.reset();
-  }
-
   void rows_followTheFile_withShortestSecondsAndTheDiary() {
     const views::RecordListSource list(std::make_shared<const records::RecordTable>(testing::tableOf(
         {play(kDay, "09:00:00", 2, 23.4f, "答数 : 20"), play(kDay, "09:05:00", 0, 60, "眠い、でも頑張った")})));

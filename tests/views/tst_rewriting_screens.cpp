@@ -4,6 +4,7 @@
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 #include "support/FileFaults.h"
+#include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 #include "views/DiaryScreen.h"
 #include "views/EditScreen.h"
@@ -44,9 +45,21 @@ testing::FaultOutcome failWrites(bool fullDisk, const std::function<QString()>& 
 }
 }  // namespace
 
-class RewritingScreensTest : public QObject {
+class RewritingScreensTest : public testing::FreshRunTest {
   Q_OBJECT
-  std::unique_ptr<testing::WorkingDir> m_dir;
+ protected:
+  void prepare() override {
+    m_messages.clear();
+    m_calls.clear();
+    m_answer = platform::MsgResult::Ok;
+    platform::setMessageHandler([this](const platform::MessageRequest& r) {
+      m_messages.append(r);
+      return r.buttons == platform::MsgButtons::OkCancel ? m_answer : platform::MsgResult::Ok;
+    });
+  }
+  void tearDown() override { m_screen.reset(); }
+
+ private:
   std::unique_ptr<QFrame> m_screen;
   QList<platform::MessageRequest> m_messages;
   platform::MsgResult m_answer = platform::MsgResult::Ok;
@@ -88,22 +101,6 @@ class RewritingScreensTest : public QObject {
   QString lastMessage() const { return m_messages.isEmpty() ? QString() : m_messages.last().text; }
 
  private Q_SLOTS:
-  void init() {
-    testing::resetRunState();
-    m_dir = std::make_unique<testing::WorkingDir>();
-    m_messages.clear();
-    m_calls.clear();
-    m_answer = platform::MsgResult::Ok;
-    platform::setMessageHandler([this](const platform::MessageRequest& r) {
-      m_messages.append(r);
-      return r.buttons == platform::MsgButtons::OkCancel ? m_answer : platform::MsgResult::Ok;
-    });
-  }
-  void cleanup() {
-    m_screen.reset();
-    m_dir.reset();
-  }
-
   void diary_savesIntoItsLineOnly_andEveryLineEndsWithAnEmptyField_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
