@@ -1,16 +1,16 @@
 #include "BenchSupport.h"
 
-#include "records/GameItems.h"
-#include "records/RecordFile.h"
-
 #include "platform/core/Clock.h"
 #include "platform/core/TextFile.h"
+#include "records/GameItems.h"
+#include "records/RecordFile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <map>
 #include <memory>

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+
 #include <benchmark/benchmark.h>
 
 namespace bench {

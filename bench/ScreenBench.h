@@ -1,11 +1,11 @@
 #pragma once
 
 #include "BenchSupport.h"
-
 #include "app/MainWindow.h"
 #include "app/Session.h"
 
 #include <QApplication>
+
 #include <benchmark/benchmark.h>
 #include <memory>
 

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <map>
 #include <memory>

@@ -1,11 +1,11 @@
 // The day-by-day screens (aggregation tables, all graphs, practice calendar) on a record
 // file of ten years of practice, against the floor of reading and decoding it once.
 #include "ScreenBench.h"
-
 #include "views/AggregationScreen.h"
 #include "views/AllGraphsScreen.h"
 
 #include <QApplication>
+
 #include <benchmark/benchmark.h>
 #include <functional>
 #include <memory>

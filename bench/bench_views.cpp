@@ -3,8 +3,8 @@
 #include "ScreenBench.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFile.h"
-#include "records/RecordFile.h"
 #include "platform/widgets/DataGrid.h"
+#include "records/RecordFile.h"
 #include "views/DiaryScreen.h"
 #include "views/FreeMemo.h"
 #include "views/RangeFilterScreen.h"
@@ -16,8 +16,9 @@
 #include <QLineEdit>
 #include <QStringDecoder>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
+
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <functional>
 #include <map>
 #include <memory>

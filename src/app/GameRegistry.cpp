@@ -1,7 +1,5 @@
 #include "app/GameRegistry.h"
 
-#include "help/HelpWindow.h"
-
 #include "games/adjacent/AdjacentGame.h"
 #include "games/block/BlockGame.h"
 #include "games/clock/ClockGame.h"
@@ -9,6 +7,7 @@
 #include "games/reverse/ReverseGame.h"
 #include "games/speed/SpeedGame.h"
 #include "games/table/TableGame.h"
+#include "help/HelpWindow.h"
 
 #include <algorithm>
 

@@ -5,15 +5,15 @@
 #include "app/Session.h"
 #include "app/TodayPanel.h"
 #include "app/TourTexts.h"
+#include "help/HelpWindow.h"
 #include "platform/core/Clock.h"
+#include "platform/core/SeqFormat.h"
+#include "platform/core/TextFile.h"
 #include "platform/widgets/ButtonKeys.h"
 #include "platform/widgets/HelpTour.h"
 #include "platform/widgets/HelpViewer.h"
-#include "help/HelpWindow.h"
 #include "platform/widgets/MessageBox.h"
 #include "platform/widgets/MonthCalendar.h"
-#include "platform/core/SeqFormat.h"
-#include "platform/core/TextFile.h"
 #include "records/DataFiles.h"
 #include "records/GameItems.h"
 #include "views/AggregationScreen.h"
@@ -25,11 +25,11 @@
 #include "views/RangeFilterScreen.h"
 #include "views/RecordListScreen.h"
 
-#include <QFileInfo>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QFrame>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>

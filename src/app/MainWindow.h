@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QWidget>
+
 #include <functional>
 #include <utility>
 #include <vector>

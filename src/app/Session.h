@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+
 #include <optional>
 
 namespace app {

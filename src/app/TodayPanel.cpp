@@ -1,12 +1,12 @@
 #include "app/TodayPanel.h"
 
 #include "app/Pictures.h"
+#include "platform/core/SeqFormat.h"
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 #include "platform/widgets/MonthCalendar.h"
-#include "platform/core/SeqFormat.h"
 #include "platform/widgets/Shape.h"
 #include "records/RecordFile.h"
 #include "records/TimeTotals.h"
@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QSet>
+
 #include <cmath>
 #include <utility>
 
@@ -265,17 +266,17 @@ void TodayPanel::showGraph(platform::ChartData data, std::optional<double> axisM
 // Single plays share the day's longest one as their scale; sums would run off it.
 void TodayPanel::cmdDay_Click() {
   markGraphButton(m_cmdDay);
-  showGraph(views::listPlot(m_dayList->model(), 2, 3), m_largestSeconds);
+  showGraph(views::listPlot(m_dayList->gridModel(), 2, 3), m_largestSeconds);
 }
 
 void TodayPanel::cmdTotal_Click() {
   markGraphButton(m_cmdTotal);
-  showGraph(views::listPlot(m_dayTotal->model(), 1, 3));
+  showGraph(views::listPlot(m_dayTotal->gridModel(), 1, 3));
 }
 
 void TodayPanel::cmdJikan_Click() {
   markGraphButton(m_cmdJikan);
-  showGraph(views::hourPlot(m_dayList->model(), 1, 3));
+  showGraph(views::hourPlot(m_dayList->gridModel(), 1, 3));
 }
 
 void TodayPanel::redrawSelectedGraph() {

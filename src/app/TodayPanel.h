@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QFrame>
+
 #include <array>
 #include <memory>
 #include <optional>

@@ -1,6 +1,7 @@
 #include "records/RecordFile.h"
 
 #include "platform/core/Cp932.h"
+#include "platform/core/Log.h"
 #include "platform/core/RunState.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
@@ -519,6 +520,9 @@ SharedRead sharedRecords(const QString& fileName) {
 
 ReadResult readRecords(const QString& fileName) {
   SharedRead read = sharedRecords(fileName);
+  if (const qsizetype unread = read.table->unreadableLineCount(); unread > 0) {
+    qCDebug(lcFiles) << unread << "unreadable lines kept in" << fileName;
+  }
   return {*read.table, read.error};
 }
 

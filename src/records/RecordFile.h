@@ -6,6 +6,7 @@
 #include <QAnyStringView>
 #include <QByteArray>
 #include <QString>
+
 #include <memory>
 #include <optional>
 #include <utility>

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <QtNumeric>
+
 #include <cmath>
 #include <limits>
 

@@ -125,7 +125,7 @@ void AggregationScreen::pour(platform::DataGrid& grid, const KakeiTable& table) 
   if (!table.rows) return;
 
   grid.setDataSource(table.rows);
-  platform::GridModel& model = grid.model();
+  platform::GridModel& model = grid.gridModel();
   for (const KakeiColour& colour : table.backColours) model.setCellBackColor(colour.row, colour.col, colour.rgb);
   for (const KakeiColour& colour : table.foreColours) model.setCellForeColor(colour.row, colour.col, colour.rgb);
   if (table.topRow > 0) grid.setTopRow(table.topRow);

@@ -3,6 +3,7 @@
 #include "views/Aggregation.h"
 
 #include <QFrame>
+
 #include <array>
 #include <functional>
 

@@ -8,7 +8,6 @@
 #include "views/RecordList.h"
 #include "views/RecordsOnScreen.h"
 
-
 namespace views {
 
 namespace {
@@ -131,7 +130,7 @@ void AllGraphsScreen::showGraph(AllGraph graph) {
   platform::ChartControl* other = view.lowerChart ? m_mcrMain2 : m_mcrMain3;
   // The data goes in before a chart is shown, so a chart that appears draws only once.
   chart->setValueTitle(QString::fromUtf8(view.valueTitle));
-  chart->setChartData(allGraphChart(graph, m_msgDayList2->model(), m_msgDayTotal2->model(), m_msgDayList3->model()));
+  chart->setChartData(allGraphChart(graph, m_msgDayList2->gridModel(), m_msgDayTotal2->gridModel(), m_msgDayList3->gridModel()));
   chart->setAccessibleName(button(graph)->text());
   other->hide();
   chart->show();

@@ -4,6 +4,7 @@
 #include "records/RecordFile.h"
 
 #include <QStringList>
+
 #include <vector>
 
 namespace views {

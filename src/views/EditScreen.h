@@ -3,6 +3,7 @@
 #include "views/WorkingRecords.h"
 
 #include <QFrame>
+
 #include <functional>
 
 class QLineEdit;

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QStringList>
+
 #include <array>
 #include <memory>
 #include <vector>

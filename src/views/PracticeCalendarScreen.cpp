@@ -39,7 +39,7 @@ void setGridColumns(platform::DataGrid& grid, const QStringList& headers, int fi
 
 void pour(platform::DataGrid& grid, const CalendarGrid& rows) {
   grid.setDataSource(rows.source);
-  for (const CellColour& cell : rows.colours) grid.model().setCellBackColor(cell.row, cell.col, cell.colour);
+  for (const CellColour& cell : rows.colours) grid.gridModel().setCellBackColor(cell.row, cell.col, cell.colour);
   if (rows.topRow > 0) grid.setTopRow(rows.topRow);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QStringList>
+
 #include <memory>
 #include <vector>
 

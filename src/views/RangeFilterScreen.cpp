@@ -1,7 +1,7 @@
 #include "views/RangeFilterScreen.h"
 
-#include "platform/widgets/ChartControl.h"
 #include "platform/core/Clock.h"
+#include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
@@ -362,21 +362,21 @@ void RangeFilterScreen::markGraphButton(platform::ColorButton* selected) {
 
 // The data goes in before a chart is shown, so a chart that appears draws only once.
 void RangeFilterScreen::cmdDay3_Click() {
-  m_mcrBunseki->setChartData(listPlot(m_msgBunseki->model(), 0, 5, Labels::None));
+  m_mcrBunseki->setChartData(listPlot(m_msgBunseki->gridModel(), 0, 5, Labels::None));
   m_mcrBunseki2->hide();
   m_mcrBunseki->show();
   markGraphButton(m_cmdDay3);
 }
 
 void RangeFilterScreen::cmdTotal3_Click() {
-  m_mcrBunseki2->setChartData(listPlot(m_msgBunseki2->model(), 0, 1));
+  m_mcrBunseki2->setChartData(listPlot(m_msgBunseki2->gridModel(), 0, 1));
   m_mcrBunseki->hide();
   m_mcrBunseki2->show();
   markGraphButton(m_cmdTotal3);
 }
 
 void RangeFilterScreen::cmdJikan3_Click() {
-  m_mcrBunseki2->setChartData(hourPlot(m_msgBunseki->model(), 2, 5));
+  m_mcrBunseki2->setChartData(hourPlot(m_msgBunseki->gridModel(), 2, 5));
   m_mcrBunseki->hide();
   m_mcrBunseki2->show();
   markGraphButton(m_cmdJikan3);

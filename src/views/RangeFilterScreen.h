@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFrame>
+
 #include <array>
 #include <functional>
 

@@ -3,6 +3,7 @@
 #include "records/RecordFile.h"
 
 #include <QString>
+
 #include <array>
 #include <memory>
 

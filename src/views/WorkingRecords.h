@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+
 #include <memory>
 
 namespace views {

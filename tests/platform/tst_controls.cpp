@@ -8,10 +8,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QImage>
-#include <QPointer>
-#include <QStyleFactory>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QtTest>
 
 #include <memory>

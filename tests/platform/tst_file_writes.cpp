@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <map>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
+#include "platform/core/Twips.h"
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/DataGrid.h"
-#include "platform/core/Twips.h"
 #include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 
@@ -227,9 +227,9 @@ class TestGridChart : public testing::FreshRunTest {
     showGrid(grid);
     std::vector<QStringList> rows(100000);
     for (int i = 0; i < int(rows.size()); ++i) rows[size_t(i)] = QStringList(6, QString::number(i));
-    QSignalSpy resets(&grid.model(), &QAbstractItemModel::modelReset);
-    QSignalSpy inserted(&grid.model(), &QAbstractItemModel::rowsInserted);
-    QSignalSpy changed(&grid.model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy resets(&grid.gridModel(), &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(&grid.gridModel(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(&grid.gridModel(), &QAbstractItemModel::dataChanged);
 
     grid.setDataRows(std::move(rows));
 
@@ -278,7 +278,7 @@ class TestGridChart : public testing::FreshRunTest {
     grid.setHeader({"No", "Name", "Score"});
     showGrid(grid);
     auto source = std::make_shared<ScoreSource>(QStringList(100000, "7"));
-    QSignalSpy resets(&grid.model(), &QAbstractItemModel::modelReset);
+    QSignalSpy resets(&grid.gridModel(), &QAbstractItemModel::modelReset);
 
     grid.setDataSource(source);
     QCoreApplication::processEvents();
@@ -287,16 +287,16 @@ class TestGridChart : public testing::FreshRunTest {
     QVERIFY2(source->reads < 1000, qPrintable(QString::number(source->reads)));
     QCOMPARE(grid.rows(), 100001);
     QCOMPARE(grid.textMatrix(100000, 1), QStringLiteral("n100000"));
-    QCOMPARE(grid.model().data(grid.model().index(99999, 0), Qt::DisplayRole).toString(), QStringLiteral("100000"));
+    QCOMPARE(grid.gridModel().data(grid.gridModel().index(99999, 0), Qt::DisplayRole).toString(), QStringLiteral("100000"));
     QCOMPARE(grid.textMatrix(0, 1), QStringLiteral("Name"));
     QCOMPARE(grid.textMatrix(100001, 1), QString());
     QCOMPARE(grid.textMatrix(1, 3), QString());
-    QVERIFY(!grid.model().data(grid.model().index(100000, 0), Qt::DisplayRole).isValid());
+    QVERIFY(!grid.gridModel().data(grid.gridModel().index(100000, 0), Qt::DisplayRole).isValid());
 
     const int before = source->reads;
     grid.setTextMatrix(0, 1, "Who");  // the header alone does not copy the rows
     QCOMPARE(source->reads, before);
-    QCOMPARE(grid.model().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Who"));
+    QCOMPARE(grid.gridModel().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Who"));
   }
 
   void sourceRows_editedAfterSort_keepTheOthersAndTheirOrder() {
@@ -414,7 +414,7 @@ class TestGridChart : public testing::FreshRunTest {
     grid.setRow(2);
     grid.setCol(1);
     grid.setCellBackColor(QColor(255, 255, 192));
-    grid.model().setCellForeColor(0, 1, kRed);
+    grid.gridModel().setCellForeColor(0, 1, kRed);
     const QAbstractItemModel* shown = grid.QTableView::model();
     QCOMPARE(shown->data(shown->index(1, 1), Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 255, 192));
     QVERIFY(!shown->data(shown->index(0, 1), Qt::BackgroundRole).isValid());
@@ -428,15 +428,15 @@ class TestGridChart : public testing::FreshRunTest {
     grid.setTextMatrix(1, 1, "kept");
     for (auto [row, col] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 2}, {100000, 100000}}) {
       grid.setTextMatrix(row, col, "x");
-      grid.model().setCellBackColor(row, col, kRed);
+      grid.gridModel().setCellBackColor(row, col, kRed);
       QCOMPARE(grid.textMatrix(row, col), QString());
-      QVERIFY(!grid.model().cellBackColor(row, col));
+      QVERIFY(!grid.gridModel().cellBackColor(row, col));
     }
     grid.setRow(7);
     grid.setCol(-2);
     grid.setColWidth(5, 1500);
     grid.setTopRow(9);
-    grid.model().sort(4, SortOrder::TextAscending);
+    grid.gridModel().sort(4, SortOrder::TextAscending);
     QCOMPARE(grid.text(), QStringLiteral("No"));  // still the cell (0, 0)
     QCOMPARE(grid.textMatrix(1, 1), QStringLiteral("kept"));
 
@@ -463,7 +463,7 @@ class TestGridChart : public testing::FreshRunTest {
     grid.setRow(0);
     grid.setCol(1);
     grid.setText("Who");
-    const QAbstractItemModel& m = grid.model();
+    const QAbstractItemModel& m = grid.gridModel();
 
     QCOMPARE(m.rowCount(), 2);
     QCOMPARE(m.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Who"));

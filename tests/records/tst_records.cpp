@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <QTest>
+
 #include <limits>
 #include <random>
 

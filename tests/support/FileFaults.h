@@ -3,17 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
-#include <functional>
 
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <linux/capability.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/syscall.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QObject>
+
 #include <memory>
 
 namespace testing {

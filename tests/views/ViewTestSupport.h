@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/core/GridModel.h"
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
-#include "platform/core/GridModel.h"
 
 #include <QDate>
 #include <QTest>
+
 #include <vector>
 
 namespace testing {

@@ -100,7 +100,7 @@ class AggregationScreenTest : public testing::FreshRunTest {
     save({play("2024/01/31", "09:00:00", 0, 10), play("2024/02/01", "09:00:00", 1, 20)});
     open();
     QTest::mouseClick(option(1), Qt::LeftButton);
-    const platform::GridModel& model = months()->model();
+    const platform::GridModel& model = months()->gridModel();
     const platform::Rgb red{255, 0, 0};
     const platform::Rgb white{255, 255, 255};
     QCOMPARE(months()->textMatrix(3, 1), QStringLiteral("合計"));
@@ -112,8 +112,8 @@ class AggregationScreenTest : public testing::FreshRunTest {
       QCOMPARE(model.cellBackColor(row, 2), white);
       QCOMPARE(model.cellBackColor(row, 3), std::nullopt);
     }
-    QCOMPARE(days()->model().cellBackColor(2, 2), white);
-    QCOMPARE(days()->model().cellForeColor(2, 2), std::nullopt);
+    QCOMPARE(days()->gridModel().cellBackColor(2, 2), white);
+    QCOMPARE(days()->gridModel().cellForeColor(2, 2), std::nullopt);
   }
 
   void tenYears_openOnTheNewestDayAndTheTotalRow() {

@@ -20,7 +20,7 @@ QString rowText(const platform::DataGrid* grid, int row) {
 }
 
 QColor backColour(const platform::DataGrid* grid, int row, int col) {
-  const std::optional<platform::Rgb> rgb = grid->model().cellBackColor(row, col);
+  const std::optional<platform::Rgb> rgb = grid->gridModel().cellBackColor(row, col);
   return rgb ? platform::toQColor(*rgb) : QColor();
 }
 

@@ -1,6 +1,6 @@
 #include "ViewTestSupport.h"
-#include "platform/widgets/ChartControl.h"
 #include "platform/core/Clock.h"
+#include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
 #include "support/FreshRunTest.h"
@@ -267,10 +267,10 @@ class RangeFilterScreenTest : public testing::FreshRunTest {
     for (int i = 0; i < 16; ++i) plays.push_back(play(day(kToday), QStringLiteral("09:%1:00").arg(i, 2, 10, QLatin1Char('0')), 5, 8));
     testing::savePlays(plays);
     open();
-    QCOMPARE(views::listPlot(list()->model(), 4, 5).labels.front(), QStringLiteral("小銭"));
+    QCOMPARE(views::listPlot(list()->gridModel(), 4, 5).labels.front(), QStringLiteral("小銭"));
     testing::savePlays({play(day(kToday), "10:00:00", 5, 8)});
     open();
-    QCOMPARE(views::listPlot(list()->model(), 4, 5).labels.front(), QStringLiteral("小"));
+    QCOMPARE(views::listPlot(list()->gridModel(), 4, 5).labels.front(), QStringLiteral("小"));
   }
 
   void reopening_lightsOneButtonPerGroup() {

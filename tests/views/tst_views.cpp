@@ -5,6 +5,7 @@
 #include "views/Graphs.h"
 
 #include <QTest>
+
 #include <limits>
 
 using records::PlayRecord;

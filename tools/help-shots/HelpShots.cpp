@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
+
 #include <cstdio>
 
 namespace {

@@ -41,7 +41,7 @@ GameProfile AdjacentGame::profile() {
   p.windowName = QStringLiteral("frmG1");
   p.caption = QStringLiteral("隣接加減ドリル　ネオ");
   p.itemName = QStringLiteral("隣接加減ネオ");
-  p.rules = {PlayEngine::SpeedBy::Answers, true, true};
+  p.rules = {.speedBy = PlayEngine::SpeedBy::Answers};
   p.playIntervalMs = 50;
   p.choices.extras = {operationTexts()};
   p.speedCaption = QStringLiteral("解答数／秒");

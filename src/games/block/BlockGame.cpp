@@ -1,9 +1,9 @@
 #include "games/block/BlockGame.h"
 
 #include "games/framework/AnswerBox.h"
+#include "platform/core/Twips.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/Shape.h"
-#include "platform/core/Twips.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -34,7 +34,7 @@ GameProfile BlockGame::profile() {
   p.windowName = QStringLiteral("frmG2");
   p.caption = QStringLiteral("ブロック計算ドリル");
   p.itemName = QStringLiteral("ブロック計算");
-  p.rules = {PlayEngine::SpeedBy::Keystrokes, true, true};
+  p.rules = {.speedBy = PlayEngine::SpeedBy::Keystrokes};
   p.choices.extras = {columnChoices()};
   p.playIntervalMs = 50;
   p.hintCaption = QStringLiteral("数値ナビ");

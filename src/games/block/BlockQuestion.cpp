@@ -1,9 +1,9 @@
 #include "games/block/BlockQuestion.h"
 
 #include "games/framework/GameText.h"
-#include "platform/core/TourText.h"
 #include "platform/core/Random.h"
 #include "platform/core/SeqFormat.h"
+#include "platform/core/TourText.h"
 
 namespace games::block {
 

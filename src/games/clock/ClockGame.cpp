@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
 #include <algorithm>
 
 namespace games::clock {
@@ -25,7 +26,7 @@ GameProfile ClockGame::profile() {
   p.windowName = QStringLiteral("frmG7");
   p.caption = QStringLiteral("時間計算ドリル");
   p.itemName = QStringLiteral("時間計算");
-  p.rules = {PlayEngine::SpeedBy::Keystrokes, true, true};
+  p.rules = {.speedBy = PlayEngine::SpeedBy::Keystrokes};
   p.playIntervalMs = 50;
   p.choices.extras = {rangeChoices()};
   p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan, SettingField::ExtraNumber, SettingField::Mode,

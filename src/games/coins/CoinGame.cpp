@@ -1,7 +1,7 @@
 #include "games/coins/CoinGame.h"
 
-#include "games/framework/AnswerBox.h"
 #include "games/coins/CoinPictures.h"
+#include "games/framework/AnswerBox.h"
 #include "games/framework/PlaySaving.h"
 #include "platform/core/Twips.h"
 #include "platform/widgets/Shape.h"
@@ -49,7 +49,7 @@ GameProfile CoinGame::profile() {
   p.windowName = QStringLiteral("frmG6");
   p.caption = QStringLiteral("小銭計算ドリル");
   p.itemName = QStringLiteral("小銭計算");
-  p.rules = {PlayEngine::SpeedBy::Keystrokes, true, true};
+  p.rules = {.speedBy = PlayEngine::SpeedBy::Keystrokes};
   p.playIntervalMs = 50;
   p.choices.extras = {coinCountItems(), {QStringLiteral("0"), QStringLiteral("1")},
                       {QStringLiteral("0"), QStringLiteral("1")}};

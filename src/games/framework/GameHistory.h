@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QStringList>
+
 #include <optional>
 #include <vector>
 

@@ -7,6 +7,7 @@
 
 #include <QSize>
 #include <QStringList>
+
 #include <vector>
 
 namespace games {

@@ -269,7 +269,7 @@ void GameWindow::buildHistoryPanel() {
   m_msgRireki = new platform::DataGrid(m_fraRireki);
   m_msgRireki->setObjectName(QStringLiteral("msgRireki"));
   m_msgRireki->setAccessibleName(kHistoryName);
-  m_msgRireki->model().setRowsSpoken(true);
+  m_msgRireki->gridModel().setRowsSpoken(true);
   RIREKI_SHITA();
 
   const int x = kGraphX;
@@ -793,7 +793,7 @@ void GameWindow::drawGraph(int index) {
   shown->show();
   hidden->hide();
   shown->setValueTitle(valueTitle(g.fields.front()));
-  shown->setChartData(historyChart(m_msgRireki->model(), columns));
+  shown->setChartData(historyChart(m_msgRireki->gridModel(), columns));
   m_graphButtons[size_t(index)]->setBackColor(platform::kSelectedGraph);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QTimer>
 #include <QWidget>
+
 #include <array>
 #include <functional>
 #include <list>

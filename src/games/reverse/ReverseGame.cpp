@@ -47,10 +47,8 @@ GameProfile ReverseGame::profile() {
   p.windowName = QStringLiteral("frmG5");
   p.caption = QStringLiteral("逆計算ドリル");
   p.itemName = QStringLiteral("逆計算");
-  p.rules.speedBy = PlayEngine::SpeedBy::Keystrokes;
   // A play of answers ends after the feedback of its last answer.
-  p.rules.endsOnAnswerCount = false;
-  p.rules.showsRemainingSeconds = false;
+  p.rules = {.speedBy = PlayEngine::SpeedBy::Keystrokes, .endsOnAnswerCount = false, .showsRemainingSeconds = false};
   p.playIntervalMs = 50;
   p.settingsLayout = {SettingField::Kaisu, SettingField::Jikan, SettingField::Mode, SettingField::AutoSave};
   p.defaults.kaisu = 20;

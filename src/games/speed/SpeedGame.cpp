@@ -41,10 +41,8 @@ GameProfile SpeedGame::profile() {
   p.windowName = QStringLiteral("frmG4");
   p.caption = QStringLiteral("スピード計算ドリル");
   p.itemName = QStringLiteral("スピード計算");
-  p.rules.speedBy = PlayEngine::SpeedBy::Keystrokes;
-  p.rules.showsRemainingSeconds = false;
   // The first question runs before the play clock starts.
-  p.rules.gameBeginsPlay = true;
+  p.rules = {.speedBy = PlayEngine::SpeedBy::Keystrokes, .showsRemainingSeconds = false, .gameBeginsPlay = true};
   p.playIntervalMs = 100;
   p.choices.kaisuTo = 30;
   p.choices.extras = {operationSigns(), countItems(), displayItems(), digitItems()};

@@ -75,7 +75,7 @@ GameProfile TableGame::profile() {
   p.itemName = QStringLiteral("表計算");
   // The table ends the play when it is complete, in either mode; the clock of a seconds
   // play shows only its bar.
-  p.rules = {PlayEngine::SpeedBy::Keystrokes, false, false};
+  p.rules = {.speedBy = PlayEngine::SpeedBy::Keystrokes, .endsOnAnswerCount = false, .showsRemainingSeconds = false};
   p.playIntervalMs = 100;
   p.choices.kaisuFrom = 1;
   p.choices.kaisuTo = kSize;

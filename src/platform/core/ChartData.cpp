@@ -3,6 +3,7 @@
 #include "platform/core/SeqFormat.h"
 
 #include <QLocale>
+
 #include <cmath>
 #include <limits>
 

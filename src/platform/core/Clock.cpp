@@ -1,6 +1,7 @@
 #include "platform/core/Clock.h"
 
 #include <QElapsedTimer>
+
 #include <optional>
 
 namespace platform {

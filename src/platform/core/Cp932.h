@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+
 #include <optional>
 
 // Conversion between the program's strings and code page 932, the code page of every

@@ -2,6 +2,7 @@
 
 #include <QLockFile>
 #include <QString>
+
 #include <memory>
 
 namespace platform {

@@ -5,8 +5,9 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QStringList>
-#include <optional>
+
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace platform {

@@ -1,6 +1,7 @@
 #include "platform/core/SeqFormat.h"
 
 #include "platform/core/Cp932.h"
+#include "platform/core/Log.h"
 #include "platform/core/TextFile.h"
 
 #include <charconv>
@@ -218,6 +219,7 @@ std::optional<QStringList> decodeFields(QByteArrayView line) {
 }
 
 QString unreadableContent(const QString& name) {
+  qCWarning(lcFiles) << "unreadable content in" << name;
   return QStringLiteral("ファイル「%1」の内容を読み取れませんでした。").arg(name);
 }
 

@@ -2,8 +2,9 @@
 
 #include <QByteArrayView>
 #include <QString>
-#include <QVarLengthArray>
 #include <QStringList>
+#include <QVarLengthArray>
+
 #include <optional>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "platform/core/TextFile.h"
 
 #include "platform/core/Cp932.h"
+#include "platform/core/Log.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -50,9 +52,11 @@ QString reasonOf(int error) {
 }
 
 QString cannotRead(const QString& name, int error = 0) {
+  qCWarning(lcFiles) << "cannot read" << name << (error ? std::strerror(error) : "");
   return QStringLiteral("ファイル「%1」を読み込めませんでした。").arg(name) + reasonOf(error);
 }
 QString cannotWrite(const QString& name, int error = 0) {
+  qCWarning(lcFiles) << "cannot write" << name << (error ? std::strerror(error) : "");
   return QStringLiteral("ファイル「%1」に書き込めませんでした。").arg(name) + reasonOf(error);
 }
 

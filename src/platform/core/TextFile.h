@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
 #include <optional>
 
 // Whole-file input and output in the working directory. Names are matched without regard

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+
 #include <initializer_list>
 
 namespace platform {

@@ -3,12 +3,11 @@
 #include "platform/core/SeqFormat.h"
 
 #include <QFontMetrics>
-#include <QLocale>
-#include <limits>
 #include <QGraphicsLayout>
+#include <QLabel>
+#include <QLocale>
 #include <QMetaObject>
 #include <QSet>
-#include <QLabel>
 #include <QStackedLayout>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
@@ -21,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace platform {
 

@@ -3,6 +3,7 @@
 #include "platform/core/ChartData.h"
 
 #include <QWidget>
+
 #include <optional>
 #include <vector>
 

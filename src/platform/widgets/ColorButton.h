@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPushButton>
+
 #include <initializer_list>
 #include <span>
 

@@ -3,9 +3,9 @@
 #include "platform/core/Twips.h"
 #include "platform/widgets/GridCellDelegate.h"
 
-#include <QFontMetrics>
 #include <QBrush>
 #include <QColor>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QIdentityProxyModel>

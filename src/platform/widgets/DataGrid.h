@@ -3,6 +3,7 @@
 #include "platform/core/GridModel.h"
 
 #include <QTableView>
+
 #include <initializer_list>
 #include <optional>
 
@@ -27,8 +28,9 @@ class DataGrid : public QTableView {
  public:
   explicit DataGrid(QWidget* parent = nullptr);
 
-  GridModel& model() { return m_model; }
-  const GridModel& model() const { return m_model; }
+  // Named apart from QAbstractItemView::model(), which the same name would hide.
+  GridModel& gridModel() { return m_model; }
+  const GridModel& gridModel() const { return m_model; }
 
   int rows() const { return m_model.rows(); }
   void setRows(int count) { m_model.setRows(count); }

@@ -1,7 +1,7 @@
 #include "platform/widgets/HelpViewer.h"
 
-#include "platform/widgets/MessageBox.h"
 #include "platform/core/TextFile.h"
+#include "platform/widgets/MessageBox.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,17 +1,17 @@
 #include "games/block/BlockGame.h"
-#include "platform/widgets/ChartControl.h"
 #include "platform/core/Clock.h"
+#include "platform/core/Random.h"
+#include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/HelpTour.h"
 #include "platform/widgets/MessageBox.h"
-#include "platform/core/Random.h"
 #include "records/RecordFile.h"
 #include "support/GameTestSupport.h"
 
-#include <QComboBox>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>

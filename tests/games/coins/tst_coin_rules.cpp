@@ -2,6 +2,7 @@
 #include "platform/core/Random.h"
 
 #include <QTest>
+
 #include <algorithm>
 #include <set>
 

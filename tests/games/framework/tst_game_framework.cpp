@@ -3,8 +3,8 @@
 #include "games/framework/GameText.h"
 #include "games/framework/PlayEngine.h"
 #include "games/framework/PlaySaving.h"
-#include "records/RecordFile.h"
 #include "platform/core/Clock.h"
+#include "records/RecordFile.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -83,9 +83,7 @@ class GameFrameworkTest : public QObject {
   }
 
   void heldCountdown_waitsForTheGame_andItsClockStartsOnlyThen() {
-    PlayEngine::Rules rules;
-    rules.gameBeginsPlay = true;
-    PlayEngine engine(rules);
+    PlayEngine engine({.gameBeginsPlay = true});
     QSignalSpy ended(&engine, &PlayEngine::countdownEnded);
     QSignalSpy began(&engine, &PlayEngine::playBegan);
     engine.cmdStart_Click();

@@ -3,8 +3,8 @@
 #include "platform/widgets/ButtonKeys.h"
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
-#include "platform/widgets/HelpTour.h"
 #include "platform/widgets/DataGrid.h"
+#include "platform/widgets/HelpTour.h"
 #include "platform/widgets/MessageBox.h"
 #include "records/RecordFile.h"
 #include "support/WidgetTestSupport.h"
@@ -224,7 +224,7 @@ class GameWindowTest : public QObject {
     QCOMPARE(game.engine().phase(), PlayEngine::Phase::Ended);
     QCOMPARE(game.engine().intOk(), 1);
     QVERIFY2(game.focusWidget()->accessibleName().contains(heard), qPrintable(game.focusWidget()->accessibleName()));
-    QVERIFY(grid(game)->model().data(grid(game)->model().index(newestRow - 1, 0), Qt::AccessibleTextRole).toString().startsWith("回 "));
+    QVERIFY(grid(game)->gridModel().data(grid(game)->gridModel().index(newestRow - 1, 0), Qt::AccessibleTextRole).toString().startsWith("回 "));
   }
 
   // Settings, start, the answers, the history and its filters and graphs, then save, clear

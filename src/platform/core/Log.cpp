@@ -1,0 +1,3 @@
+#include "platform/core/Log.h"
+
+Q_LOGGING_CATEGORY(lcFiles, "atama.files", QtWarningMsg)
