@@ -8,9 +8,7 @@
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
 #include "platform/widgets/ButtonKeys.h"
-#include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
-#include "platform/widgets/DataGrid.h"
 #include "platform/widgets/HelpTour.h"
 #include "platform/widgets/MessageBox.h"
 #include "platform/widgets/Shape.h"
@@ -34,9 +32,6 @@ constexpr int kMargin = 10;
 constexpr int kSideWidth = 460;
 // Fits a 1366 x 768 screen with a panel and a title bar.
 constexpr int kWindowHeight = 676;
-constexpr int kHistoryBottom = kWindowHeight - kMargin;
-constexpr int kHistoryGridWidth = 600;
-constexpr int kGraphX = kMargin + kHistoryGridWidth + 10;
 
 std::function<void()>& returnToMain() {
   static std::function<void()> show;
@@ -68,17 +63,6 @@ QLabel* figureLabel(QWidget* parent, const QString& name, const QString& caption
   return label;
 }
 
-// The unit a history graph's values are in.
-QString valueTitle(HistoryField field) {
-  switch (field) {
-    case HistoryField::Speed: return QStringLiteral("／秒");
-    case HistoryField::Accuracy: return QStringLiteral("%");
-    case HistoryField::Seconds: return QStringLiteral("秒");
-    case HistoryField::Keystrokes: return QStringLiteral("字");
-    default: return QStringLiteral("回");
-  }
-}
-
 QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
   auto* label = new QLabel(text, parent);
   label->setGeometry(x, y, width, 30);
@@ -86,17 +70,7 @@ QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
   return label;
 }
 
-// A caption that names the control beside it, for screen readers too.
-QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width, QWidget* buddy) {
-  QLabel* label = caption(parent, text, x, y, width);
-  label->setBuddy(buddy);
-  return label;
-}
-
-int textWidth(const QWidget* widget, const QString& text) { return widget->fontMetrics().horizontalAdvance(text) + 6; }
-
 const QString kUnsavedPlay = QStringLiteral("保存していないプレイがあります。保存せずに続けますか？");
-const QString kHistoryName = QStringLiteral("履歴");
 }  // namespace
 
 void describe(QWidget* control, const QString& text) {
@@ -115,7 +89,6 @@ GameWindow::GameWindow(GameProfile profile, QWidget* parent)
   // The play area sets the layout: settings and clock beside it, figures and history below.
   m_sideX = kMargin + m_profile.playAreaSize.width() + kMargin;
   m_figuresY = kMargin + m_profile.playAreaSize.height() + 12;
-  m_historyTop = m_figuresY + 44;
   setFixedSize(m_sideX + kSideWidth + kMargin, kWindowHeight);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -130,7 +103,10 @@ GameWindow::GameWindow(GameProfile profile, QWidget* parent)
 
   buildSettingsFrame();
   buildPlayPanel();
-  buildHistoryPanel();
+  // The history lies below the figures, beside the window's edges.
+  const int historyTop = m_figuresY + 44;
+  const QRect historyArea(kMargin, historyTop, width() - 2 * kMargin, kWindowHeight - kMargin - historyTop);
+  m_history = new HistoryPanel(m_profile, historyArea, kMargin, this);
   connectEngine();
 
   m_tmrStart.setInterval(1000);
@@ -263,82 +239,12 @@ void GameWindow::buildPlayPanel() {
   m_lblHozon->setGeometry(862, y, 128, 30);
 }
 
-void GameWindow::buildHistoryPanel() {
-  m_fraRireki = new QFrame(this);
-  m_fraRireki->setObjectName(QStringLiteral("fraRireki"));
-  m_msgRireki = new platform::DataGrid(m_fraRireki);
-  m_msgRireki->setObjectName(QStringLiteral("msgRireki"));
-  m_msgRireki->setAccessibleName(kHistoryName);
-  m_msgRireki->gridModel().setRowsSpoken(true);
-  RIREKI_SHITA();
-
-  const int x = kGraphX;
-  const int top = m_historyTop;
-  const int graphWidth = width() - kMargin - x;
-  // The filter row: the operation (for games that have one) first, then seconds and answers.
-  // Each filter after its caption, as wide as the caption's text needs.
-  int fx = x;
-  auto filter = [this, &fx, top](const QString& name, const QString& label, int width, const QString& tip) {
-    auto* box = new QComboBox(this);
-    box->setObjectName(name);
-    box->setAccessibleName(label);
-    describe(box, tip);
-    const int labelWidth = textWidth(this, label);
-    caption(this, label, fx, top, labelWidth, box);
-    box->setGeometry(fx + labelWidth + 2, top, width, 30);
-    fx += labelWidth + 2 + width + 6;
-    return box;
-  };
-  if (!m_profile.operationFilterName.isEmpty()) {
-    m_operationFilter = filter(m_profile.operationFilterName, m_profile.operationFilterCaption, 46,
-                               m_profile.operationFilterTip);
-    m_operationFilter->addItems(m_profile.operations);
-    m_operationFilter->setCurrentIndex(-1);
-    connect(m_operationFilter, &QComboBox::activated, this, &GameWindow::operationFilter_Click);
-  }
-  m_cboJikan2 = filter(QStringLiteral("cboJikan2"), QStringLiteral("秒数"), 58,
-                       QStringLiteral("この秒数で遊んだプレイだけを表示します"));
-  m_cboKaisu2 = filter(QStringLiteral("cboKaisu2"), QStringLiteral("答数"), 58,
-                       QStringLiteral("この数だけ答えたプレイだけを表示します"));
-  connect(m_cboJikan2, &QComboBox::activated, this, &GameWindow::cboJikan2_Click);
-  connect(m_cboKaisu2, &QComboBox::activated, this, &GameWindow::cboKaisu2_Click);
-  m_cmdAllDsp = new platform::ColorButton(QStringLiteral("全部表示"), this);
-  m_cmdAllDsp->setObjectName(QStringLiteral("cmdAllDsp"));
-  m_cmdAllDsp->setGeometry(fx, top, x + graphWidth - fx, 30);
-  describe(m_cmdAllDsp, QStringLiteral("絞り込みをやめて、履歴をすべて表示します"));
-  connect(m_cmdAllDsp, &QPushButton::clicked, this, &GameWindow::cmdAllDsp_Click);
-
-  const int count = int(m_profile.graphButtons.size());
-  const int buttonWidth = count > 0 ? (graphWidth - 4 * (count - 1)) / count : 0;
-  for (int i = 0; i < count; ++i) {
-    const GraphButton& g = m_profile.graphButtons[size_t(i)];
-    auto* b = new platform::ColorButton(g.caption, this);
-    b->setObjectName(g.name);
-    b->setGeometry(x + i * (buttonWidth + 4), top + 36, buttonWidth, 30);
-    if (!g.fields.empty()) describe(b, QStringLiteral("「%1」をグラフにします").arg(g.caption));
-    connect(b, &QPushButton::clicked, this, [this, i] { graphButton_Click(i); });
-    m_graphButtons.push_back(b);
-  }
-  m_mcrRireki = new platform::ChartControl(platform::ChartControl::Kind::Line, this);
-  m_mcrRireki->setObjectName(QStringLiteral("mcrRireki"));
-  m_mcrRireki2 = new platform::ChartControl(platform::ChartControl::Kind::Line, this);
-  m_mcrRireki2->setObjectName(QStringLiteral("mcrRireki2"));
-  m_mcrRireki2->setColumnCount(2);
-  m_mcrRireki2->setSeriesNames({QStringLiteral("正解"), QStringLiteral("不正解")});
-  m_mcrRireki->setAccessibleName(QStringLiteral("履歴のグラフ"));
-  m_mcrRireki2->setAccessibleName(QStringLiteral("履歴のグラフ（正解と不正解）"));
-  for (platform::ChartControl* chart : {m_mcrRireki, m_mcrRireki2}) {
-    chart->setGeometry(x, top + 72, graphWidth, kHistoryBottom - (top + 72));
-  }
-  m_mcrRireki2->hide();
-}
-
 void GameWindow::connectEngine() {
   connect(&m_engine, &PlayEngine::figuresReset, this, [this] {
     clearAnswers();
     m_playSaved = false;
     m_lblHozon->clear();
-    m_msgRireki->setAccessibleName(kHistoryName);
+    m_history->setSpokenResult({});
     m_shpJikanK->resize(m_intHaba, m_shpJikanK->height());
     setFigure(m_lblRitu, {});
     setFigure(m_lblByou, {});
@@ -380,10 +286,9 @@ void GameWindow::connectEngine() {
       cmdHozon_Click();
     }
     // Not the start button: the Enter a player presses out of habit after the last answer
-    // must not throw the result away with a new play. A screen reader hears the result as
-    // the history takes the focus (or, holding it already, changes its name).
-    m_msgRireki->setAccessibleName(kHistoryName + QStringLiteral("　今回の結果：") + resultLine());
-    focusNewestHistoryRow();
+    // must not throw the result away with a new play.
+    m_history->setSpokenResult(resultLine());
+    m_history->focusNewestHistoryRow();
   });
 }
 
@@ -419,7 +324,7 @@ void GameWindow::showFigures() {
 
 void GameWindow::Form_Load() {
   m_loading = true;
-  cmdAllDsp_Click();
+  m_history->cmdAllDsp_Click();
 
   const SettingsRead read =
       readSettings(m_profile.settingsFile(), m_profile.settingsLayout, m_profile.defaults, m_profile.choices);
@@ -497,25 +402,18 @@ void GameWindow::arrangeTabOrder() {
   for (QWidget* w : focusable(m_settingsExtra)) chain.push_back(w);
   chain.push_back(m_cmdStart);
   for (QWidget* w : focusable(m_playArea)) chain.push_back(w);
-  chain.push_back(m_msgRireki);
-  if (m_operationFilter) chain.push_back(m_operationFilter);
-  chain.insert(chain.end(), {m_cboJikan2, m_cboKaisu2, m_cmdAllDsp});
-  chain.insert(chain.end(), m_graphButtons.begin(), m_graphButtons.end());
+  const std::vector<QWidget*> history = m_history->tabChain();
+  chain.insert(chain.end(), history.begin(), history.end());
   chain.insert(chain.end(), {m_cmdHozon, m_cmdClear, m_cmdEnd});
   for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void GameWindow::fillLists() {
-  for (QComboBox* box : {m_cboJikan, m_cboJikan2}) {
-    box->clear();
-    box->addItems(m_profile.choices.jikanItems());
-  }
-  for (QComboBox* box : {m_cboKaisu, m_cboKaisu2}) {
-    box->clear();
-    box->addItems(m_profile.choices.kaisuItems());
-  }
-  m_cboJikan2->setCurrentIndex(-1);
-  m_cboKaisu2->setCurrentIndex(-1);
+  m_cboJikan->clear();
+  m_cboJikan->addItems(m_profile.choices.jikanItems());
+  m_cboKaisu->clear();
+  m_cboKaisu->addItems(m_profile.choices.kaisuItems());
+  m_history->fillLists();
 }
 
 void GameWindow::SAVE_SETTEI() {
@@ -567,7 +465,7 @@ void GameWindow::chkHint_Click() {
 void GameWindow::cmdStart_Click() {
   if (!m_cmdStart->isEnabled() || m_asking) return;
   if (!unsavedPlayMayGo()) return;
-  if (m_profile.historyRisesForGraphs) RIREKI_SHITA();
+  m_history->lowerForPlay();
   m_engine.cmdStart_Click();
   m_cmdStart->setEnabled(false);
 }
@@ -613,22 +511,14 @@ void GameWindow::cmdHozon_Click() {
   const QString settingText = bySeconds ? m_cboJikan->currentText() : m_cboKaisu->currentText();
   const SaveResult saved = savePlay(m_profile, play, detailText(settingText, play));
   // The grid mirrors the history file: a line the file did not take is not shown.
-  if (saved.historyKept) {
-    const QStringList fields = historyFields(m_profile.history, play);
-    m_historyRecords.push_back(fields);
-    const int row = m_msgRireki->rows();
-    m_msgRireki->setRows(row + 1);
-    m_msgRireki->setTextMatrix(row, 0, QString::number(row));
-    for (int c = 0; c < fields.size(); ++c) m_msgRireki->setTextMatrix(row, c + 1, fields[c]);
-    scrollHistory();
-  }
+  if (saved.historyKept) m_history->addPlay(historyFields(m_profile.history, play));
   m_playSaved = m_playSaved || saved.historyKept || saved.recordKept;
   showSaved(saved.error.isEmpty(), play.savedAt);
   if (!saved.error.isEmpty()) {
     platform::showMessage(this, saved.error, QStringLiteral("保存エラー"), platform::MsgIcon::Exclamation);
   }
-  REDRAW_GRAPH();
-  if (m_profile.historyRisesForGraphs) RIREKI_SHITA();
+  m_history->REDRAW_GRAPH();
+  m_history->lowerForPlay();
 }
 
 bool GameWindow::hasUnsavedPlay() const {
@@ -653,12 +543,6 @@ void GameWindow::showNothingToSave() {
   m_lblHozon->setToolTip({});
 }
 
-void GameWindow::focusNewestHistoryRow() {
-  const int newest = m_msgRireki->rows() - 1;
-  if (newest >= 1) m_msgRireki->setRow(newest);
-  m_msgRireki->setFocus();
-}
-
 void GameWindow::showSaved(bool ok, const QDateTime& at) {
   m_lblHozon->setText(ok ? QStringLiteral("保存しました") : QStringLiteral("保存できませんでした"));
   m_lblHozon->setStyleSheet(ok ? QStringLiteral("QLabel { color: #106020; }") : QStringLiteral("QLabel { color: #c00000; }"));
@@ -675,160 +559,16 @@ void GameWindow::cmdClear_Click() {
     platform::showMessage(this, error, QStringLiteral("クリア"), platform::MsgIcon::Exclamation);
     return;
   }
-  m_historyRecords.clear();
-  m_msgRireki->setRows(1);
+  m_history->clear();
   platform::showMessage(this, QStringLiteral("履歴データをクリアしました"), QStringLiteral("クリア終了"),
                         platform::MsgIcon::Information);
-}
-
-// "回" is 600 twips wide, but a long history numbers its rows with up to six digits.
-int GameWindow::numberColumnTwips() const {
-  const int needed = (m_msgRireki->fontMetrics().horizontalAdvance(QStringLiteral("999999")) + 12) * 15;
-  return qMax(600, needed);
 }
 
 QString GameWindow::detailText(const QString& settingText, const PlayOutcome&) const {
   return modeDetail(settings().mode, settingText);
 }
 
-void GameWindow::DISP_RIREKI_HEAD() {
-  m_msgRireki->setRows(1);
-  QStringList headers{QStringLiteral("回")};
-  for (const HistoryColumn& column : m_profile.history) headers.append(column.header);
-  m_msgRireki->setHeader(headers);
-  m_msgRireki->setColWidth(0, numberColumnTwips());
-  m_msgRireki->setFixedAlignment(0, platform::Align::Center);
-  m_msgRireki->setColAlignment(0, platform::Align::Right);
-  for (size_t i = 0; i < m_profile.history.size(); ++i) {
-    const int col = int(i) + 1;
-    const HistoryField field = m_profile.history[i].field;
-    const bool centred = field == HistoryField::Date || field == HistoryField::Time || field == HistoryField::Operation;
-    m_msgRireki->setColWidth(col, m_profile.history[i].widthTwips);
-    m_msgRireki->setFixedAlignment(col, platform::Align::Center);
-    m_msgRireki->setColAlignment(col, centred ? platform::Align::Center : platform::Align::Right);
-  }
-}
-
-void GameWindow::showHistory(const HistoryFilter& filter, bool all) {
-  m_msgRireki->hide();
-  DISP_RIREKI_HEAD();
-  m_msgRireki->setDataRows(numberedRows(all ? m_historyRecords : filterHistory(m_historyRecords, m_profile.history, filter)));
-  scrollHistory();
-  m_msgRireki->show();
-  if (all) {
-    m_cmdAllDsp->setBackColor(platform::kSelectedFilter);
-  } else {
-    m_cmdAllDsp->setButtonFace();
-  }
-  REDRAW_GRAPH();
-}
-
-void GameWindow::cmdAllDsp_Click() {
-  const HistoryRead read = readHistory(m_profile.historyFile(), m_profile.history);
-  m_historyRecords = read.records;
-  if (!read.error.isEmpty()) {
-    platform::showMessage(this, read.error, m_profile.caption, platform::MsgIcon::Exclamation);
-  } else if (read.unreadable > 0) {
-    platform::showMessage(this,
-                          QStringLiteral("履歴ファイルの %1 行は読み取れないため表示しません（ファイルにはそのまま残っています）。")
-                              .arg(read.unreadable),
-                          m_profile.caption, platform::MsgIcon::Exclamation);
-  }
-  m_cboJikan2->setCurrentIndex(-1);
-  m_cboKaisu2->setCurrentIndex(-1);
-  if (m_operationFilter) m_operationFilter->setCurrentIndex(-1);
-  showHistory({}, true);
-}
-
-bool GameWindow::operationChosen(QComboBox* changed) {
-  if (!m_operationFilter || m_operationFilter->currentIndex() >= 0) return true;
-  changed->setCurrentIndex(-1);
-  platform::showMessage(this, QStringLiteral("先にモードを選んでください"), QStringLiteral("モード選択"),
-                        platform::MsgIcon::Exclamation);
-  return false;
-}
-
-std::optional<QString> GameWindow::chosenOperation() const {
-  if (!m_operationFilter) return std::nullopt;
-  return m_operationFilter->currentText();
-}
-
-void GameWindow::cboJikan2_Click() {
-  if (!operationChosen(m_cboJikan2)) return;
-  m_cboKaisu2->setCurrentIndex(-1);
-  showHistory({m_cboJikan2->currentText(), std::nullopt, chosenOperation()}, false);
-}
-
-void GameWindow::cboKaisu2_Click() {
-  if (!operationChosen(m_cboKaisu2)) return;
-  m_cboJikan2->setCurrentIndex(-1);
-  showHistory({std::nullopt, m_cboKaisu2->currentText().toInt(), chosenOperation()}, false);
-}
-
-void GameWindow::operationFilter_Click() {
-  m_cboJikan2->setCurrentIndex(-1);
-  m_cboKaisu2->setCurrentIndex(-1);
-  showHistory({std::nullopt, std::nullopt, chosenOperation()}, false);
-}
-
 void GameWindow::showAccuracy(const QString& text) { setFigure(m_lblRitu, text); }
-
-void GameWindow::CLEAR_GRAPH_BUTTONS() {
-  for (platform::ColorButton* b : m_graphButtons) b->setButtonFace();
-}
-
-void GameWindow::graphButton_Click(int index) {
-  if (m_profile.historyRisesForGraphs) RIREKI_UE();
-  drawGraph(index);
-}
-
-void GameWindow::drawGraph(int index) {
-  const GraphButton& g = m_profile.graphButtons[size_t(index)];
-  if (g.fields.empty()) return;
-  CLEAR_GRAPH_BUTTONS();
-  std::vector<int> columns;
-  for (HistoryField field : g.fields) columns.push_back(historyColumn(m_profile.history, field));
-  platform::ChartControl* shown = columns.size() == 2 ? m_mcrRireki2 : m_mcrRireki;
-  platform::ChartControl* hidden = shown == m_mcrRireki ? m_mcrRireki2 : m_mcrRireki;
-  shown->show();
-  hidden->hide();
-  shown->setValueTitle(valueTitle(g.fields.front()));
-  shown->setChartData(historyChart(m_msgRireki->gridModel(), columns));
-  m_graphButtons[size_t(index)]->setBackColor(platform::kSelectedGraph);
-}
-
-void GameWindow::REDRAW_GRAPH() {
-  if (platform::ColorButton* shown = platform::selectedButton(m_graphButtons, platform::kSelectedGraph)) {
-    shown->click();
-    return;
-  }
-  // Until the player chooses a graph the first one shows, where it is, so that the chart
-  // never says it has no data beside a grid with rows.
-  if (!m_graphButtons.empty()) drawGraph(0);
-}
-
-void GameWindow::RIREKI_SHITA() {
-  m_fraRireki->setGeometry(kMargin, m_historyTop, kHistoryGridWidth, kHistoryBottom - m_historyTop);
-  m_msgRireki->setGeometry(0, 0, kHistoryGridWidth, m_fraRireki->height());
-  m_historyRaised = false;
-  scrollHistory();
-}
-
-void GameWindow::RIREKI_UE() {
-  m_fraRireki->setGeometry(kMargin, kMargin, kHistoryGridWidth, kHistoryBottom - kMargin);
-  m_msgRireki->setGeometry(0, 0, kHistoryGridWidth, m_fraRireki->height());
-  m_fraRireki->raise();
-  m_historyRaised = true;
-  scrollHistory();
-}
-
-// The newest row comes into view once the grid holds more rows than the layout shows
-// without scrolling.
-void GameWindow::scrollHistory() {
-  const int rows = m_msgRireki->rows();
-  const bool scroll = !m_profile.historyRisesForGraphs ? rows > 7 : rows >= (m_historyRaised ? 14 : 9);
-  if (scroll) m_msgRireki->setTopRow(rows - 1);
-}
 
 void GameWindow::setPlayAreaColour(const QColor& colour) {
   QPalette pal = m_playArea->palette();

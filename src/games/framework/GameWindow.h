@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/framework/GameProfile.h"
+#include "games/framework/HistoryPanel.h"
 #include "platform/widgets/MessageBox.h"
 
 #include <QTimer>
@@ -9,7 +10,6 @@
 #include <array>
 #include <functional>
 #include <list>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -20,8 +20,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace platform {
-class ChartControl;
-class ColorButton;
 class DataGrid;
 class Shape;
 }  // namespace platform
@@ -32,9 +30,9 @@ namespace games {
 void describe(QWidget* control, const QString& text);
 
 // What every game window shares: the settings panel, the start button and countdown, the
-// two kinds of play with their clocks and time bar, the figures, saving, the history grid
-// with its filters and graphs, and the way back to the main window. A game adds its play
-// area, its question and its judging through the hooks below.
+// two kinds of play with their clocks and time bar, the figures, saving, the history panel
+// and the way back to the main window. A game adds its play area, its question and its
+// judging through the hooks below.
 class GameWindow : public QWidget {
   Q_OBJECT
  public:
@@ -56,21 +54,14 @@ class GameWindow : public QWidget {
   void cmdHozon_Click();
   void cmdClear_Click();
   void cmdEnd_Click();
-  void cmdAllDsp_Click();
-  void cboJikan2_Click();
-  void cboKaisu2_Click();
-  void operationFilter_Click();
   void optMode_Click(int index);
   void chkAs_Click();
   void chkHint_Click();
-  void graphButton_Click(int index);
   void cboKaisu_Click();
-  void RIREKI_SHITA();
-  void RIREKI_UE();
-  void REDRAW_GRAPH();
-  void DISP_RIREKI_HEAD();
 
   const PlayEngine& engine() const { return m_engine; }
+  // The history grid with its filters and graphs; its handlers are the panel's.
+  HistoryPanel* history() const { return m_history; }
   // A finished play with answers that neither file took; starting anew or leaving asks first.
   bool hasUnsavedPlay() const;
   const GameSettings& settings() const { return m_settings; }
@@ -125,7 +116,7 @@ class GameWindow : public QWidget {
   bool hintOn() const;
   QPushButton* startButton() const { return m_cmdStart; }
   QPushButton* clearButton() const { return m_cmdClear; }
-  platform::DataGrid* historyGrid() const { return m_msgRireki; }
+  platform::DataGrid* historyGrid() const { return m_history->grid(); }
   // For games that show their accuracy at every answer.
   void showAccuracy(const QString& text);
   // Whether right and wrong answers show as they are judged; a game that reveals them only
@@ -146,25 +137,15 @@ class GameWindow : public QWidget {
  private:
   void buildSettingsFrame();
   void buildPlayPanel();
-  void buildHistoryPanel();
   void connectEngine();
   void fillLists();
   void showFigures();
-  void scrollHistory();
   void showClock(const QString& text);
   void showSaved(bool ok, const QDateTime& at);
-  int numberColumnTwips() const;
-  void showHistory(const HistoryFilter& filter, bool all);
-  // The operation a history filter needs first; false (with a message) when none is chosen.
-  bool operationChosen(QComboBox* changed);
-  std::optional<QString> chosenOperation() const;
-  void CLEAR_GRAPH_BUTTONS();
-  void drawGraph(int index);
   void leave();
   bool unsavedPlayMayGo();
   platform::MsgResult ask(const QString& question);
   void showNothingToSave();
-  void focusNewestHistoryRow();
   void arrangeTabOrder();
   void setFigure(QLabel* label, const QString& text);
   QString resultLine() const;
@@ -174,7 +155,6 @@ class GameWindow : public QWidget {
   GameSettings m_settings;
   bool m_loading = false;
   bool m_settingsWritable = true;
-  std::vector<QStringList> m_historyRecords;
 
   QFrame* m_playArea = nullptr;
   QWidget* m_settingsExtra = nullptr;
@@ -205,17 +185,7 @@ class GameWindow : public QWidget {
 
   int m_sideX = 0;
   int m_figuresY = 0;
-  int m_historyTop = 0;
-  bool m_historyRaised = false;
-  QFrame* m_fraRireki = nullptr;
-  platform::DataGrid* m_msgRireki = nullptr;
-  platform::ChartControl* m_mcrRireki = nullptr;
-  platform::ChartControl* m_mcrRireki2 = nullptr;
-  QComboBox* m_cboJikan2 = nullptr;
-  QComboBox* m_cboKaisu2 = nullptr;
-  QComboBox* m_operationFilter = nullptr;
-  platform::ColorButton* m_cmdAllDsp = nullptr;
-  std::vector<platform::ColorButton*> m_graphButtons;
+  HistoryPanel* m_history = nullptr;
 
   QTimer m_tmrStart;
   QTimer m_tmrBp;

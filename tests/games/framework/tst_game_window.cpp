@@ -100,7 +100,7 @@ class GameWindowTest : public QObject {
     QCOMPARE(fileBytes("試験設定.txt"), sjis("20,60,\"＋\",\"答数\",1\r\n"));
 
     seconds->setCurrentText("60");
-    game.cboJikan2_Click();
+    game.history()->cboJikan2_Click();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].text, QStringLiteral("先にモードを選んでください"));
     QCOMPARE(messages[0].title, QStringLiteral("モード選択"));
@@ -108,13 +108,13 @@ class GameWindowTest : public QObject {
     QCOMPARE(seconds->currentText(), QString());
 
     operation->setCurrentText("×");
-    game.operationFilter_Click();
+    game.history()->operationFilter_Click();
     QCOMPARE(grid->rows(), 2);
     QCOMPARE(grid->textMatrix(1, 2), QStringLiteral("09:00:00"));
     seconds->setCurrentText("60");
-    game.cboJikan2_Click();
+    game.history()->cboJikan2_Click();
     QCOMPARE(grid->rows(), 2);
-    game.cmdAllDsp_Click();
+    game.history()->cmdAllDsp_Click();
     QCOMPARE(operation->currentText(), QString());
     QCOMPARE(grid->rows(), 3);
   }
@@ -278,7 +278,7 @@ class GameWindowTest : public QObject {
     delete game;
   }
 
-  void chart_showsTheFirstGraph_untilThePlayerChoosesOne() {
+  void chart_showsTheFirstGraph_untilThePlayerChoosesOne_andForgetsAClearedHistory() {
     testing::WorkingDir dir;
     writeFile("試験履歴.txt", sjis("\"2024/05/01\",\"08:00:00\",14,14,0,\"100.0%\",\"0.23/秒\",\"60秒\",\"＋\"\r\n"));
     OperationGame game;
@@ -289,10 +289,13 @@ class GameWindowTest : public QObject {
     QCOMPARE(chart->rowCount(), 1);
     playOneAnswer(game, 0);
     QCOMPARE(chart->rowCount(), 2);
-    game.graphButton_Click(1);
-    game.cmdAllDsp_Click();
+    game.history()->graphButton_Click(1);
+    game.history()->cmdAllDsp_Click();
     QCOMPARE(game.findChild<platform::ColorButton*>("cmdRitu")->backColor(), platform::kSelectedGraph);
     QCOMPARE(first->backColor(), platform::ColorButton::buttonFace());
+    game.cmdClear_Click();
+    QCOMPARE(chart->rowCount(), 0);
+    QCOMPARE(game.findChild<platform::ColorButton*>("cmdRitu")->backColor(), platform::kSelectedGraph);
   }
 
   void secondsPlayWithoutAnswers_letsTheGameJudgeAgain_andSaysWhyNothingIsSaved() {

@@ -255,7 +255,7 @@ class TableGameTest : public QObject, testing::GameBench<TableGame> {
     QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdMoji")), Qt::LeftButton);
     QVERIFY(frame->y() < below);
     QCOMPARE(child<platform::ChartControl>(QStringLiteral("mcrRireki"))->value(1), QStringLiteral("7"));
-    m_game->RIREKI_SHITA();
+    m_game->history()->RIREKI_SHITA();
     QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdJisyo")), Qt::LeftButton);
     QVERIFY(frame->y() < below);
     m_game->cmdStart_Click();
