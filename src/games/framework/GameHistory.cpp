@@ -80,11 +80,25 @@ std::vector<QStringList> filterHistory(const std::vector<QStringList>& records, 
   return shown;
 }
 
-std::vector<QStringList> numberedRows(const std::vector<QStringList>& records) {
-  std::vector<QStringList> rows;
-  rows.reserve(records.size());
-  for (size_t i = 0; i < records.size(); ++i) rows.push_back(QStringList{QString::number(i + 1)} + records[i]);
-  return rows;
+namespace {
+// A history of years holds tens of thousands of plays; a grid asks only for the rows on show.
+class NumberedRows final : public platform::GridSource {
+ public:
+  explicit NumberedRows(std::vector<QStringList> records) : m_records(std::move(records)) {}
+  int rowCount() const override { return int(m_records.size()); }
+  QString text(int row, int col) const override {
+    if (col == 0) return QString::number(row + 1);
+    const QStringList& fields = m_records[size_t(row)];
+    return col <= fields.size() ? fields[col - 1] : QString();
+  }
+
+ private:
+  std::vector<QStringList> m_records;
+};
+}  // namespace
+
+std::shared_ptr<const platform::GridSource> numberedRows(std::vector<QStringList> records) {
+  return std::make_shared<const NumberedRows>(std::move(records));
 }
 
 platform::ChartData historyChart(const platform::GridModel& grid, const std::vector<int>& columns) {

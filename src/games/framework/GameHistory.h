@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -57,8 +58,8 @@ struct HistoryFilter {
 std::vector<QStringList> filterHistory(const std::vector<QStringList>& records, const HistoryLayout& layout,
                                        const HistoryFilter& filter);
 
-// Grid rows: the running number, then the fields.
-std::vector<QStringList> numberedRows(const std::vector<QStringList>& records);
+// Grid rows: the running number, then the fields, each text made when the grid asks for it.
+std::shared_ptr<const platform::GridSource> numberedRows(std::vector<QStringList> records);
 
 // One series per grid column: the number at the start of each data row's cell ("90.0%" -> 90).
 platform::ChartData historyChart(const platform::GridModel& grid, const std::vector<int>& columns);

@@ -202,7 +202,7 @@ void HistoryPanel::DISP_RIREKI_HEAD() {
 void HistoryPanel::showHistory(const HistoryFilter& filter, bool all) {
   m_msgRireki->hide();
   DISP_RIREKI_HEAD();
-  m_msgRireki->setDataRows(
+  m_msgRireki->setDataSource(
       numberedRows(all ? m_historyRecords : filterHistory(m_historyRecords, m_profile.history, filter)));
   scrollHistory();
   m_msgRireki->show();
@@ -215,8 +215,8 @@ void HistoryPanel::showHistory(const HistoryFilter& filter, bool all) {
 }
 
 void HistoryPanel::cmdAllDsp_Click() {
-  const HistoryRead read = readHistory(m_profile.historyFile(), m_profile.history);
-  m_historyRecords = read.records;
+  HistoryRead read = readHistory(m_profile.historyFile(), m_profile.history);
+  m_historyRecords = std::move(read.records);
   if (!read.error.isEmpty()) {
     platform::showMessage(m_window, read.error, m_profile.caption, platform::MsgIcon::Exclamation);
   } else if (read.unreadable > 0) {

@@ -4,6 +4,8 @@
 #include "platform/core/Log.h"
 #include "platform/core/TextFile.h"
 
+#include <QHash>
+
 #include <charconv>
 
 namespace platform::seq {
@@ -206,14 +208,22 @@ std::optional<double> textToDouble(QStringView text) {
 
 namespace platform::seq {
 
-std::optional<QStringList> decodeFields(QByteArrayView line) {
+std::optional<QStringList> decodeFields(QByteArrayView line, QHash<QByteArrayView, QString>* known) {
   Fields fields;
   if (!splitLine(line, fields)) return std::nullopt;
   QStringList texts;
+  texts.reserve(fields.size());
   for (const Field& field : fields) {
+    if (known) {
+      if (const auto found = known->constFind(field.bytes); found != known->cend()) {
+        texts.append(*found);
+        continue;
+      }
+    }
     std::optional<QString> text = cp932::decode(field.bytes);
     if (!text) return std::nullopt;
-    texts.append(*text);
+    if (known) known->insert(field.bytes, *text);
+    texts.append(*std::move(text));
   }
   return texts;
 }
@@ -229,9 +239,12 @@ FileRecords readFileRecords(const QString& name, BadLines bad, qsizetype fieldCo
   result.exists = file.exists;
   result.error = file.error;
   if (!result.error.isEmpty()) return result;
+  // A file of many lines repeats its dates, numbers and signs: each is decoded once and
+  // shared, which spares most of the allocations of a long history.
+  QHash<QByteArrayView, QString> known;
   for (QByteArrayView line : splitLines(file.bytes)) {
     if (line.trimmed().isEmpty()) continue;
-    std::optional<QStringList> fields = decodeFields(line);
+    std::optional<QStringList> fields = decodeFields(line, &known);
     if (fields && (fieldCount < 0 || fields->size() == fieldCount)) {
       result.records.push_back(std::move(*fields));
     } else if (bad == BadLines::Skip) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
@@ -74,7 +75,8 @@ std::optional<double> textToDouble(QStringView text);
 namespace platform::seq {
 
 // The fields of one line, text decoded from code page 932; nullopt when it cannot be read.
-std::optional<QStringList> decodeFields(QByteArrayView line);
+// Given known, a field decoded before is shared from it, and a new one added.
+std::optional<QStringList> decodeFields(QByteArrayView line, QHash<QByteArrayView, QString>* known = nullptr);
 
 // Every record of a small data file (settings, history), line by line; a missing file has
 // no records. What a line that cannot be read does: a file of settings is then unreadable

@@ -360,7 +360,7 @@ class GameFrameworkTest : public QObject {
     QCOMPARE(filterHistory(read.records, kBlockHistory, {QStringLiteral("60"), {}, {}}).size(), size_t(1));
     QCOMPARE(filterHistory(read.records, kBlockHistory, {{}, 20, {}}).front()[1], QStringLiteral("21:03:07"));
     QVERIFY(filterHistory(read.records, kBlockHistory, {{}, 7, {}}).empty());
-    QCOMPARE(numberedRows(read.records)[1].first(), QStringLiteral("2"));
+    QCOMPARE(numberedRows(read.records)->text(1, 0), QStringLiteral("2"));
   }
 };
 
