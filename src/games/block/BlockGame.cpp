@@ -137,7 +137,7 @@ void BlockGame::onPlayBegins() {
 void BlockGame::txtKaitou_Change() {
   const QString text = m_txtKaitou->text();
   if (text.isEmpty() || showingWrongAnswer()) return;
-  if (startButton()->isEnabled()) {
+  if (!playLive()) {
     clearAnswers();
     startButton()->setFocus();
     return;

@@ -115,6 +115,8 @@ class GameWindow : public QWidget {
   void setAnswersPerPlay(int count);
   bool hintOn() const;
   QPushButton* startButton() const { return m_cmdStart; }
+  // A play is under way (its countdown or its questions): the engine says, not a button.
+  bool playLive() const { return m_engine.acceptsAnswers(); }
   QPushButton* clearButton() const { return m_cmdClear; }
   platform::DataGrid* historyGrid() const { return m_history->grid(); }
   // For games that show their accuracy at every answer.

@@ -159,7 +159,7 @@ bool ReverseGame::txtKaitou_KeyPress() {
   const QString text = m_txtKaitou->text();
   if (text.isEmpty()) return false;
   if (m_judging) return true;  // the answer on show is being judged
-  if (startButton()->isEnabled()) {
+  if (!playLive()) {
     clearAnswers();
     startButton()->setFocus();
     return true;

@@ -298,7 +298,7 @@ void SpeedGame::showNextNumber() {
     ++m_step;
     m_lblKanjiK->setText(QString::number(n));
     addQuestionRow(m_step, n, m_intGoukei);
-    if (startButton()->isEnabled()) continue;
+    if (!playLive()) continue;
     const int sequence = m_sequence;
     after(displayMs(m_strHyouji) + kBetweenNumbersMs, [this, sequence] {
       if (sequence == m_sequence) showNextNumber();
@@ -314,7 +314,7 @@ void SpeedGame::askForTheTotal() {
   clearAnswers();
   m_txtKaitou->setMaxLength(answerLength(m_intGoukei));  // a paste is cut to the total's length
   m_txtKaitou->setEnabled(true);
-  if (startButton()->isEnabled()) return;  // the play is over: nothing more is asked
+  if (!playLive()) return;  // the play is over: nothing more is asked
   m_txtKaitou->setFocus();
   playEngine().beginHeldPlay();  // the first question: the play clock starts now
 }
@@ -322,7 +322,7 @@ void SpeedGame::askForTheTotal() {
 void SpeedGame::txtKaitou_Change() {
   const QString text = m_txtKaitou->text();
   if (text.isEmpty()) return;
-  if (startButton()->isEnabled()) {
+  if (!playLive()) {
     clearAnswers();
     startButton()->setFocus();
     return;
