@@ -175,7 +175,7 @@ bool DiaryScreen::storeMemo() {
 }
 
 bool DiaryScreen::diaryUnsaved() const {
-  return isVisible() && m_cmdMemoHozon->isEnabled() && m_intMemoRow >= 1 && m_intMemoRow < m_msgMemoList->rows() &&
+  return !isHidden() && m_cmdMemoHozon->isEnabled() && m_intMemoRow >= 1 && m_intMemoRow < m_msgMemoList->rows() &&
          platform::seq::storableText(m_txtMemo->text()) != m_msgMemoList->textMatrix(m_intMemoRow, kDiaryCol);
 }
 

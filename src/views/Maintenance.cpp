@@ -27,9 +27,9 @@ QString nicknameLine(const QString& nickname) {
   return platform::seq::LineBuilder().text(QStringLiteral("氏名")).text(nickname).line();
 }
 
-// What a new start changes, the play record file last: cut short anywhere, the records are
-// still all there, and the marker tells the next start to finish the rest.
-QStringList emptyEverything(const QByteArray& nicknameFile) {
+// The steps of a new start after its marker, the play record file last: cut short anywhere,
+// the records are still all there, and the marker tells the next start to finish the rest.
+QStringList finishNewStart(const QByteArray& nicknameFile) {
   QStringList errors;
   if (QString error = platform::writeFileAtomic(records::kPrivateFileName, nicknameFile); !error.isEmpty()) {
     errors << error;
@@ -59,7 +59,7 @@ QString startAfresh(const QString& nickname) {
   // file stops the new start here, before anything changed.
   const QByteArray nicknameFile = *platform::cp932::encode(QString(nicknameLine(nickname) + QStringLiteral("\r\n")));
   if (QString error = platform::writeFileAtomic(kNewStartMarker, nicknameFile); !error.isEmpty()) return error;
-  return emptyEverything(nicknameFile).join(QLatin1String("\r\n"));
+  return finishNewStart(nicknameFile).join(QLatin1String("\r\n"));
 }
 
 QString finishInterruptedStart() {
@@ -67,7 +67,7 @@ QString finishInterruptedStart() {
   if (!marker.exists) return {};
   const QString head = QStringLiteral("前回の新規スタートは途中で止まっていました。");
   if (!marker.error.isEmpty()) return head + QStringLiteral("\r\n\r\n") + marker.error;
-  const QStringList errors = emptyEverything(marker.bytes);
+  const QStringList errors = finishNewStart(marker.bytes);
   if (errors.isEmpty()) return head + QStringLiteral("残りを済ませ、新規スタートを完了しました。");
   return head + QStringLiteral("残りを済ませようとしましたが、できなかったことがあります。\r\n\r\n") +
          errors.join(QLatin1String("\r\n"));

@@ -63,15 +63,16 @@ QLabel* figureLabel(QWidget* parent, const QString& name, const QString& caption
   return label;
 }
 
-QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
+const QString kUnsavedPlay = QStringLiteral("保存していないプレイがあります。保存せずに続けますか？");
+}  // namespace
+
+QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width, QWidget* buddy) {
   auto* label = new QLabel(text, parent);
   label->setGeometry(x, y, width, 30);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  if (buddy) label->setBuddy(buddy);
   return label;
 }
-
-const QString kUnsavedPlay = QStringLiteral("保存していないプレイがあります。保存せずに続けますか？");
-}  // namespace
 
 void describe(QWidget* control, const QString& text) {
   control->setToolTip(text);

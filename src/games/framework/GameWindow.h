@@ -28,6 +28,8 @@ namespace games {
 
 // What a control really sets, as its tool tip and for screen readers.
 void describe(QWidget* control, const QString& text);
+// A right-aligned caption at its place; with a buddy it names that control, for screen readers too.
+QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width, QWidget* buddy = nullptr);
 
 // What every game window shares: the settings panel, the start button and countdown, the
 // two kinds of play with their clocks and time bar, the figures, saving, the history panel

@@ -31,14 +31,6 @@ QString valueTitle(HistoryField field) {
   }
 }
 
-// A caption that names the control beside it, for screen readers too.
-void caption(QWidget* parent, const QString& text, int x, int y, int width, QWidget* buddy) {
-  auto* label = new QLabel(text, parent);
-  label->setGeometry(x, y, width, 30);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setBuddy(buddy);
-}
-
 int textWidth(const QWidget* widget, const QString& text) { return widget->fontMetrics().horizontalAdvance(text) + 6; }
 }  // namespace
 
