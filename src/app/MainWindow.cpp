@@ -308,9 +308,6 @@ void MainWindow::Form_Load() {
   showStatus();
   m_chkHelp->setChecked(platform::tourState().intHelpTour == 1);
   if (!session().blnWelcomeShown) {
-    QCoreApplication::processEvents();
-    show();
-    QCoreApplication::processEvents();
     session().blnWelcomeShown = true;
     platform::tourState().strTourMsg = welcomeText();
     platform::SHOW_TOUR_MSG(this);
@@ -398,22 +395,9 @@ void MainWindow::switchScreen(QFrame* frame, const std::function<void()>& prepar
   frame->show();
   markScreenButton();
   m_fraGame->raise();
-  settleBeforePainting();
-  QCoreApplication::processEvents();
   if (tour.isEmpty()) return;
   platform::tourState().strTourMsg = tour;
   platform::SHOW_TOUR_MSG(this);
-}
-
-void MainWindow::settleBeforePainting() {
-  // The screen just shown has posted its layouts, its charts' scene updates and the repaint
-  // each shown widget asks for. Handled before the window paints, the screen is painted
-  // once, laid out, instead of once as it was and again as it is.
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
-  for (int pass = 0; pass < 3; ++pass) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-  }
 }
 
 void MainWindow::cmdMain_Click() { switchScreen(m_today, {}, {}); }

@@ -95,7 +95,6 @@ class MainWindow : public QWidget {
   // What the user typed and did not save, on the screen left (and the memo, when the window
   // goes) is saved or let go; false when the user stays.
   bool unsavedSettled(bool windowGoes);
-  static void settleBeforePainting();
   void showStatus();
   void reportReadError(const QString& error);
   void markScreenButton();

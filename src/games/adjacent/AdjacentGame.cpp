@@ -117,13 +117,6 @@ void AdjacentGame::showFirstBoard() {
   hideBoxes();
 }
 
-void AdjacentGame::clearAnswers() {
-  for (QLineEdit* answer : m_txtKaitou) {
-    const QSignalBlocker quiet(answer);
-    answer->clear();
-  }
-}
-
 void AdjacentGame::onFiguresReset() {
   for (QLabel* digit : m_lblMondai) digit->clear();
   hideBoxes();
@@ -156,10 +149,9 @@ void AdjacentGame::newRow() {
 }
 
 void AdjacentGame::txtKaitou_Change(int index) {
-  const QString text = box(index)->text();
-  // Boxes take answers only while a play runs; after it they keep what they show.
-  if (text.isEmpty() || !playEngine().blnPlay()) return;
-  const Judgement judgement = judge(text, expectedDigit(m_row, index, m_operation));
+  // After a play the boxes keep what they show.
+  if (!typedAnswerCounts(box(index), TypedOutside::Kept)) return;
+  const Judgement judgement = judge(box(index)->text(), expectedDigit(m_row, index, m_operation));
   setBoxColour(index, judgement.right ? kRight : kWrong);
   recordAnswer(judgement.right, 1);
   const PlayEngine& engine = playEngine();

@@ -28,7 +28,6 @@ class AdjacentGame : public GameWindow {
  protected:
   void applyGameSettings() override;
   void showFirstBoard() override;
-  void clearAnswers() override;
   void onFiguresReset() override;
   void onPlayBegins() override { newRow(); }
   QString operationText() const override;

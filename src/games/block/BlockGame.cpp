@@ -124,25 +124,14 @@ void BlockGame::onHintChanged(bool on) {
   for (int k = 0; k < m_board.columns; ++k) m_lblKei[size_t(k)]->setVisible(on);
 }
 
-void BlockGame::clearAnswers() {
-  const QSignalBlocker quiet(m_txtKaitou);
-  m_txtKaitou->clear();
-}
-
 void BlockGame::onPlayBegins() {
   MAKE_MONDAI();
   m_txtKaitou->setFocus();
 }
 
 void BlockGame::txtKaitou_Change() {
-  const QString text = m_txtKaitou->text();
-  if (text.isEmpty() || showingWrongAnswer()) return;
-  if (!playLive()) {
-    clearAnswers();
-    startButton()->setFocus();
-    return;
-  }
-  const Judgement judgement = judge(text, expectedSum(m_board, m_cboMode->currentText().toInt()));
+  if (!typedAnswerCounts(m_txtKaitou)) return;
+  const Judgement judgement = judge(m_txtKaitou->text(), expectedSum(m_board, m_cboMode->currentText().toInt()));
   if (!judgement.complete) return;
 
   answerJudged(

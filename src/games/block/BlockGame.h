@@ -31,7 +31,6 @@ class BlockGame : public GameWindow {
  protected:
   void applyGameSettings() override;
   void showFirstBoard() override { MAKE_MONDAI(); }
-  void clearAnswers() override;
   void onPlayBegins() override;
   void onHintChanged(bool on) override;
   QString explanation() const override { return block::explanation(); }

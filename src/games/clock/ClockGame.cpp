@@ -129,11 +129,6 @@ void ClockGame::setClockColour(const QColor& colour) {
   m_lblKanjiK->setPalette(pal);
 }
 
-void ClockGame::clearAnswers() {
-  const QSignalBlocker quiet(m_txtKaitou);
-  m_txtKaitou->clear();
-}
-
 void ClockGame::onPlayBegins() {
   MAKE_MONDAI();
   clearAnswers();

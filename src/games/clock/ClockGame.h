@@ -27,7 +27,6 @@ class ClockGame : public GameWindow {
  protected:
   void applyGameSettings() override;
   void showFirstBoard() override;
-  void clearAnswers() override;
   void onPlayBegins() override;
   QString explanation() const override { return clock::explanation(); }
 

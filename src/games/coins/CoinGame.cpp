@@ -175,11 +175,6 @@ void CoinGame::showCoin(QLabel* slot, int value) {
   slot->show();
 }
 
-void CoinGame::clearAnswers() {
-  const QSignalBlocker quiet(m_txtKaitou);
-  m_txtKaitou->clear();
-}
-
 void CoinGame::onPlayBegins() {
   MAKE_MONDAI();
   clearAnswers();

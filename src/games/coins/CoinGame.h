@@ -36,7 +36,6 @@ class CoinGame : public GameWindow {
  protected:
   void applyGameSettings() override;
   void showFirstBoard() override { MAKE_MONDAI(); }
-  void clearAnswers() override;
   void onPlayBegins() override;
   QString operationText() const override { return QString::number(m_intHide); }
   QString detailText(const QString& settingText, const PlayOutcome& play) const override;

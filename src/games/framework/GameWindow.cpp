@@ -1,5 +1,6 @@
 #include "games/framework/GameWindow.h"
 
+#include "games/framework/AnswerBox.h"
 #include "games/framework/GamePictures.h"
 #include "games/framework/PlaySaving.h"
 #include "help/HelpWindow.h"
@@ -17,7 +18,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -368,7 +368,6 @@ void GameWindow::Form_Load() {
   showClock({});
 
   show();
-  QCoreApplication::processEvents();
   m_loading = false;
   if (m_settingsWritable) SAVE_SETTEI();
   m_tmrStart.start();
@@ -466,16 +465,25 @@ void GameWindow::chkHint_Click() {
 void GameWindow::cmdStart_Click() {
   if (!m_cmdStart->isEnabled() || m_asking) return;
   if (!unsavedPlayMayGo()) return;
+  finishWaits();
   m_history->lowerForPlay();
   m_engine.cmdStart_Click();
   m_cmdStart->setEnabled(false);
 }
 
+void GameWindow::clearAnswers() {
+  for (AnswerBox* box : m_playArea->findChildren<AnswerBox*>()) {
+    const QSignalBlocker quiet(box);
+    box->clear();
+  }
+}
+
 void GameWindow::recordAnswer(bool right, int keystrokes) { m_engine.answer(right, keystrokes); }
 
-bool GameWindow::typedAnswerCounts(QLineEdit* box) {
+bool GameWindow::typedAnswerCounts(QLineEdit* box, TypedOutside outside) {
   if (box->text().isEmpty() || showingWrongAnswer()) return false;
   if (playEngine().blnPlay()) return true;
+  if (outside == TypedOutside::Kept) return false;
   {
     const QSignalBlocker quiet(box);
     box->clear();

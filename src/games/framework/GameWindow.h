@@ -69,7 +69,9 @@ class GameWindow : public QWidget {
   const GameSettings& settings() const { return m_settings; }
   // A wait (a flash, a pause) is under way.
   bool isWaiting() const { return !m_waits.empty(); }
-  // Ends every wait at once, in the order they would have ended (for tests).
+  // Ends every wait at once, in the order they would have ended. A new play does this to
+  // the waits of the play before, whose work then finds that play over, so that none runs
+  // into the new one; tests do it to skip the time.
   void finishWaits();
   // Ends the wait that would end first; false when none is under way (for tests).
   bool finishNextWait();
@@ -85,7 +87,7 @@ class GameWindow : public QWidget {
   // Hooks of the game.
   virtual void applyGameSettings() {}            // put the extras into the game's controls
   virtual void showFirstBoard() = 0;             // at load
-  virtual void clearAnswers() = 0;               // at load and at start
+  virtual void clearAnswers();                   // at load and at start; by default every answer box
   virtual void onFiguresReset() {}               // the start button's extra work
   virtual void onPlayBegins() = 0;               // the first question and the focus
   virtual void onCountdownEnded() {}  // the third tick; see PlayEngine::Rules::gameBeginsPlay
@@ -109,9 +111,12 @@ class GameWindow : public QWidget {
   void answerJudged(bool right, int keystrokes, int flashMs, const std::function<void(bool on)>& flash,
                     const std::function<void()>& next);
   bool showingWrongAnswer() const { return m_showingWrong; }
-  // Whether what was typed into box is an answer to judge now. Typed outside a play it is
-  // emptied, and the start button takes the focus back.
-  bool typedAnswerCounts(QLineEdit* box);
+  // What a box does with text typed outside the questions: a single box is emptied and the
+  // start button takes the focus back; a board of boxes keeps what it shows.
+  enum class TypedOutside { Cleared, Kept };
+  // The one gate for typed text: whether what box holds is an answer to judge now. It is
+  // not when empty, while a wrong answer flashes, or outside the questions of a play.
+  bool typedAnswerCounts(QLineEdit* box, TypedOutside outside = TypedOutside::Cleared);
   int answersPerPlay() const;  // the number shown in cboKaisu
   // Chooses a number in cboKaisu as the player would.
   void setAnswersPerPlay(int count);

@@ -122,10 +122,7 @@ void ReverseGame::clearQuestion() {
 // No question before the first start.
 void ReverseGame::showFirstBoard() { clearQuestion(); }
 
-void ReverseGame::clearAnswers() { m_txtKaitou->clear(); }
-
 void ReverseGame::onFiguresReset() {
-  ++m_sequence;
   m_judging = false;
   m_txtKaitou->setReadOnly(false);
   setBaseColour(kDarkCyan);
@@ -158,16 +155,8 @@ bool ReverseGame::eventFilter(QObject* watched, QEvent* event) {
 bool ReverseGame::txtKaitou_KeyPress() {
   const QString text = m_txtKaitou->text();
   if (text.isEmpty()) return false;
-  if (m_judging) return true;  // the answer on show is being judged
-  if (!playLive()) {
-    clearAnswers();
-    startButton()->setFocus();
-    return true;
-  }
-  if (!playEngine().blnPlay()) {  // the countdown: no question yet
-    clearAnswers();
-    return true;
-  }
+  // The answer on show is still being judged, or no question is asked.
+  if (m_judging || !typedAnswerCounts(m_txtKaitou)) return true;
   const std::optional<Operator> op = operatorOf(m_lblMondai[1]->text());
   if (!op) return true;
   const Judgement judgement = judge(text, *op, platform::leadingNumber(m_lblMondai[0]->text()));
@@ -179,10 +168,7 @@ bool ReverseGame::txtKaitou_KeyPress() {
   recordAnswer(judgement.right, judgement.keystrokes);
   m_judging = true;
   m_txtKaitou->setReadOnly(true);
-  const int sequence = m_sequence;
-  after(judgement.feedbackMs(), [this, sequence] {
-    if (sequence == m_sequence) afterFeedback();
-  });
+  after(judgement.feedbackMs(), [this] { afterFeedback(); });
   return true;
 }
 

@@ -33,7 +33,6 @@ class ReverseGame : public GameWindow {
 
  protected:
   void showFirstBoard() override;
-  void clearAnswers() override;
   void onFiguresReset() override;
   void onPlayBegins() override;
   QString explanation() const override { return reverse::explanation(); }
@@ -49,7 +48,6 @@ class ReverseGame : public GameWindow {
   QLineEdit* m_txtKaitou = nullptr;
   Question m_question;
   bool m_judging = false;
-  int m_sequence = 0;  // moves on at every start, so that a feedback left over does nothing
 };
 
 }  // namespace games::reverse

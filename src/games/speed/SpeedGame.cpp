@@ -236,11 +236,6 @@ void SpeedGame::showFirstBoard() {
   m_lblMidashi->hide();
 }
 
-void SpeedGame::clearAnswers() {
-  const QSignalBlocker quiet(m_txtKaitou);
-  m_txtKaitou->clear();
-}
-
 // Keys typed while numbers flash or during a pause must not reach the answer box.
 void SpeedGame::keepAnswerBoxAway() {
   historyGrid()->setFocus();
@@ -248,7 +243,6 @@ void SpeedGame::keepAnswerBoxAway() {
 }
 
 void SpeedGame::onFiguresReset() {
-  ++m_sequence;
   m_flashing = false;
   m_asked.clear();
   coverQuestionHistory(true);
@@ -263,9 +257,8 @@ void SpeedGame::onFiguresReset() {
 // "GO!", a second's pause, then the first question; the play clock starts once it is asked.
 void SpeedGame::onCountdownEnded() {
   m_lblMidashi->setText(QStringLiteral("GO!"));
-  const int sequence = m_sequence;
-  after(kAfterGoMs, [this, sequence] {
-    if (sequence != m_sequence || !playEngine().blnStart()) return;
+  after(kAfterGoMs, [this] {
+    if (!playEngine().blnStart()) return;
     m_lblMidashi->hide();
     MAKE_MONDAI();
   });
@@ -274,7 +267,6 @@ void SpeedGame::onCountdownEnded() {
 void SpeedGame::onPlayBegins() { m_txtKaitou->setFocus(); }
 
 void SpeedGame::MAKE_MONDAI() {
-  ++m_sequence;
   QPalette pal = m_lblKanjiK->palette();
   pal.setColor(QPalette::WindowText, kWhite);
   m_lblKanjiK->setPalette(pal);
@@ -299,10 +291,7 @@ void SpeedGame::showNextNumber() {
     m_lblKanjiK->setText(QString::number(n));
     addQuestionRow(m_step, n, m_intGoukei);
     if (!playLive()) continue;
-    const int sequence = m_sequence;
-    after(displayMs(m_strHyouji) + kBetweenNumbersMs, [this, sequence] {
-      if (sequence == m_sequence) showNextNumber();
-    });
+    after(displayMs(m_strHyouji) + kBetweenNumbersMs, [this] { showNextNumber(); });
     return;
   }
   askForTheTotal();
@@ -320,18 +309,12 @@ void SpeedGame::askForTheTotal() {
 }
 
 void SpeedGame::txtKaitou_Change() {
-  const QString text = m_txtKaitou->text();
-  if (text.isEmpty()) return;
-  if (!playLive()) {
-    clearAnswers();
-    startButton()->setFocus();
-    return;
-  }
-  if (!playEngine().blnPlay() || m_flashing) {
+  if (!typedAnswerCounts(m_txtKaitou)) return;
+  if (m_flashing) {
     clearAnswers();
     return;
   }
-  const Judgement judgement = judge(text, m_intGoukei);
+  const Judgement judgement = judge(m_txtKaitou->text(), m_intGoukei);
   if (!judgement.complete) return;
 
   recordAnswer(judgement.right, judgement.keystrokes);
@@ -339,21 +322,19 @@ void SpeedGame::txtKaitou_Change() {
   if (!playEngine().blnPlay()) return;  // that answer ended the play
   m_lblKanjiK->clear();
   keepAnswerBoxAway();
-  const int sequence = m_sequence;
-  after(kAfterAnswerMs, [this, sequence] {
-    if (sequence == m_sequence && playEngine().blnPlay()) MAKE_MONDAI();
+  after(kAfterAnswerMs, [this] {
+    if (playEngine().blnPlay()) MAKE_MONDAI();
   });
 }
 
 // A play over in the middle of a question lets its remaining numbers pass at once and
 // leaves the question mark; nothing typed afterwards is judged.
 void SpeedGame::onPlayEnded() {
-  ++m_sequence;
   m_lblKanjiK->clear();
   m_lblMidashi->setText(QStringLiteral("END"));
   m_lblMidashi->show();
   m_txtKaitou->setEnabled(true);
-  if (m_flashing) showNextNumber();
+  finishWaits();
 }
 
 QString SpeedGame::detailText(const QString& settingText, const PlayOutcome& play) const {

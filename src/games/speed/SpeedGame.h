@@ -44,7 +44,6 @@ class SpeedGame : public GameWindow {
  protected:
   void applyGameSettings() override;
   void showFirstBoard() override;
-  void clearAnswers() override;
   void onFiguresReset() override;
   void onCountdownEnded() override;
   void onPlayBegins() override;
@@ -84,9 +83,6 @@ class SpeedGame : public GameWindow {
   int m_step = 0;
   std::optional<int> m_shown;
   bool m_flashing = false;
-  // Moves on at every question, start and end, so that a wait left over from before does
-  // nothing when it ends.
-  int m_sequence = 0;
 };
 
 }  // namespace games::speed

@@ -331,7 +331,7 @@ void TableGame::onPlayBegins() {
 }
 
 void TableGame::txtKai_Change(int k) {
-  if (m_filling || !engine().blnPlay()) return;
+  if (m_filling || !typedAnswerCounts(m_txtKai[size_t(k - 1)], TypedOutside::Kept)) return;
   const CellJudgement judgement = judgeCell(m_txtKai[size_t(k - 1)]->text(), m_answers[size_t(k - 1)]);
   if (!judgement.complete) return;
 

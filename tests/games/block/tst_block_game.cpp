@@ -227,10 +227,14 @@ class BlockGameTest : public QObject, testing::GameBench<BlockGame> {
     for (int i = 1; i <= 3; ++i) QVERIFY(!child(QStringLiteral("imgStart(%1)").arg(i))->isVisibleTo(m_game));
   }
 
-  void typingBeforeTheStart_isDiscarded() {
+  void typingBeforeTheStartOrDuringTheCountdown_isDiscarded() {
     load();
     type(QStringLiteral("7"));
     QCOMPARE(child<QLineEdit>(QStringLiteral("txtKaitou"))->text(), QString());
+    m_game->cmdStart_Click();
+    type(wrongAnswer());  // no flash either
+    QCOMPARE(child<QLineEdit>(QStringLiteral("txtKaitou"))->text(), QString());
+    QVERIFY(!m_game->isWaiting());
     QCOMPARE(m_game->engine().answersGiven(), 0);
   }
 

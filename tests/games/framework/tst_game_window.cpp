@@ -233,6 +233,7 @@ class GameWindowTest : public QObject {
     testing::WorkingDir dir;
     OperationGame game;
     game.Form_Load();
+    QCoreApplication::processEvents();  // the window is shown and active before a key comes
     QStringList visited;
     game.findChild<QWidget*>("optMode(0)")->setFocus();
     for (int i = 0; i < 17; ++i) {

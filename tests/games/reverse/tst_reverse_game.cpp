@@ -110,7 +110,15 @@ class ReverseGameTest : public QObject, testing::GameBench<ReverseGame> {
     QVERIFY(!m_game->isWaiting());
   }
 
+  // The flash left by a time-up ends by its wait, or at once when a new play starts; either
+  // way nothing of it reaches the new play.
+  void secondsPlay_keepsItsClockText_andATimeUpDuringTheFlashAsksNoMore_data() {
+    QTest::addColumn<bool>("newPlay");
+    QTest::newRow("the flash ends") << false;
+    QTest::newRow("a new play starts") << true;
+  }
   void secondsPlay_keepsItsClockText_andATimeUpDuringTheFlashAsksNoMore() {
+    QFETCH(bool, newPlay);
     writeFile(kSettings, sjis("20,30,\"秒数\",1\r\n"));
     load();
     startPlay();
@@ -120,6 +128,16 @@ class ReverseGameTest : public QObject, testing::GameBench<ReverseGame> {
     m_game->tmrBp_Timer();
     QVERIFY(m_game->engine().blnEnd());
     QCOMPARE(text(QStringLiteral("lblJikan")), QStringLiteral("30"));
+    if (newPlay) {
+      startPlay();
+      QVERIFY(!m_game->isWaiting());
+      QCOMPARE(base(), kDarkCyan);
+      answer(rightAnswer());
+      m_game->finishWaits();
+      QCOMPARE(m_game->engine().intOk(), 1);
+      QVERIFY(m_game->engine().blnPlay());
+      return;
+    }
     m_game->finishWaits();
     QCOMPARE(base(), kDarkCyan);
     QCOMPARE(label(0), shown);
