@@ -2,6 +2,7 @@
 
 #include "games/framework/GameProfile.h"
 #include "games/framework/HistoryPanel.h"
+#include "games/framework/Waits.h"
 #include "platform/widgets/MessageBox.h"
 
 #include <QTimer>
@@ -9,7 +10,6 @@
 
 #include <array>
 #include <functional>
-#include <list>
 
 class QCheckBox;
 class QComboBox;
@@ -68,13 +68,13 @@ class GameWindow : public QWidget {
   bool hasUnsavedPlay() const;
   const GameSettings& settings() const { return m_settings; }
   // A wait (a flash, a pause) is under way.
-  bool isWaiting() const { return !m_waits.empty(); }
+  bool isWaiting() const { return m_waits.any(); }
   // Ends every wait at once, in the order they would have ended. A new play does this to
   // the waits of the play before, whose work then finds that play over, so that none runs
   // into the new one; tests do it to skip the time.
-  void finishWaits();
+  void finishWaits() { m_waits.finishAll(); }
   // Ends the wait that would end first; false when none is under way (for tests).
-  bool finishNextWait();
+  bool finishNextWait() { return m_waits.finishNext(); }
 
  protected:
   GameWindow(GameProfile profile, QWidget* parent = nullptr);
@@ -85,14 +85,14 @@ class GameWindow : public QWidget {
   QWidget* settingsExtra() const { return m_settingsExtra; }
 
   // Hooks of the game.
-  virtual void applyGameSettings() {}            // put the extras into the game's controls
-  virtual void showFirstBoard() = 0;             // at load
-  virtual void clearAnswers();                   // at load and at start; by default every answer box
-  virtual void onFiguresReset() {}               // the start button's extra work
-  virtual void onPlayBegins() = 0;               // the first question and the focus
-  virtual void onCountdownEnded() {}  // the third tick; see PlayEngine::Rules::gameBeginsPlay
+  virtual void applyGameSettings() {}  // put the extras into the game's controls
+  virtual void showFirstBoard() = 0;   // at load
+  virtual void clearAnswers();         // at load and at start; by default every answer box
+  virtual void onFiguresReset() {}     // the start button's extra work
+  virtual void onPlayBegins() = 0;     // the first question and the focus
+  virtual void onCountdownEnded() {}   // the third tick; see PlayEngine::Rules::gameBeginsPlay
   virtual void onHintChanged(bool /*on*/) {}
-  virtual void onTimeUp() {}  // a seconds-bounded play is over, before its results
+  virtual void onTimeUp() {}     // a seconds-bounded play is over, before its results
   virtual void onPlayEnded() {}  // results are shown; the play is saved next
   virtual void onAnswersPerPlayChanged() {}
   virtual QString operationText() const { return {}; }
@@ -135,7 +135,7 @@ class GameWindow : public QWidget {
   // window and its clocks go on. Nothing runs once the window is leaving, so closing it
   // during a wait is safe; `then` must check the play's phase before it judges or asks,
   // since a clock may have ended the play meanwhile.
-  void after(int ms, std::function<void()> then);
+  void after(int ms, std::function<void()> then) { m_waits.after(ms, std::move(then)); }
   void setPlayAreaColour(const QColor& colour);
   // A line in the play area that says how to answer, beside or under the answer boxes.
   QLabel* addRuleLine(const QRect& at);
@@ -200,12 +200,7 @@ class GameWindow : public QWidget {
   QTimer m_tmrBp;
   QTimer m_tmrPlay;
 
-  struct Wait {
-    QTimer* timer;
-    std::function<void()> then;
-  };
-  std::list<Wait> m_waits;
-  void endWait(std::list<Wait>::iterator wait);
+  Waits m_waits{this};
   bool m_leaving = false;
 };
 
