@@ -61,6 +61,13 @@ void BM_ReadHistoryFloor(benchmark::State& state) {
   }
 }
 
+// The history parsed into the records the panel shows.
+void BM_ReadHistory(benchmark::State& state) {
+  enterHistoryFolder(int(state.range(0)));
+  const games::HistoryLayout layout = BlockGame::profile().history;
+  for (auto _ : state) benchmark::DoNotOptimize(games::readHistory(kHistory, layout));
+}
+
 // From the menu's click to the window drawn with its history grid and chart.
 void BM_OpenGameWindow(benchmark::State& state) {
   enterHistoryFolder(int(state.range(0)));
@@ -102,6 +109,7 @@ void BM_AnswerToNextQuestion(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_ReadHistoryFloor)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadHistory)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenGameWindow)->Arg(0)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnswerToNextQuestion)->Arg(20000)->Unit(benchmark::kMillisecond);
 

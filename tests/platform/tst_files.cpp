@@ -91,7 +91,8 @@ class FilesTest : public QObject {
 
   void textToDouble_readsLikeQString_data() {
     QTest::addColumn<QString>("text");
-    for (const char* text : {"12.5", " 7 ", "+3", "-0.25", "1e3", ".5", "5.", "", "abc", "12秒", "1,000", "+-3", "９"}) {
+    for (const char* text :
+         {"12.5", " 7 ", "+3", "-0.25", "1e3", ".5", "5.", "", "abc", "12秒", "1,000", "+-3", "９"}) {
       QTest::newRow(text) << QString::fromUtf8(text);
     }
   }
@@ -145,12 +146,32 @@ class FilesTest : public QObject {
     for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) ::close(fd);
   }
 
-  void smallDataFile_withUndecodableBytes_reportsAnError() {
+  // A long file is parsed in two halves at once: a bad line in either half fails the file
+  // or is skipped, and the records keep the file's order.
+  void dataFile_withAnUndecodableLine_failsOrSkipsIt_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("bad");
+    QTest::newRow("one line") << 1 << 0;
+    QTest::newRow("long, bad in the first half") << 9000 << 10;
+    QTest::newRow("long, bad in the second half") << 9000 << 8990;
+  }
+  void dataFile_withAnUndecodableLine_failsOrSkipsIt() {
+    QFETCH(int, lines);
+    QFETCH(int, bad);
     testing::WorkingDir dir;
-    writeFile(QStringLiteral("x.txt"), "20,60,\"\x82\"\r\n");
-    const seq::FileRecords read = seq::readFileRecords(QStringLiteral("x.txt"));
-    QVERIFY(!read.error.isEmpty());
-    QVERIFY(read.records.empty());
+    QByteArray bytes;
+    for (int i = 0; i < lines; ++i)
+      bytes += i == bad ? QByteArray("20,60,\"\x82\"\r\n") : QByteArray::number(i) + ",\"\x82\xa0\"\r\n";
+    writeFile(QStringLiteral("x.txt"), bytes);
+    const seq::FileRecords failed = seq::readFileRecords(QStringLiteral("x.txt"));
+    QVERIFY(!failed.error.isEmpty());
+    QVERIFY(failed.records.empty());
+    const seq::FileRecords skipped = seq::readFileRecords(QStringLiteral("x.txt"), seq::BadLines::Skip);
+    QCOMPARE(skipped.skipped, 1);
+    QCOMPARE(qsizetype(skipped.records.size()), lines - 1);
+    for (size_t i = 0; i < skipped.records.size(); ++i) {
+      QCOMPARE(skipped.records[i], (QStringList{QString::number(int(i) < bad ? i : i + 1), QStringLiteral("あ")}));
+    }
   }
 
   void clock_canBeFrozenAndAdvanced_andRandomRepeatsWithASeed() {

@@ -7,6 +7,8 @@
 #include <QHash>
 
 #include <charconv>
+#include <span>
+#include <thread>
 
 namespace platform::seq {
 
@@ -171,10 +173,16 @@ double leadingNumber(QStringView text) {
   const qsizetype start = i;
   if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) ++i;
   bool digits = false;
-  while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80) { ++i; digits = true; }
+  while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80) {
+    ++i;
+    digits = true;
+  }
   if (i < text.size() && text[i] == QLatin1Char('.')) {
     ++i;
-    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80) { ++i; digits = true; }
+    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80) {
+      ++i;
+      digits = true;
+    }
   }
   if (!digits) return 0;
   return textToDouble(text.sliced(start, i - start)).value_or(0);
@@ -233,28 +241,62 @@ QString unreadableContent(const QString& name) {
   return QStringLiteral("ファイル「%1」の内容を読み取れませんでした。").arg(name);
 }
 
+namespace {
+struct Parsed {
+  std::vector<QStringList> records;
+  qsizetype skipped = 0;
+  bool failed = false;
+};
+
+// A file of many lines repeats its dates, numbers and signs: each is decoded once and
+// shared, which spares most of the allocations of a long history.
+Parsed parseLines(std::span<const QByteArrayView> lines, BadLines bad, qsizetype fieldCount) {
+  Parsed parsed;
+  parsed.records.reserve(lines.size());
+  QHash<QByteArrayView, QString> known;
+  for (QByteArrayView line : lines) {
+    if (line.trimmed().isEmpty()) continue;
+    std::optional<QStringList> fields = decodeFields(line, &known);
+    if (fields && (fieldCount < 0 || fields->size() == fieldCount)) {
+      parsed.records.push_back(std::move(*fields));
+    } else if (bad == BadLines::Skip) {
+      ++parsed.skipped;
+    } else {
+      parsed.failed = true;
+      break;
+    }
+  }
+  return parsed;
+}
+
+// Below this many lines a second thread costs more than it saves.
+constexpr size_t kLinesForTwoThreads = 4000;
+}  // namespace
+
 FileRecords readFileRecords(const QString& name, BadLines bad, qsizetype fieldCount) {
   FileRecords result;
   const FileBytes file = readFileBytes(name);
   result.exists = file.exists;
   result.error = file.error;
   if (!result.error.isEmpty()) return result;
-  // A file of many lines repeats its dates, numbers and signs: each is decoded once and
-  // shared, which spares most of the allocations of a long history.
-  QHash<QByteArrayView, QString> known;
-  for (QByteArrayView line : splitLines(file.bytes)) {
-    if (line.trimmed().isEmpty()) continue;
-    std::optional<QStringList> fields = decodeFields(line, &known);
-    if (fields && (fieldCount < 0 || fields->size() == fieldCount)) {
-      result.records.push_back(std::move(*fields));
-    } else if (bad == BadLines::Skip) {
-      ++result.skipped;
-    } else {
-      result.records.clear();
-      result.error = unreadableContent(name);
-      return result;
-    }
+  const QList<QByteArrayView> split = splitLines(file.bytes);
+  const std::span<const QByteArrayView> lines(split.constData(), size_t(split.size()));
+  // A long file is parsed in two halves at once, the later one on a second thread.
+  const bool twoThreads = lines.size() >= kLinesForTwoThreads && std::thread::hardware_concurrency() >= 2;
+  const size_t middle = twoThreads ? lines.size() / 2 : lines.size();
+  Parsed later;
+  std::thread worker;
+  if (twoThreads) worker = std::thread([&] { later = parseLines(lines.subspan(middle), bad, fieldCount); });
+  Parsed parsed = parseLines(lines.first(middle), bad, fieldCount);
+  if (worker.joinable()) worker.join();
+  if (parsed.failed || later.failed) {
+    result.error = unreadableContent(name);
+    return result;
   }
+  result.skipped = parsed.skipped + later.skipped;
+  result.records = std::move(parsed.records);
+  result.records.insert(result.records.end(), std::make_move_iterator(later.records.begin()),
+                        std::make_move_iterator(later.records.end()));
   return result;
 }
 
