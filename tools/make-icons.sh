@@ -13,8 +13,11 @@ command -v rsvg-convert >/dev/null 2>&1 || {
   exit 1
 }
 for size in 16 22 24 32 48 64 128 256; do
-  drawing=$scalable
-  [ "$size" -eq 16 ] && drawing=$icons/source/atama-keisan-16.svg
+  # The small sizes have drawings of their own on their pixel grid: the scalable one blurs there.
+  case $size in
+    16|22|24) drawing=$icons/source/atama-keisan-$size.svg ;;
+    *) drawing=$scalable ;;
+  esac
   mkdir -p "$icons/hicolor/${size}x$size/apps"
   rsvg-convert --width "$size" --height "$size" "$drawing" -o "$icons/hicolor/${size}x$size/apps/$id.png"
 done
