@@ -502,13 +502,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-// A help file of the earlier program, where one is kept, still opens in the desktop's viewer.
+// A help file of the earlier program, where one is kept, still opens in the desktop's viewer;
+// where it cannot, the built-in help opens as with F1 and says why, without a box to dismiss.
 void MainWindow::cmdHelp_Click() {
+  QString note;
   if (QFileInfo::exists(platform::resolveFileName(m_helpFile))) {
-    platform::HelpViewer::displayTopic(this, m_helpFile);
-  } else {
-    help::HelpWindow::showPage(helpPage(), this);
+    const QString error = platform::HelpViewer::displayTopic(m_helpFile);
+    if (error.isEmpty()) return;
+    note = error + QStringLiteral("代わりに、このヘルプを表示しています。");
   }
+  help::HelpWindow::showPage(helpPage(), this, note);
 }
 
 QString MainWindow::helpPage() const {

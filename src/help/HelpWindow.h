@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <vector>
 
+class QLabel;
+class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
+class QPushButton;
 class QTextBrowser;
 
 namespace help {
@@ -22,15 +27,16 @@ const std::vector<HelpPage>& helpPages();
 void setGamePages(const std::vector<HelpPage>& pages);
 inline const QString kStartPage = QStringLiteral("index");
 
-// The help window frmHelp: a contents list beside the page. There is one at a time.
+// The help window frmHelp: a contents list and a search beside the page, with back, forward
+// and the start page above. There is one at a time.
 class HelpWindow : public QWidget {
   Q_OBJECT
  public:
   // Shows the page (the start page for an unknown id) in the help window, opening the
   // window when there is none and bringing it to the front. A window it opens stands
   // centred over the window it explains (the active one when none is given) and fits the
-  // screen.
-  static HelpWindow* showPage(const QString& id, const QWidget* over = nullptr);
+  // screen. A note, when given, stands above the page until the next page comes.
+  static HelpWindow* showPage(const QString& id, const QWidget* over = nullptr, const QString& note = {});
   static HelpWindow* instance();
   static void closeAll();
 
@@ -38,11 +44,29 @@ class HelpWindow : public QWidget {
 
  private:
   HelpWindow();
+  QWidget* buildBar();
+  QWidget* buildSide();
+  void installKeys();
   void show(const QString& id);
   void placeOver(const QWidget* over);
   void pageShown(const QUrl& url);
+  void showNote(const QString& note);
+  void goBack();
+  void goForward();
+  void goToContents();
+  void search();
+  void openResult(const QListWidgetItem* item);
 
+  QPushButton* m_back = nullptr;
+  QPushButton* m_forward = nullptr;
+  QPushButton* m_home = nullptr;
+  QLineEdit* m_search = nullptr;
+  QPushButton* m_find = nullptr;
   QListWidget* m_contents = nullptr;
+  QLabel* m_found = nullptr;
+  QListWidget* m_results = nullptr;
+  QStringList m_searched;  // the words of the last search, to select on a page it opens
+  QLabel* m_note = nullptr;
   QTextBrowser* m_page = nullptr;
 };
 

@@ -17,6 +17,12 @@ set(expected
 foreach(size IN LISTS sizes)
   list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
+# The help pages and their pictures, for a browser, as they lie in the sources.
+set(help "${CMAKE_CURRENT_LIST_DIR}/../../assets/help")
+file(GLOB help_files RELATIVE "${help}" "${help}/*.html" "${help}/images/*.png")
+foreach(file IN LISTS help_files)
+  list(APPEND expected usr/share/doc/atama-keisan/html/${file})
+endforeach()
 # Exactly these: a test program or a benchmark in the tree would end up in the package.
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${ROOT}" "${ROOT}/*")
 list(SORT installed)

@@ -1,14 +1,18 @@
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/WindowSwitcher.h"
+#include "help/HelpSearch.h"
 #include "help/HelpWindow.h"
 #include "platform/core/Clock.h"
+#include "platform/widgets/HelpViewer.h"
 #include "platform/widgets/MessageBox.h"
 #include "support/FreshRunTest.h"
 #include "support/WidgetTestSupport.h"
 
-#include <QDesktopServices>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -35,21 +39,25 @@ void click(QWidget* window, const QString& button) {
   QTest::mouseClick(b, Qt::LeftButton);
 }
 
-void pressF1(QWidget* window) {
+void activate(QWidget* window) {
   window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+void pressF1(QWidget* window) {
+  activate(window);
   QTest::keyClick(window, Qt::Key_F1);
 }
-}  // namespace
 
-// Stands in for the desktop's viewer of a help file.
-class DesktopViewer : public QObject {
-  Q_OBJECT
- public:
-  QList<QUrl> opened;
- public Q_SLOTS:
-  void open(const QUrl& url) { opened << url; }
-};
+QString currentPage() { return help::HelpWindow::instance()->currentPage(); }
+
+// The pages a search listed, in their order.
+QStringList listed(const QListWidget* results) {
+  QStringList ids;
+  for (int row = 0; row < results->count(); ++row) ids << results->item(row)->data(Qt::UserRole).toString();
+  return ids;
+}
+}  // namespace
 
 class HelpTest : public testing::FreshRunTest {
   Q_OBJECT
@@ -77,14 +85,19 @@ class HelpTest : public testing::FreshRunTest {
 
  private Q_SLOTS:
   void everyPage_isCompiledIn_withItsPicture_andEveryLinkLeadsToAPage() {
-    static const QRegularExpression target(QStringLiteral("(?:src|href)=\"([^\":#]+)\""));
+    // Relative, so that the installed copies read in a browser as they do in the program.
+    static const QRegularExpression target(QStringLiteral("(?:src|href)=\"([^\"#]+)"));
     for (const help::HelpPage& page : help::helpPages()) {
       QFile file(QStringLiteral(":/help/%1.html").arg(page.id));
       QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page.id));
       const QString html = QString::fromUtf8(file.readAll());
       QVERIFY2(html.contains(QStringLiteral("images/%1.png").arg(page.id)), qPrintable(page.id));
       for (const QRegularExpressionMatch& m : target.globalMatch(html)) {
-        QVERIFY2(QFile::exists(QStringLiteral(":/help/") + m.captured(1)), qPrintable(page.id + ": " + m.captured(1)));
+        const QString link = m.captured(1);
+        if (link.startsWith(QLatin1String("https://")) || link.startsWith(QLatin1String("http://"))) continue;
+        QVERIFY2(QUrl(link).isRelative() && !link.startsWith(QLatin1Char('/')) &&
+                     QFile::exists(QStringLiteral(":/help/") + link),
+                 qPrintable(page.id + ": " + link));
       }
     }
   }
@@ -129,7 +142,7 @@ class HelpTest : public testing::FreshRunTest {
     app::MainWindow* main = mainWindow();
     click(main, QStringLiteral("cmdCale"));
     pressF1(main);
-    QCOMPARE(help::HelpWindow::instance()->currentPage(), QStringLiteral("cale"));
+    QCOMPARE(currentPage(), QStringLiteral("cale"));
 
     click(main, QStringLiteral("cmdGame"));
     click(main, QStringLiteral("cmdG%1").arg(button));
@@ -137,7 +150,20 @@ class HelpTest : public testing::FreshRunTest {
     QVERIFY(game);
     pressF1(game);
     QCOMPARE(helpWindowCount(), 1);
-    QCOMPARE(help::HelpWindow::instance()->currentPage(), window);
+    QCOMPARE(currentPage(), window);
+    // The "?" button does what F1 does, and stands clear of every other control.
+    help::HelpWindow::showPage(QStringLiteral("main"));
+    auto* question = testing::control<QPushButton>(game, QStringLiteral("cmdHelp"));
+    for (const QWidget* other : game->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const bool clear =
+          other == question || !other->isVisible() || !other->geometry().intersects(question->geometry());
+      QVERIFY2(clear, qPrintable(other->objectName() + QLatin1Char(' ') + other->metaObject()->className()));
+    }
+    QVERIFY(game->rect().contains(question->geometry()));
+    QCOMPARE(question->accessibleName(), QStringLiteral("ヘルプ"));
+    QTest::mouseClick(question, Qt::LeftButton);
+    QCOMPARE(helpWindowCount(), 1);
+    QCOMPARE(currentPage(), window);
     click(game, QStringLiteral("cmdEnd"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(helpWindowCount(), 1);
@@ -167,17 +193,99 @@ class HelpTest : public testing::FreshRunTest {
     }
   }
 
-  void helpFileOfTheEarlierProgram_opensInTheDesktopsViewer() {
-    QFile file(QStringLiteral("AtamaHelp.chm"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    DesktopViewer viewer;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
-    click(mainWindow(), QStringLiteral("cmdHelp"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(viewer.opened.size(), 1);
-    QVERIFY(viewer.opened[0].toLocalFile().endsWith(QStringLiteral("/AtamaHelp.chm")));
-    QCOMPARE(helpWindowCount(), 0);
+  void helpFileOfTheEarlierProgram_opensInTheDesktopsViewer_orElseTheHelpSaysWhy_data() {
+    QTest::addColumn<bool>("viewer");
+    QTest::newRow("a viewer takes it") << true;
+    QTest::newRow("no viewer for it") << false;
+  }
+  void helpFileOfTheEarlierProgram_opensInTheDesktopsViewer_orElseTheHelpSaysWhy() {
+    QFETCH(bool, viewer);
+    testing::writeFile(QStringLiteral("AtamaHelp.chm"), {});
+    QList<QUrl> handed;
+    platform::HelpViewer::setOpener([&](const QUrl& url) {
+      handed << url;
+      return viewer;
+    });
+    app::MainWindow* main = mainWindow();
+    click(main, QStringLiteral("cmdCale"));
+    int boxes = 0;
+    platform::setMessageHandler([&boxes](const platform::MessageRequest&) {
+      ++boxes;
+      return platform::MsgResult::Ok;
+    });
+    click(main, QStringLiteral("cmdHelp"));
+    QCOMPARE(handed.size(), 1);
+    QVERIFY(handed[0].toLocalFile().endsWith(QStringLiteral("/AtamaHelp.chm")));
+    QCOMPARE(boxes, 0);
+    QCOMPARE(helpWindowCount(), viewer ? 0 : 1);
+    if (viewer) return;
+
+    // The page F1 would open, with the reason above it, once.
+    QCOMPARE(currentPage(), QStringLiteral("cale"));
+    help::HelpWindow* shown = help::HelpWindow::instance();
+    auto* note = testing::control<QLabel>(shown, QStringLiteral("lblHelpNote"));
+    QVERIFY(note->isVisible());
+    QVERIFY(note->text().contains(QStringLiteral("「AtamaHelp.chm」を開けませんでした")));
+    QCOMPARE(shown->focusWidget(), note);
+    testing::control<QListWidget>(shown, QStringLiteral("lstHelpContents"))->setCurrentRow(0);
+    QVERIFY(note->isHidden());
+  }
+
+  void search_listsThePagesWithEveryWord_inTheirText_data() {
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("found");  // at least these
+    QTest::addColumn<QStringList>("passed");
+    QTest::newRow("a word on some pages") << "小銭" << QStringList{"index", "frmG6"} << QStringList{"main", "frmG1"};
+    QTest::newRow("full width, capitals") << "ＥＮＴＥＲ" << QStringList{"index", "frmG5"} << QStringList{"frmG6"};
+    QTest::newRow("every word") << "enter 小銭" << QStringList{"index", "frmG5"} << QStringList{"frmG2", "frmG6"};
+    QTest::newRow("only in the markup") << "cellpadding" << QStringList{} << QStringList{"index"};
+  }
+  void search_listsThePagesWithEveryWord_inTheirText() {
+    QFETCH(QString, query);
+    QFETCH(QStringList, found);
+    QFETCH(QStringList, passed);
+    help::HelpWindow* shown = help::HelpWindow::showPage(QStringLiteral("main"));
+    auto* box = testing::control<QLineEdit>(shown, QStringLiteral("txtSearch"));
+    auto* results = testing::control<QListWidget>(shown, QStringLiteral("lstSearchResults"));
+    QVERIFY(testing::takesInputMethod(box));
+    box->setText(query);
+    QTest::keyClick(box, Qt::Key_Return);
+    const QStringList ids = listed(results);
+    for (const QString& id : found) QVERIFY2(ids.contains(id), qPrintable(id));
+    for (const QString& id : passed) QVERIFY2(!ids.contains(id), qPrintable(id));
+    const QString said = testing::control<QLabel>(shown, QStringLiteral("lblSearchResult"))->text();
+    QCOMPARE(said == QStringLiteral("見つかりませんでした"), found.isEmpty());
+    if (found.isEmpty()) return;
+    // Each with a line of its text; moved in with the keys, opened with Enter.
+    QVERIFY(help::findWord(results->item(0)->text(), query.section(QLatin1Char(' '), 0, 0)) >= 0);
+    QCOMPARE(shown->focusWidget(), results);
+    QTest::keyClick(results, Qt::Key_Down);
+    QCOMPARE(currentPage(), QStringLiteral("main"));
+    QTest::keyClick(results, Qt::Key_Return);
+    QCOMPARE(currentPage(), ids[1]);
+  }
+
+  void backAndForward_retraceThePagesSeen_andContentsLeadsToTheStart() {
+    help::HelpWindow* shown = help::HelpWindow::showPage(QStringLiteral("main"));
+    activate(shown);
+    auto* back = testing::control<QPushButton>(shown, QStringLiteral("cmdBack"));
+    auto* forward = testing::control<QPushButton>(shown, QStringLiteral("cmdForward"));
+    QVERIFY(!back->isEnabled() && !forward->isEnabled());
+    testing::control<QListWidget>(shown, QStringLiteral("lstHelpContents"))->setCurrentRow(2);
+    const QString third = currentPage();
+    help::HelpWindow::showPage(QStringLiteral("memo"));
+    QTest::keyClick(shown, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(currentPage(), third);
+    QTest::mouseClick(back, Qt::LeftButton);
+    QCOMPARE(currentPage(), QStringLiteral("main"));
+    QVERIFY(!back->isEnabled() && forward->isEnabled());
+    QTest::keyClick(shown, Qt::Key_Right, Qt::AltModifier);
+    QTest::mouseClick(forward, Qt::LeftButton);
+    QCOMPARE(currentPage(), QStringLiteral("memo"));
+    QVERIFY(!forward->isEnabled());
+    QTest::mouseClick(testing::control<QPushButton>(shown, QStringLiteral("cmdContents")), Qt::LeftButton);
+    QCOMPARE(currentPage(), help::kStartPage);
+    QVERIFY(back->isEnabled());
   }
 
   void owari_orClosingTheMainWindow_closesEveryHelpWindow_data() {

@@ -176,6 +176,7 @@ class GameWindow : public QWidget {
   QPushButton* m_cmdClear = nullptr;
   QPushButton* m_cmdHozon = nullptr;
   QPushButton* m_cmdEnd = nullptr;
+  QPushButton* m_cmdHelp = nullptr;
   std::array<QLabel*, 3> m_imgStart{};
   QLabel* m_lblJikan = nullptr;
   QLabel* m_lblJikanUnit = nullptr;

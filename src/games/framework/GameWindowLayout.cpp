@@ -22,6 +22,8 @@ constexpr int kMargin = 10;
 constexpr int kSideWidth = 460;
 // Fits a 1366 x 768 screen with a panel and a title bar.
 constexpr int kWindowHeight = 676;
+constexpr int kHelpButtonSize = 36;
+constexpr int kHelpButtonTop = 176;
 
 QLabel* figureLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y, int width) {
   auto* label = new QLabel(parent);
@@ -194,6 +196,19 @@ void GameWindow::buildPlayPanel() {
   connect(m_cmdClear, &QPushButton::clicked, this, &GameWindow::cmdClear_Click);
   connect(m_cmdEnd, &QPushButton::clicked, this, &GameWindow::cmdEnd_Click);
 
+  // The way to the help that F1 also takes, for those who do not know the key: beside the
+  // clock, where no game puts anything.
+  m_cmdHelp = new platform::ColorButton(QStringLiteral("?"), this);
+  m_cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+  m_cmdHelp->setAccessibleName(QStringLiteral("ヘルプ"));
+  m_cmdHelp->setToolTip(QStringLiteral("ヘルプを表示します（F1）"));
+  m_cmdHelp->setGeometry(m_sideX + kSideWidth - kHelpButtonSize, kHelpButtonTop, kHelpButtonSize, kHelpButtonSize);
+  QFont bold = m_cmdHelp->font();
+  bold.setBold(true);
+  bold.setPointSize(14);
+  m_cmdHelp->setFont(bold);
+  connect(m_cmdHelp, &QPushButton::clicked, this, [this] { help::HelpWindow::showPage(objectName(), this); });
+
   const int y = m_figuresY;
   const auto figure = [this, y](const QString& name, const QString& text, int x, int captionWidth, int width) {
     caption(this, text, x, y, captionWidth);
@@ -210,7 +225,7 @@ void GameWindow::buildPlayPanel() {
 }
 
 // Settings, the start button, the answers, the history with its filters and graphs, then
-// saving, clearing and going back.
+// saving, clearing, going back and the help.
 void GameWindow::arrangeTabOrder() {
   std::vector<QWidget*> chain{m_optMode[0], m_optMode[1], m_cboKaisu, m_cboJikan, m_chkAs};
   if (m_chkHint) chain.push_back(m_chkHint);
@@ -226,7 +241,7 @@ void GameWindow::arrangeTabOrder() {
   for (QWidget* w : focusable(m_playArea)) chain.push_back(w);
   const std::vector<QWidget*> history = m_history->tabChain();
   chain.insert(chain.end(), history.begin(), history.end());
-  chain.insert(chain.end(), {m_cmdHozon, m_cmdClear, m_cmdEnd});
+  chain.insert(chain.end(), {m_cmdHozon, m_cmdClear, m_cmdEnd, m_cmdHelp});
   for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 

@@ -2,17 +2,24 @@
 
 #include <QString>
 
-class QWidget;
+#include <functional>
+
+class QUrl;
 
 namespace platform {
 
 // The help viewer: shows a help file's start page, or closes every help window.
 class HelpViewer {
  public:
-  // Opens file from the working directory; reports in a message box when it is missing or
-  // cannot be opened.
-  static void displayTopic(QWidget* owner, const QString& file);
+  // Opens file from the working directory in the desktop's viewer; returns what went wrong,
+  // empty when the file was handed to a viewer.
+  [[nodiscard]] static QString displayTopic(const QString& file);
   static void closeAll();
+
+  // What hands a file to the desktop: true when a viewer took it. Tests install their own;
+  // an empty opener brings back the desktop's.
+  using Opener = std::function<bool(const QUrl&)>;
+  static void setOpener(Opener opener);
 };
 
 }  // namespace platform

@@ -227,8 +227,8 @@ class GameWindowTest : public QObject {
     QVERIFY(grid(game)->gridModel().data(grid(game)->gridModel().index(newestRow - 1, 0), Qt::AccessibleTextRole).toString().startsWith("回 "));
   }
 
-  // Settings, start, the answers, the history and its filters and graphs, then save, clear
-  // and back; the chart is no stop.
+  // Settings, start, the answers, the history and its filters and graphs, then save, clear,
+  // back and the help; the chart is no stop.
   void tab_followsTheWork() {
     testing::WorkingDir dir;
     OperationGame game;
@@ -236,13 +236,13 @@ class GameWindowTest : public QObject {
     QCoreApplication::processEvents();  // the window is shown and active before a key comes
     QStringList visited;
     game.findChild<QWidget*>("optMode(0)")->setFocus();
-    for (int i = 0; i < 17; ++i) {
+    for (int i = 0; i < 18; ++i) {
       visited << game.focusWidget()->objectName();
       QTest::keyClick(game.focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(visited, (QStringList{"optMode(0)", "cboKaisu", "chkAs", "cmdStart", "msgRireki", "cboMode2", "cboJikan2",
                                    "cboKaisu2", "cmdAllDsp", "cmdByou", "cmdRitu", "cmdKaitou", "cmdPByou", "cmdClear",
-                                   "cmdEnd", "optMode(0)", "cboKaisu"}));
+                                   "cmdEnd", "cmdHelp", "optMode(0)", "cboKaisu"}));
   }
 
   void unsavedPlay_isNotDroppedWithoutAQuestion_whoseDefaultIsCancel() {
