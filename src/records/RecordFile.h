@@ -50,12 +50,9 @@ class RecordTable {
 
   // Builds the table from the file's bytes, which it keeps.
   [[nodiscard]] static RecordTable parse(QByteArray bytes);
-  // The same table read line by line without the shortcut for the common line shape and
-  // on one thread, for tests.
-  [[nodiscard]] static RecordTable parseWithGeneralSplitter(QByteArray bytes);
-  // The same as parse(bytes) when bytes are this table's bytes with whole lines appended,
-  // as a game appends a play: only the new lines are read. Otherwise nothing.
-  [[nodiscard]] std::optional<RecordTable> extended(QByteArray bytes) const;
+  // The same table read on one thread, for tests: parse() reads a large file in two
+  // halves at once.
+  [[nodiscard]] static RecordTable parseOnOneThread(QByteArray bytes);
   // The file's bytes as the main window writes them back: text fields in double quotes,
   // the last one "" when it was empty or absent.
   struct [[nodiscard]] Bytes {
@@ -69,7 +66,7 @@ class RecordTable {
 
   static constexpr quint32 kNotInFile = 0xFFFFFFFF;
 
-  static RecordTable parse(QByteArray bytes, bool shortcut, bool halves);
+  static RecordTable parse(QByteArray bytes, bool halves);
   // Puts the lines that another table read from the same bytes, right after this table's
   // last line, behind them.
   void appendLaterLines(RecordTable&& later);

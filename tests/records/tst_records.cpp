@@ -357,10 +357,9 @@ class RecordFileTest : public testing::FreshRunTest {
     QVERIFY(sharedRecords().table->isEmpty());
   }
 
-  // Lines in and around the common shape, varied at random: the shortcut for that shape
-  // must read every one of them as the general splitter does.
-  // Over a megabyte, so that the file is also read in two halves at once.
-  void commonLineShortcut_andHalves_readEveryLineAsTheGeneralSplitterOnOneThread() {
+  // Lines in and around the common shape, varied at random, in a file over a megabyte: read
+  // in two halves at once, every line must read as it does on one thread.
+  void halves_readEveryLineAsOneThreadDoes() {
     const QList<QByteArray> texts = {"", "2024/05/01", "21:03:07", sjis("表計算"), sjis("ブロック計算"),
                                      sjis("答数 : 20"), "a,b", " x ", "\x82", kTwins + kControls,
                                      QByteArray(300, 'z') + sjis("長い")};
@@ -398,7 +397,7 @@ class RecordFileTest : public testing::FreshRunTest {
     file.chop(2);  // a last line without its line end
 
     const RecordTable fast = RecordTable::parse(file);
-    const RecordTable general = RecordTable::parseWithGeneralSplitter(file);
+    const RecordTable general = RecordTable::parseOnOneThread(file);
     QVERIFY(file.size() > (1 << 20));
     QVERIFY(fast.size() > 4000 && fast.unreadableLineCount() > 4000);  // both kinds, many of each
     QCOMPARE(fast.size(), general.size());

@@ -68,8 +68,8 @@ class ChartControl : public QWidget {
  private:
   void changed();
   void rebuild();
-  bool moveBars(double minimum, double maximum);
-  bool moveLines(double minimum, double maximum);
+  // A chart anew, with the value axis from minimum to maximum (ChartBuild.cpp).
+  void build(double minimum, double maximum);
   // Puts each series' points into its line, and smooths only lines that were not thinned.
   void fillLines(const QList<QLineSeries*>& lines);
   // Round ticks from minimum to maximum, the ends the caller fixed kept, only as many as
@@ -92,7 +92,6 @@ class ChartControl : public QWidget {
   QStringList m_seriesNames;
   QString m_valueTitle;
   int m_labelStep = 0;  // of the labels drawn; 0 when there are none
-  std::optional<QStringList> m_barLabels;  // of the bars on show
   double m_laidOutWidth = 0;
   bool m_dirty = true;
   bool m_rebuildQueued = false;

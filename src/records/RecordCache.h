@@ -1,0 +1,9 @@
+#pragma once
+
+namespace records {
+
+// The table read last, which sharedRecords() shares, is forgotten before the program
+// writes the file, so that the next read reads what was written.
+void forgetSharedRecords();
+
+}  // namespace records
