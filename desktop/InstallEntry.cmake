@@ -1,5 +1,5 @@
-# Run by cmake --install: writes the menu entry with the launcher's installed path.
-set(launcher "${CMAKE_INSTALL_PREFIX}/${ATAMA_BINDIR}/atama-keisan-launcher")
+# Run by cmake --install: writes the menu entry with the installed path of the command.
+set(launcher "${CMAKE_INSTALL_PREFIX}/${ATAMA_BINDIR}/atama-keisan")
 # A path with a reserved character is quoted, escaping what stays special inside quotes;
 # the entry's string rules then double every backslash again.
 if(launcher MATCHES "[ \t\n\"'\\\\><~|&;$*?#()`%]")

@@ -1,7 +1,8 @@
-# Shared by run.sh and test.sh: installs missing Debian packages and builds into build/.
-# Sourced, not run.
+# Shared by run.sh and test.sh: installs the Debian packages that are missing and sets $top.
+# Sourced, not run. cpack needs dpkg-dev and file for the package's library dependencies.
 
-packages=(g++ cmake make qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev fonts-noto-cjk ${EXTRA_PACKAGES:-})
+packages=(g++ cmake make qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev fonts-noto-cjk
+          dpkg-dev file ${EXTRA_PACKAGES:-})
 
 missing=()
 for p in "${packages[@]}"; do
@@ -16,5 +17,3 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$top/build" -j"$(nproc)"

@@ -131,15 +131,14 @@ class FilesTest : public QObject {
     if (child == 0) {
       const std::unique_ptr<QLockFile> lock = lockWorkingFolder();
       char c = lock ? 'y' : 'n';
-      (void)::write(toParent[1], &c, 1);
-      (void)::read(toChild[0], &c, 1);
-      ::_exit(0);  // without unlocking, as a killed copy would
+      const bool told = ::write(toParent[1], &c, 1) == 1 && ::read(toChild[0], &c, 1) == 1;
+      ::_exit(told ? 0 : 1);  // without unlocking, as a killed copy would
     }
     char held = 0;
     QCOMPARE(::read(toParent[0], &held, 1), ssize_t(1));
     QCOMPARE(held, 'y');
     QVERIFY(!lockWorkingFolder());
-    (void)::write(toChild[1], "x", 1);
+    QCOMPARE(::write(toChild[1], "x", 1), ssize_t(1));
     int status = 0;
     ::waitpid(child, &status, 0);
     QVERIFY(lockWorkingFolder());

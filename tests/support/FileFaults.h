@@ -45,8 +45,7 @@ inline QString messageInAChild(const std::function<bool()>& limit, const std::fu
   if (child == 0) {
     ::close(pipeFds[0]);
     const QByteArray text = limit() ? attempt().toUtf8() : QByteArrayLiteral("(no limit)");
-    (void)::write(pipeFds[1], text.constData(), size_t(text.size()));
-    ::_exit(0);
+    ::_exit(::write(pipeFds[1], text.constData(), size_t(text.size())) == text.size() ? 0 : 1);
   }
   ::close(pipeFds[1]);
   QByteArray text;
