@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, runs every test headless, then builds the Debian package
 # and checks it as a distribution would.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game window opened on a history of 20,000 plays, and a typed answer up to the next
 // question drawn, beside the floor of reading that history file once.
 #include "BenchSupport.h"

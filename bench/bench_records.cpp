@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window and the reading of the play record file, with a floor: the
 // time of reading the file and decoding it once, which no view can beat.
 #include "BenchSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day-by-day screens (aggregation tables, all graphs, practice calendar) on a record
 // file of ten years of practice, against the floor of reading and decoding it once.
 #include "ScreenBench.h"

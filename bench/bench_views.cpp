@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the record list, the range filters, the diary and the edit screen, applying each
 // filter and saving a diary, against the floor of reading and decoding the record file once.
 #include "ScreenBench.h"

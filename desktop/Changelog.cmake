@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads CHANGELOG (Debian changelog format, newest entry first): the metainfo's releases come
 # from it, so that software centres and the package's changelog never disagree.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cmake --install: writes the menu entry with the installed path of the command.
 set(launcher "${CMAKE_INSTALL_PREFIX}/${ATAMA_BINDIR}/atama-keisan")
 # A path with a reserved character is quoted, escaping what stays special inside quotes;

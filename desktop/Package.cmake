@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cpack -G DEB: a Debian package of what cmake --install installs (no tests, no benchmarks).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME atama-keisan)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots of the help pages anew from the program as it is now, into
 # assets/help/images (and the two pictures in docs/). Run it after a change that shows on a
 # screen or game.

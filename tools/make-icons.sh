@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's PNG icons from its SVG drawings into assets/icons/hicolor.
 # Run it after changing a drawing and commit the PNGs: the build itself needs no SVG renderer.
 # Needs rsvg-convert (Debian package librsvg2-bin).

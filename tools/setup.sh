@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh and test.sh: installs the Debian packages that are missing and sets $top.
 # Sourced, not run. cpack needs dpkg-dev and file for the package's library dependencies.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/GameRegistry.h"
 #include "app/MainWindow.h"
 #include "app/ProgramIcon.h"

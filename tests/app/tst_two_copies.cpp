@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own binary started twice on one folder, on a session bus of the test's own.
 #include "app/SingleCopy.h"
 #include "support/TestSupport.h"

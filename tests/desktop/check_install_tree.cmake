@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build under ROOT/usr, stripped as a package is, and checks what lands there,
 # with the validators the desktops use when they are installed.
 file(REMOVE_RECURSE "${ROOT}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed atama-keisan command started in an empty folder: where the running program
 // keeps its files, told by its lock file.
 #include <QDir>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The atama-keisan command starts the program in the per-user data folder, made when missing,
 # or in the current folder when asked with --here, and never anywhere else. The program here
 # only says where it was started and with what.

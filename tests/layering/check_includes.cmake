@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads every #include "..." under src/ and fails on one that points against the direction
 # of the layers, or that takes a widget header into code that links Qt Core only.
 #   cmake -DSRC=<src dir> -DCORE_FILES=<file listing the Core-only sources> -P check_includes.cmake

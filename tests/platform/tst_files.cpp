@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/Clock.h"
 #include "platform/core/Cp932.h"
 #include "platform/core/FolderLock.h"

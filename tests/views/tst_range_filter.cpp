@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ViewTestSupport.h"
 #include "platform/core/Clock.h"
 #include "platform/widgets/ChartControl.h"

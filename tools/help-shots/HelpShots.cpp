@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every screen and game of the program, on a month of made-up plays, into the PNG
 // files the help pages show: atama-help-shots <folder>.
 #include "app/Application.h"

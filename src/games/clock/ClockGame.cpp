@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/clock/ClockGame.h"
 
 #include "games/framework/AnswerBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/framework/GamePictures.h"
 
 #include "platform/widgets/Artwork.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the game window: its frames, controls, figures and tab order.
 #include "games/framework/AnswerBox.h"
 #include "games/framework/GamePictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/framework/HistoryPanel.h"
 
 #include "games/framework/GameWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/reverse/ReverseRules.h"
 
 #include "games/framework/GameText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/adjacent/AdjacentRules.h"
 #include "games/framework/PlaySaving.h"
 #include "platform/core/Random.h"

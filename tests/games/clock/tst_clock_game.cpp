@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/clock/ClockGame.h"
 #include "platform/widgets/DataGrid.h"
 #include "records/RecordFile.h"

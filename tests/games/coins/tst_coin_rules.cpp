@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/coins/CoinRules.h"
 #include "platform/core/Random.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/framework/GameText.h"
 #include "games/reverse/ReverseGame.h"
 #include "platform/core/Clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/speed/SpeedGame.h"
 #include "platform/core/Clock.h"
 #include "platform/widgets/DataGrid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/table/TableGame.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Random.h"
