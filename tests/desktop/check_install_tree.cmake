@@ -25,6 +25,7 @@ set(expected
     usr/share/applications/${APP_ID}.desktop
     usr/share/doc/atama-keisan/changelog.gz
     usr/share/doc/atama-keisan/copyright
+    usr/share/doc-base/atama-keisan
     usr/share/lintian/overrides/atama-keisan
     usr/share/man/man1/atama-keisan.1.gz
     usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
@@ -51,6 +52,13 @@ set(entry "${ROOT}/usr/share/applications/${APP_ID}.desktop")
 file(STRINGS "${entry}" exec REGEX "^Exec=")
 if(NOT exec STREQUAL "Exec=${ROOT}/usr/bin/atama-keisan")
   message(FATAL_ERROR "the entry does not start the installed command: ${exec}")
+endif()
+
+# The documentation index must find the help pages where they are.
+file(STRINGS "${ROOT}/usr/share/doc-base/atama-keisan" index REGEX "^Index: ")
+string(REGEX REPLACE "^Index: " "" index "${index}")
+if(NOT index STREQUAL "${ROOT}/usr/share/doc/atama-keisan/html/index.html" OR NOT EXISTS "${index}")
+  message(FATAL_ERROR "the doc-base registration points at ${index}")
 endif()
 
 find_program(desktop_file_validate desktop-file-validate)
