@@ -14,24 +14,39 @@
 
 namespace app {
 
+namespace {
+template <typename Game>
+QStringList headersOf() {
+  QStringList headers;
+  for (const games::HistoryColumn& column : Game::profile().history) headers << column.header;
+  return headers;
+}
+}  // namespace
+
 const std::vector<GameEntry>& gameRegistry() {
   static const std::vector<GameEntry> games = {
       {QStringLiteral("ブロック計算"), 1, QStringLiteral("ブロック"), QStringLiteral("frmG2"),
-       QStringLiteral("ブロック計算"), [] { return new games::block::BlockGame; }},
+       QStringLiteral("ブロック計算"), [] { return new games::block::BlockGame; }, headersOf<games::block::BlockGame>},
       {QStringLiteral("隣接加減ネオ"), 2, QStringLiteral("±ネオ"), QStringLiteral("frmG1"), QStringLiteral("±ネオ"),
-       [] { return new games::adjacent::AdjacentGame; }},
+       [] { return new games::adjacent::AdjacentGame; }, headersOf<games::adjacent::AdjacentGame>},
       {QStringLiteral("表計算"), 3, QStringLiteral("表計算"), QStringLiteral("frmG3"), QStringLiteral("表計算"),
-       [] { return new games::table::TableGame; }},
+       [] { return new games::table::TableGame; }, headersOf<games::table::TableGame>},
       {QStringLiteral("スピード計算"), 4, QStringLiteral("スピード"), QStringLiteral("frmG4"),
-       QStringLiteral("スピード計算"), [] { return new games::speed::SpeedGame; }},
+       QStringLiteral("スピード計算"), [] { return new games::speed::SpeedGame; }, headersOf<games::speed::SpeedGame>},
       {QStringLiteral("逆計算"), 6, QStringLiteral("逆計算"), QStringLiteral("frmG5"), QStringLiteral("逆計算"),
-       [] { return new games::reverse::ReverseGame; }},
+       [] { return new games::reverse::ReverseGame; }, headersOf<games::reverse::ReverseGame>},
       {QStringLiteral("小銭計算"), 5, QStringLiteral("小銭計算"), QStringLiteral("frmG6"), QStringLiteral("小銭計算"),
-       [] { return new games::coins::CoinGame; }},
+       [] { return new games::coins::CoinGame; }, headersOf<games::coins::CoinGame>},
       {QStringLiteral("時間計算"), 7, QStringLiteral("時間計算"), QStringLiteral("frmG7"), QStringLiteral("時間計算"),
-       [] { return new games::clock::ClockGame; }},
+       [] { return new games::clock::ClockGame; }, headersOf<games::clock::ClockGame>},
   };
   return games;
+}
+
+std::vector<views::HistoryColumns> historyColumns() {
+  std::vector<views::HistoryColumns> histories;
+  for (const GameEntry& game : gameRegistry()) histories.push_back({game.itemName, game.historyHeaders()});
+  return histories;
 }
 
 const GameEntry* gameOnButton(int button) {

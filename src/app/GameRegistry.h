@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "views/Maintenance.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -21,10 +24,14 @@ struct GameEntry {
   QString windowName;  // the game window's objectName, and the id of its help page, which F1 opens
   QString helpTitle;   // in the help's contents
   std::function<games::GameWindow*()> make;
+  std::function<QStringList()> historyHeaders;  // of the history grid, in file order
 };
 
 // The games in the order of records::itemNames().
 const std::vector<GameEntry>& gameRegistry();
+
+// Every game's history file and the headers of its grid, in the order of records::itemNames().
+std::vector<views::HistoryColumns> historyColumns();
 
 // The game on a menu button, or null.
 const GameEntry* gameOnButton(int button);

@@ -192,7 +192,8 @@ void MainWindow::buildFrames() {
                                          setWindowTitle(captionFor(nickname));
                                        },
                                        [this] { mtvmain_SelChange(); }, [this] { cmdOwari_Click(); },
-                                       [this] { return m_fraMemo->settleMemo(); }},
+                                       [this] { return m_fraMemo->settleMemo(); }, historyColumns,
+                                       [this](const QString& fileName) { fileRestored(fileName); }},
                                       m_content);
   for (QFrame* screen : std::initializer_list<QFrame*>{m_fraBunseki, m_fraTaijyu, m_fraSyuukei, m_fraRenTai,
                                                        m_fraCale, m_fraMemo, m_fraSettei}) {
@@ -346,6 +347,11 @@ void MainWindow::READ_SETTEI() {
 
 void MainWindow::READ_MEMO() {
   reportReadError(m_fraMemo->READ_MEMO());
+}
+
+void MainWindow::fileRestored(const QString& fileName) {
+  if (fileName.compare(records::kMemoFileName, Qt::CaseInsensitive) == 0) READ_MEMO();
+  if (fileName.compare(records::kPrivateFileName, Qt::CaseInsensitive) == 0) READ_PRIVATE();
 }
 
 void MainWindow::showStatus() {

@@ -86,6 +86,8 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // A file put back from the backup folder: the memo box or the caption shows it anew.
+  void fileRestored(const QString& fileName);
   void buildButtons();
   void buildFrames();
   void buildGameMenu();

@@ -5,6 +5,7 @@
 #include "platform/core/Log.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
+#include "records/Backups.h"
 #include "records/RecordCache.h"
 
 #include <cmath>
@@ -159,8 +160,9 @@ namespace {
 std::optional<QString> writeRecords(const QString& fileName, const QByteArray& bytes,
                                     const QByteArray* expected = nullptr) {
   forgetSharedRecords();
-  return expected ? platform::replaceFileIfUnchanged(fileName, bytes, *expected)
-                  : platform::writeFileAtomic(fileName, bytes);
+  const platform::KeepOld keep = keepOldCopy(fileName);
+  return expected ? platform::replaceFileIfUnchanged(fileName, bytes, *expected, keep)
+                  : platform::writeFileAtomic(fileName, bytes, keep);
 }
 }  // namespace
 

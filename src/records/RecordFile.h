@@ -134,7 +134,8 @@ struct [[nodiscard]] SharedRead {
 // Returns an error text for the user.
 [[nodiscard]] QString appendRecord(const PlayRecord& record, const QString& fileName = kRecordFileName);
 
-// Replaces the file with the table, atomically; records end with an empty quoted field.
+// Replaces the file with the table, atomically, the old file kept in the backup folder first;
+// records end with an empty quoted field.
 [[nodiscard]] QString rewriteRecords(const RecordTable& table, const QString& fileName = kRecordFileName);
 
 // The same, only while the file still holds expected; nullopt when it no longer does. No
@@ -142,7 +143,7 @@ struct [[nodiscard]] SharedRead {
 [[nodiscard]] std::optional<QString> rewriteRecordsIfUnchanged(const RecordTable& table, const QByteArray& expected,
                                                                const QString& fileName = kRecordFileName);
 
-// Leaves a file of zero bytes.
+// Leaves a file of zero bytes, the old file kept in the backup folder first.
 [[nodiscard]] QString emptyRecords(const QString& fileName = kRecordFileName);
 
 // One line of the file without its line end. Field 6 is "" (main window) or absent (game).

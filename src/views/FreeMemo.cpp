@@ -4,6 +4,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
+#include "records/Backups.h"
 
 #include <algorithm>
 #include <optional>
@@ -59,7 +60,7 @@ QString saveMemo(const QString& text, const QString& fileName) {
   QString lines = platform::seq::storableText(text);
   lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return platform::writeTextLines(fileName, lines.split(QLatin1Char('\n')));
+  return records::writeKeptTextLines(fileName, lines.split(QLatin1Char('\n')));
 }
 
 }  // namespace views

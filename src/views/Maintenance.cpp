@@ -4,6 +4,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
+#include "records/Backups.h"
 #include "records/DataFiles.h"
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
@@ -32,11 +33,11 @@ QString nicknameLine(const QString& nickname) {
 // the records are still all there, and the marker tells the next start to finish the rest.
 QStringList finishNewStart(const QByteArray& nicknameFile) {
   QStringList errors;
-  if (QString error = platform::writeFileAtomic(records::kPrivateFileName, nicknameFile); !error.isEmpty()) {
+  if (QString error = records::replaceKeptFile(records::kPrivateFileName, nicknameFile); !error.isEmpty()) {
     errors << error;
   }
   for (const QString& item : records::itemNames()) {
-    if (QString error = platform::writeFileAtomic(records::historyFileOf(item), {}); !error.isEmpty()) {
+    if (QString error = records::replaceKeptFile(records::historyFileOf(item), {}); !error.isEmpty()) {
       errors << error;
     }
   }
@@ -51,7 +52,7 @@ QStringList finishNewStart(const QByteArray& nicknameFile) {
 
 QString writeNickname(const QString& nickname) {
   if (QString problem = nicknameProblem(nickname); !problem.isEmpty()) return problem;
-  return platform::writeTextLines(records::kPrivateFileName, {nicknameLine(nickname)});
+  return records::writeKeptTextLines(records::kPrivateFileName, {nicknameLine(nickname)});
 }
 
 QString startAfresh(const QString& nickname) {
@@ -59,6 +60,10 @@ QString startAfresh(const QString& nickname) {
   // Written before the first change, holding the nickname file to be; a folder that takes no
   // file stops the new start here, before anything changed.
   const QByteArray nicknameFile = *platform::cp932::encode(QString(nicknameLine(nickname) + QStringLiteral("\r\n")));
+  // Every file kept before the first change: a copy that cannot be made stops it here too.
+  QStringList kept{records::kRecordFileName, records::kPrivateFileName};
+  for (const QString& item : records::itemNames()) kept << records::historyFileOf(item);
+  if (QString error = records::keepCopies(kept); !error.isEmpty()) return error;
   if (QString error = platform::writeFileAtomic(kNewStartMarker, nicknameFile); !error.isEmpty()) return error;
   return finishNewStart(nicknameFile).join(QLatin1String("\r\n"));
 }
@@ -76,6 +81,45 @@ QString finishInterruptedStart() {
 
 QString deleteQuestion(const QString& date, const QString& time, const QString& item) {
   return date + QLatin1Char(' ') + time + QLatin1Char(' ') + item + QStringLiteral(" を削除します。よろしいですか？");
+}
+
+namespace {
+QString takenAtText(const records::Backup& backup) {
+  return backup.takenAt.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+}
+
+// How many records or plays a copy holds; lines that cannot be read are not counted.
+QString countOf(const records::Backup& backup, const std::vector<HistoryColumns>& histories) {
+  if (backup.fileName.compare(records::kRecordFileName, Qt::CaseInsensitive) == 0) {
+    platform::FileBytes file = platform::readFileBytes(backup.path);
+    if (!file.error.isEmpty()) return {};
+    return QString::number(records::RecordTable::parse(std::move(file.bytes)).size());
+  }
+  for (const HistoryColumns& history : histories) {
+    if (backup.fileName.compare(records::historyFileOf(history.item), Qt::CaseInsensitive) != 0) continue;
+    const platform::seq::FileRecords file =
+        platform::seq::readFileRecords(backup.path, platform::seq::BadLines::Skip, history.headers.size());
+    return file.error.isEmpty() ? QString::number(file.records.size()) : QString();
+  }
+  return {};
+}
+}  // namespace
+
+std::vector<BackupRow> backupRows(const std::vector<records::Backup>& backups,
+                                  const std::vector<HistoryColumns>& histories) {
+  std::vector<BackupRow> rows;
+  rows.reserve(backups.size());
+  for (const records::Backup& backup : backups) {
+    rows.push_back({backup.fileName, takenAtText(backup), countOf(backup, histories)});
+  }
+  return rows;
+}
+
+QString restoreQuestion(const records::Backup& backup) {
+  return QStringLiteral(
+             "「%1」を %2 のバックアップに戻します。よろしいですか？\r\n"
+             "（今の「%1」も「%3」フォルダに残ります。）")
+      .arg(backup.fileName, takenAtText(backup), records::kBackupFolder);
 }
 
 }  // namespace views

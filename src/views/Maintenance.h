@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "records/Backups.h"
+
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 namespace views {
 
@@ -20,7 +25,8 @@ inline const QString kNewStartMarker = QStringLiteral(".atama-keisan.new-start")
 
 // A new start: the nickname written, every game's history emptied (a missing history is made
 // empty) and the play record file emptied last; every game's settings, the main settings and
-// the memo stay. A folder that takes no file stops it before anything changed; after that it
+// the memo stay. Every file it changes is kept in the backup folder first. A copy that cannot
+// be made, or a folder that takes no file, stops it before anything changed; after that it
 // goes on and names every file it could not write. Returns those errors, empty when all went well.
 [[nodiscard]] QString startAfresh(const QString& nickname);
 
@@ -30,5 +36,23 @@ inline const QString kNewStartMarker = QStringLiteral(".atama-keisan.new-start")
 
 // The question before one record is deleted, naming it by date, time and item.
 QString deleteQuestion(const QString& date, const QString& time, const QString& item);
+
+// A game's history file, by its item name, and the headers of its grid in file order.
+struct HistoryColumns {
+  QString item;
+  QStringList headers;
+};
+
+// A copy in the backup folder as "元に戻す" lists it.
+struct BackupRow {
+  QString file;
+  QString takenAt;  // yyyy/MM/dd HH:mm:ss
+  QString count;    // the records of the play record, the plays of a history; empty for others
+};
+std::vector<BackupRow> backupRows(const std::vector<records::Backup>& backups,
+                                  const std::vector<HistoryColumns>& histories);
+
+// The question before a copy is put back, naming the file and the copy's time.
+QString restoreQuestion(const records::Backup& backup);
 
 }  // namespace views

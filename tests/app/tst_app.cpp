@@ -18,6 +18,7 @@
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 #include "support/FreshRunTest.h"
+#include "support/KeptFilesGuard.h"
 #include "support/WidgetTestSupport.h"
 #include "views/DiaryScreen.h"
 #include "views/EditScreen.h"
@@ -825,6 +826,28 @@ class MainWindowTest : public testing::FreshRunTest {
     child<QLineEdit>(QStringLiteral("txtPriData"))->clear();
     click(QStringLiteral("cmdPHozon1"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral(" ") + kTitle);
+  }
+
+  // A copy put back shows at once where its file shows: in the caption and the memo box.
+  void undo_showsTheNicknameAndTheMemoPutBack() {
+    writeFile(QStringLiteral("プライベート.txt"), sjis("\"氏名\",\"はなこ\"\r\n"));
+    writeFile(QStringLiteral("メモ.TXT"), sjis("前のメモ\r\n"));
+    load();
+    click(QStringLiteral("cmdMemo"));
+    child<QPlainTextEdit>(QStringLiteral("txtKizuki"))->setPlainText(QStringLiteral("新しいメモ"));
+    click(QStringLiteral("cmdKizukiHozon"));
+    click(QStringLiteral("cmdSettei"));
+    child<QLineEdit>(QStringLiteral("txtPriData"))->setText(QStringLiteral("じろう"));
+    click(QStringLiteral("cmdPHozon1"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" じろう の ") + kTitle);
+    for (const QString& file : {QStringLiteral("プライベート.txt"), QStringLiteral("メモ.TXT")}) {
+      testing::chooseInNextDialog(this, file);
+      click(QStringLiteral("cmdUndo"));
+      QCOMPARE(m_messages.last().icon, platform::MsgIcon::Information);
+    }
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" はなこ の ") + kTitle);
+    QCOMPARE(child<QLineEdit>(QStringLiteral("txtPriData"))->text(), QStringLiteral("はなこ"));
+    QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtKizuki"))->toPlainText(), QStringLiteral("前のメモ"));
   }
 
   // Text typed and not saved is asked about before it would be lost; the first row of each

@@ -5,6 +5,7 @@
 #include "platform/core/Clock.h"
 #include "platform/core/Random.h"
 #include "platform/widgets/MessageBox.h"
+#include "support/KeptFilesGuard.h"
 #include "support/WidgetTestSupport.h"
 
 #include <QAbstractButton>

@@ -2,20 +2,27 @@
 #include "platform/core/Cp932.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
+#include "records/Backups.h"
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 #include "support/FileFaults.h"
 #include "support/FreshRunTest.h"
+#include "support/KeptFilesGuard.h"
 #include "support/WidgetTestSupport.h"
+#include "views/CsvExport.h"
 #include "views/DiaryScreen.h"
 #include "views/EditScreen.h"
 #include "views/FreeMemo.h"
 #include "views/Maintenance.h"
 
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
+#include <utility>
 
 using testing::fileBytes;
 using testing::sjis;
@@ -44,10 +51,62 @@ QByteArray manyLines(int count) {
 testing::FaultOutcome failWrites(bool fullDisk, const std::function<QString()>& attempt) {
   return fullDisk ? testing::onAFullDisk(attempt) : testing::inAReadOnlyDirectory(attempt);
 }
+
+// Two games whose histories differ, as their grids head them.
+const std::vector<views::HistoryColumns> kHistories{
+    {QStringLiteral("表計算"), {"日付", "時間", "答数", "ＯＫ", "ＮＧ", "字数", "正解率", "秒当たり", "秒数", "Ｍ"}},
+    {QStringLiteral("逆計算"), {"日付", "時間", "答数", "ＯＫ", "ＮＧ", "文字数", "正解率", "秒当たり", "秒数"}}};
+const QByteArray kTableHistory =
+    sjis("\"2024/05/01\",\"09:00:00\",100,98,2,180,\"98.0%\",\"7.69/秒\",\"23.4秒\",\"＋\"\r\n");
+const QByteArray kReverseHistory =
+    sjis("\"2024/05/01\",\"09:05:00\",20,18,2,38,\"90.0%\",\"1.62/秒\",\"23.4秒\"\r\n") + "\x81\r\n";
+
+// A file as a spreadsheet reads it (RFC 4180): rows of fields, quotes undone.
+QList<QStringList> readCsv(const QByteArray& bytes) {
+  const QString text = QString::fromUtf8(bytes);
+  QList<QStringList> rows;
+  QStringList row;
+  QString field;
+  bool quoted = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (quoted) {
+      if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+        field += c;
+        ++i;
+      } else if (c == u'"') {
+        quoted = false;
+      } else {
+        field += c;
+      }
+    } else if (c == u'"') {
+      quoted = true;
+    } else if (c == u',') {
+      row << std::exchange(field, {});
+    } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+      row << std::exchange(field, {});
+      rows << std::exchange(row, {});
+      ++i;
+    } else {
+      field += c;
+    }
+  }
+  return rows;
+}
+
+// Every file of the data folder and its bytes.
+QMap<QString, QByteArray> dataFolder() {
+  QMap<QString, QByteArray> files;
+  for (const QString& name : QDir::current().entryList(QDir::Files | QDir::Hidden)) files.insert(name, fileBytes(name));
+  return files;
+}
 }  // namespace
 
 class RewritingScreensTest : public testing::FreshRunTest {
   Q_OBJECT
+ public:
+  RewritingScreensTest() : FreshRunTest(QDate(2024, 5, 3)) {}
+
  protected:
   void prepare() override {
     m_messages.clear();
@@ -83,7 +142,8 @@ class RewritingScreensTest : public testing::FreshRunTest {
       m_screen = std::make_unique<views::EditScreen>(views::EditScreen::Hooks{
           [] { return QStringLiteral("たろう"); }, [this](const QString& name) { m_calls << QStringLiteral("名:") + name; },
           [this] { m_calls << QStringLiteral("today"); }, [this] { m_calls << QStringLiteral("end"); },
-          [this] { return m_calls << QStringLiteral("memo"), true; }});
+          [this] { return m_calls << QStringLiteral("memo"), true; }, [] { return kHistories; },
+          [this](const QString& file) { m_calls << QStringLiteral("戻:") + file; }});
     }
     auto& edit = static_cast<views::EditScreen&>(*m_screen);
     edit.prepareScreen();
@@ -100,6 +160,25 @@ class RewritingScreensTest : public testing::FreshRunTest {
     QTest::keyClick(child("txtMemo"), Qt::Key_Return);
   }
   QString lastMessage() const { return m_messages.isEmpty() ? QString() : m_messages.last().text; }
+
+  // "元に戻す" with the newest copy of file chosen by the keyboard; the rows the list showed.
+  QList<QStringList> undo(const QString& file) {
+    QList<QStringList> listed;
+    testing::chooseInNextDialog(this, file, &listed);
+    click("cmdUndo");
+    return listed;
+  }
+  // The CSV files exported into the folder "out", by the names the dialog proposed.
+  QString exportCsv() {
+    QDir().mkdir(QStringLiteral("out"));
+    QString proposed;
+    platform::setSaveFileHandler([&proposed](const platform::SaveFileRequest& request) {
+      proposed = QFileInfo(request.path).fileName();
+      return QDir::current().filePath(QStringLiteral("out/") + proposed);
+    });
+    click("cmdCsv");
+    return proposed;
+  }
 
  private Q_SLOTS:
   void diary_savesIntoItsLineOnly_andEveryLineEndsWithAnEmptyField_data() {
@@ -367,7 +446,9 @@ class RewritingScreensTest : public testing::FreshRunTest {
     click("cmdNew1");
 
     QCOMPARE(m_messages.size(), 2);
-    QCOMPARE(m_messages[0].text, QStringLiteral("これまでのデータを削除して新しくスタートします。よろしいですか？"));
+    // The question of old, and where the data stays.
+    QCOMPARE(m_messages[0].text, QStringLiteral("これまでのデータを削除して新しくスタートします。よろしいですか？\r\n"
+                                                "（今のデータは「バックアップ」フォルダに残ります。）"));
     QCOMPARE(m_messages[1].text, QStringLiteral("データを削除しました。\r\n\r\n"
                                                 "一旦プログラムを終了させていただきます。次の起動から新規スタートです！"));
     QCOMPARE(m_messages[1].title, QStringLiteral("新規スタート準備完了"));
@@ -456,6 +537,182 @@ class RewritingScreensTest : public testing::FreshRunTest {
     QVERIFY(lastMessage().contains(QStringLiteral("𠮷")));
     QCOMPARE(fileBytes(records::kPrivateFileName), sjis(QStringLiteral("\"氏名\",\"%1\"\r\n").arg(stored)));
     QCOMPARE(m_calls.size(), 1);
+  }
+
+  // Every way a screen replaces or empties a file keeps the file first, and "元に戻す" puts it
+  // back byte for byte, also as another program wrote it.
+  void everyChange_keepsTheFileItReplaces_andUndoPutsItBackByteForByte_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<QString>("count");  // what the list says of the copy
+    QTest::newRow("diary save") << "diary" << records::kRecordFileName << kFile << "3";
+    QTest::newRow("deletion") << "deletion" << records::kRecordFileName << kFile << "3";
+    QTest::newRow("deleting the last record") << "last" << records::kRecordFileName << kLine1 << "1";
+    QTest::newRow("new start, the play record") << "new start" << records::kRecordFileName << kFile << "3";
+    QTest::newRow("new start, a history") << "new start"
+                                          << "逆計算履歴.txt" << kReverseHistory << "1";
+    QTest::newRow("memo save") << "memo" << records::kMemoFileName << sjis("前のメモ\r\n\x1A二行目\r\n") << "";
+    QTest::newRow("nickname save") << "nickname" << records::kPrivateFileName << sjis("\"氏名\",\"はなこ\"\r\n") << "";
+  }
+  void everyChange_keepsTheFileItReplaces_andUndoPutsItBackByteForByte() {
+    QFETCH(QString, change);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, old);
+    QFETCH(QString, count);
+    if (file != records::kRecordFileName) writeFile(records::kRecordFileName, kFile);
+    writeFile(file, old);
+    if (change == QLatin1String("diary")) {
+      openDiary();
+      clickRow(1);
+      typeDiaryAndEnter(QStringLiteral("書き換えた"));
+    } else if (change == QLatin1String("memo")) {
+      openDiary();
+      child<QPlainTextEdit>("txtKizuki")->setPlainText(QStringLiteral("新しいメモ"));
+      click("cmdKizukiHozon");
+    } else {
+      openEdit();
+      if (change == QLatin1String("nickname")) {
+        child<QLineEdit>("txtPriData")->setText(QStringLiteral("じろう"));
+        click("cmdPHozon1");
+      } else if (change == QLatin1String("new start")) {
+        click("cmdNew1");
+      } else {
+        clickRow(change == QLatin1String("last") ? 1 : 2);
+        click("cmdRowDel");
+      }
+    }
+    QVERIFY(fileBytes(file) != old);
+    const std::vector<records::Backup> copies = records::listBackups();
+    const auto copy =
+        std::find_if(copies.begin(), copies.end(), [&](const records::Backup& b) { return b.fileName == file; });
+    QVERIFY(copy != copies.end());
+    QCOMPARE(fileBytes(copy->path), old);
+
+    m_messages.clear();
+    m_calls.clear();
+    const bool replacesSomething = !fileBytes(file).isEmpty();  // an empty file has nothing to keep
+    openEdit();
+    const QList<QStringList> listed = undo(file);
+    QVERIFY(listed.contains(QStringList{file, QStringLiteral("2024/05/03 12:00:00"), count}));
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_messages[0].text,
+             QStringLiteral("「%1」を 2024/05/03 12:00:00 のバックアップに戻します。よろしいですか？\r\n"
+                            "（今の「%1」も「バックアップ」フォルダに残ります。）")
+                 .arg(file));
+    QCOMPARE(m_messages[0].defaultButton, platform::MsgResult::Cancel);
+    QCOMPARE(m_messages[1].icon, platform::MsgIcon::Information);
+    QCOMPARE(fileBytes(file), old);
+    QVERIFY(m_calls.contains(QStringLiteral("戻:") + file));
+    if (file == records::kRecordFileName) {
+      QVERIFY(m_calls.contains(QStringLiteral("today")));
+      QCOMPARE(grid().rows(), old == kFile ? 4 : 2);  // the list shows the file put back
+    }
+    QCOMPARE(records::listBackups().size(), copies.size() + (replacesSomething ? 1 : 0));  // kept too
+  }
+
+  void failedBackup_stopsTheChange_andSaysWhy_data() {
+    QTest::addColumn<QString>("change");
+    QTest::newRow("diary save") << "diary";
+    QTest::newRow("deletion") << "deletion";
+    QTest::newRow("new start") << "new start";
+    QTest::newRow("memo save") << "memo";
+    QTest::newRow("nickname save") << "nickname";
+  }
+  void failedBackup_stopsTheChange_andSaysWhy() {
+    QFETCH(QString, change);
+    writeFile(records::kRecordFileName, kFile);
+    writeFile(records::kMemoFileName, sjis("メモ\r\n"));
+    writeFile(records::kPrivateFileName, sjis("\"氏名\",\"はなこ\"\r\n"));
+    writeFile(QStringLiteral("逆計算履歴.txt"), kReverseHistory);
+    writeFile(records::kBackupFolder, "a file where the folder goes");
+    const QMap<QString, QByteArray> before = dataFolder();
+    if (change == QLatin1String("diary")) {
+      openDiary();
+      clickRow(1);
+      typeDiaryAndEnter(QStringLiteral("書き換えた"));
+    } else if (change == QLatin1String("memo")) {
+      openDiary();
+      child<QPlainTextEdit>("txtKizuki")->setPlainText(QStringLiteral("新しいメモ"));
+      click("cmdKizukiHozon");
+    } else {
+      openEdit();
+      if (change == QLatin1String("nickname")) {
+        child<QLineEdit>("txtPriData")->setText(QStringLiteral("じろう"));
+        click("cmdPHozon1");
+      } else if (change == QLatin1String("new start")) {
+        click("cmdNew1");
+      } else {
+        clickRow(2);
+        click("cmdRowDel");
+      }
+    }
+    QVERIFY2(lastMessage().contains(QStringLiteral("バックアップを作れなかった")), qPrintable(lastMessage()));
+    QVERIFY(lastMessage().contains(QStringLiteral("同じ名前のファイルがあります")));
+    QCOMPARE(dataFolder(), before);
+    QVERIFY(!m_calls.contains(QStringLiteral("end")));
+  }
+
+  void undo_withoutACopy_saysSo_andBothNewButtonsComeLastInTabOrder() {
+    openEdit();
+    QCOMPARE(child("cmdPHozon1")->nextInFocusChain(), child("cmdUndo"));
+    QCOMPARE(child("cmdUndo")->nextInFocusChain(), child("cmdCsv"));
+    click("cmdUndo");
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(lastMessage().startsWith(QStringLiteral("元に戻せるバックアップはありません。")));
+  }
+
+  void undoAndCsv_leaveEveryDataFileAsItWas() {
+    writeFile(records::kRecordFileName, kFile);
+    writeFile(QStringLiteral("表計算履歴.txt"), kTableHistory);
+    writeFile(records::kMemoFileName, sjis("メモ\r\n"));
+    QVERIFY(QDir().mkdir(records::kBackupFolder));
+    writeFile(records::kBackupFolder + QStringLiteral("/データ_20240501-090000-000.txt"), kLine1);
+    const QMap<QString, QByteArray> before = dataFolder();
+    openEdit();
+    testing::chooseInNextDialog(this, QStringLiteral("none of them"));
+    click("cmdUndo");
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(exportCsv(), QStringLiteral("計算力_記録_20240503.csv"));
+    QCOMPARE(dataFolder(), before);
+    QCOMPARE(QDir(records::kBackupFolder).entryList(QDir::Files),
+             QStringList{QStringLiteral("データ_20240501-090000-000.txt")});
+  }
+
+  void csv_readsBackAsTheRecordsAndEveryHistoryColumn() {
+    writeFile(records::kRecordFileName, kFile);
+    openDiary();
+    clickRow(3);
+    typeDiaryAndEnter(QStringLiteral("\"速い\", でも雑"));  // stored with full-width quotes
+    writeFile(QStringLiteral("表計算履歴.txt"), kTableHistory);
+    writeFile(QStringLiteral("逆計算履歴.txt"), kReverseHistory);
+    openEdit();
+    exportCsv();
+    const QByteArray records = fileBytes(QStringLiteral("out/計算力_記録_20240503.csv"));
+    const QByteArray histories = fileBytes(QStringLiteral("out/計算力_履歴_20240503.csv"));
+    QVERIFY2(records.startsWith("\xEF\xBB\xBF") && histories.startsWith("\xEF\xBB\xBF"), qPrintable(lastMessage()));
+    QVERIFY(records.endsWith("\r\n") && !records.contains("\r\n\r\n"));
+    QCOMPARE(readCsv(records.sliced(3)),
+             (QList<QStringList>{{"日付", "時間", "項目", "秒数", "一言日記"},
+                                 {"2024/05/01", "09:00:00", "表計算", "23.4", "答数 : 20"},
+                                 {"2024/05/01", "09:05:00", "逆計算", "7", "秒数 : 60"},
+                                 {"2024/05/02", "10:00:00", "ブロック計算", "60", "＂速い＂, でも雑"}}));
+    QVERIFY(records.contains("\"＂速い＂, でも雑\""));
+    QCOMPARE(readCsv(histories.sliced(3)),
+             (QList<QStringList>{
+                 {"項目", "日付", "時間", "答数", "ＯＫ", "ＮＧ", "文字数", "字数", "正解率", "秒当たり", "秒数", "Ｍ"},
+                 {"表計算", "2024/05/01", "09:00:00", "100", "98", "2", "", "180", "98.0%", "7.69/秒", "23.4秒", "＋"},
+                 {"逆計算", "2024/05/01", "09:05:00", "20", "18", "2", "38", "", "90.0%", "1.62/秒", "23.4秒", ""}}));
+    QCOMPARE(m_messages.last().icon, platform::MsgIcon::Information);
+    QVERIFY(lastMessage().contains(QStringLiteral("計算力_記録_20240503.csv")));
+    QVERIFY(lastMessage().contains(QStringLiteral("計算力_履歴_20240503.csv")));
+    QVERIFY(lastMessage().contains(QStringLiteral("記録 1 行、履歴 1 行")));
+
+    m_answer = platform::MsgResult::Cancel;  // a histories file that is there is replaced only on OK
+    writeFile(QStringLiteral("out/計算力_履歴_20240503.csv"), "mine");
+    exportCsv();
+    QCOMPARE(fileBytes(QStringLiteral("out/計算力_履歴_20240503.csv")), QByteArray("mine"));
+    QCOMPARE(m_messages.last().defaultButton, platform::MsgResult::Cancel);
   }
 };
 

@@ -2,6 +2,7 @@
 #include "ViewTestSupport.h"
 #include "platform/core/Cp932.h"
 #include "records/GameItems.h"
+#include "views/CsvExport.h"
 #include "views/DaySummary.h"
 #include "views/Graphs.h"
 
@@ -138,6 +139,24 @@ class ViewsTest : public QObject {
     const platform::ChartData hours = views::hourPlot(*listOf({}), 1, 3);
     QCOMPARE(hours.rowCount(), 24);
     QCOMPARE(std::count(hours.values[0].begin(), hours.values[0].end(), 0.0), 24);
+  }
+
+  // What a spreadsheet reads back as the very text (RFC 4180).
+  void csvField_quotesOnlyWhatNeedsIt_doublingQuotes_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("plain") << "答数 : 20" << "答数 : 20";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("a comma") << "速い, 雑" << "\"速い, 雑\"";
+    QTest::newRow("an ASCII quote") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
+    QTest::newRow("a full-width quote") << "＂最高＂" << "＂最高＂";
+    QTest::newRow("a line break") << "一\r\n二" << "\"一\r\n二\"";
+    QTest::newRow("blanks around") << " 60 " << " 60 ";
+  }
+  void csvField_quotesOnlyWhatNeedsIt_doublingQuotes() {
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QCOMPARE(views::csvField(text), field);
   }
 };
 

@@ -9,6 +9,7 @@
 #include "platform/widgets/HelpTour.h"
 #include "platform/widgets/MessageBox.h"
 #include "platform/widgets/Shape.h"
+#include "records/Backups.h"
 #include "records/PlayRecord.h"
 
 #include <QCheckBox>
@@ -346,7 +347,7 @@ void GameWindow::cmdClear_Click() {
       this, QStringLiteral("履歴データをクリアします。よろしいですか？"), QStringLiteral("クリア確認"),
       platform::MsgIcon::Exclamation, platform::MsgButtons::OkCancel, platform::MsgResult::Cancel);
   if (answer != platform::MsgResult::Ok) return;
-  const QString error = platform::writeFileAtomic(m_profile.historyFile(), {});
+  const QString error = records::replaceKeptFile(m_profile.historyFile(), {});
   if (!error.isEmpty()) {
     platform::showMessage(this, error, QStringLiteral("クリア"), platform::MsgIcon::Exclamation);
     return;

@@ -201,10 +201,18 @@ FileBytes readFileBytes(const QString& name) {
 }
 
 namespace {
+std::function<void(const QString&)>& replacedWithoutKeeping() {
+  static std::function<void(const QString&)> observer;
+  return observer;
+}
+
 // Replaces the file; with expected, only while the file still holds those bytes (nullopt when
 // it does not). The old file's lock is held from the check through the rename, so that no
-// append of another writer falls between them and is lost with the old file.
-std::optional<QString> replaceFile(const QString& name, const QByteArray& bytes, const QByteArray* expected) {
+// append of another writer falls between them and is lost with the old file. keepOld sees
+// the old bytes under that lock.
+std::optional<QString> replaceFile(const QString& name, const QByteArray& bytes, const QByteArray* expected,
+                                   const KeepOld& keepOld) {
+  if (!keepOld && replacedWithoutKeeping()) replacedWithoutKeeping()(name);
   QString target = resolveFileName(name);
   const QFileInfo link(target);
   if (link.isSymLink()) target = link.symLinkTarget();  // replace what the link points to, keep the link
@@ -222,10 +230,13 @@ std::optional<QString> replaceFile(const QString& name, const QByteArray& bytes,
     if (created && !replaced) ::unlink(path.constData());
     ::close(lockFd);
   });
-  if (expected) {
-    QByteArray now;
+  QByteArray now;
+  if (expected || keepOld) {
     if (!readAll(lockFd, now)) return cannotRead(name);
-    if (now != *expected) return std::nullopt;
+    if (expected && now != *expected) return std::nullopt;
+  }
+  if (keepOld) {
+    if (QString error = keepOld(now); !error.isEmpty()) return error;
   }
 
   QByteArray tempPath;
@@ -251,10 +262,31 @@ std::optional<QString> replaceFile(const QString& name, const QByteArray& bytes,
 }
 }  // namespace
 
-QString writeFileAtomic(const QString& name, const QByteArray& bytes) { return *replaceFile(name, bytes, nullptr); }
+QString writeFileAtomic(const QString& name, const QByteArray& bytes, const KeepOld& keepOld) {
+  return *replaceFile(name, bytes, nullptr, keepOld);
+}
 
-std::optional<QString> replaceFileIfUnchanged(const QString& name, const QByteArray& bytes, const QByteArray& expected) {
-  return replaceFile(name, bytes, &expected);
+std::optional<QString> replaceFileIfUnchanged(const QString& name, const QByteArray& bytes, const QByteArray& expected,
+                                              const KeepOld& keepOld) {
+  return replaceFile(name, bytes, &expected, keepOld);
+}
+
+void setReplacedWithoutKeepingObserver(std::function<void(const QString&)> observer) {
+  replacedWithoutKeeping() = std::move(observer);
+}
+
+QString makeFolder(const QString& name) {
+  const QByteArray path = QFile::encodeName(name);
+  if (::mkdir(path.constData(), 0777) == 0) return {};
+  const int error = errno;
+  struct stat there {};
+  if (error == EEXIST && ::stat(path.constData(), &there) == 0) {
+    if (S_ISDIR(there.st_mode)) return {};
+    qCWarning(lcFiles) << "cannot make the folder" << name << "a file stands in its place";
+    return QStringLiteral("フォルダー「%1」を作れませんでした。同じ名前のファイルがあります。").arg(name);
+  }
+  qCWarning(lcFiles) << "cannot make the folder" << name << std::strerror(error);
+  return QStringLiteral("フォルダー「%1」を作れませんでした。").arg(name) + reasonOf(error);
 }
 
 QString appendLine(const QString& name, const QByteArray& line) {
@@ -343,7 +375,7 @@ TextLines readTextLines(const QString& name) {
 // The code page holds some characters in two forms (NEC and IBM codes of one sign): a line
 // that is saved unchanged keeps the bytes it had, found at its own place or anywhere else in
 // the file, rather than those the converter would choose.
-QString writeTextLines(const QString& name, const QStringList& lines) {
+QString writeTextLines(const QString& name, const QStringList& lines, const KeepOld& keepOld) {
   const FileBytes old = readFileBytes(name);
   const QList<QByteArrayView> oldLines = splitLines(old.bytes);
   QHash<QString, QByteArrayView> oldBytesOf;
@@ -372,7 +404,7 @@ QString writeTextLines(const QString& name, const QStringList& lines) {
     }
     bytes += "\r\n";
   }
-  return writeFileAtomic(name, bytes);
+  return writeFileAtomic(name, bytes, keepOld);
 }
 
 void removeStaleTemporaryFiles(const QStringList& names) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // Whole-file input and output in the working directory. Names are matched without regard
@@ -32,15 +33,28 @@ struct FileBytes {
 };
 [[nodiscard]] FileBytes readFileBytes(const QString& name);
 
+// What a replacement does first with the file's old bytes (none for a missing file), under
+// the file's lock, so that no append falls between it and the replacement: an error text
+// stops the replacement, and the file stays as it was.
+using KeepOld = std::function<QString(const QByteArray& old)>;
+
 // Replaces the file's content atomically: the old file is replaced only once every byte of
 // the new one is on the disk, so a full disk or a crash leaves the old or the new file.
-[[nodiscard]] QString writeFileAtomic(const QString& name, const QByteArray& bytes);
+[[nodiscard]] QString writeFileAtomic(const QString& name, const QByteArray& bytes, const KeepOld& keepOld = {});
 
 // The same, but only while the file still holds expected (a missing file holds nothing);
 // nullopt when it no longer does, and nothing is written then. The check and the
 // replacement hold the file's lock, so that no append falls between them.
 [[nodiscard]] std::optional<QString> replaceFileIfUnchanged(const QString& name, const QByteArray& bytes,
-                                                            const QByteArray& expected);
+                                                            const QByteArray& expected, const KeepOld& keepOld = {});
+
+// Called with the name of every file replaced without a KeepOld step: tests use it to find a
+// replacement that forgot to keep what it replaced.
+void setReplacedWithoutKeepingObserver(std::function<void(const QString& name)> observer);
+
+// Makes a folder of the working directory unless it is there; an error text for the user when
+// it cannot be made (a file of that name, a read-only folder).
+[[nodiscard]] QString makeFolder(const QString& name);
 
 // Appends one line and its CR LF under the file's lock; completes a last line that lacks its
 // line end first. An append that fails leaves the file as it was.
@@ -63,7 +77,7 @@ struct TextLines {
 // Writes lines in code page 932, each ended by CR LF, atomically; a line the file holds
 // already keeps its bytes. Refuses a text that the code page cannot hold and leaves the
 // file untouched then.
-[[nodiscard]] QString writeTextLines(const QString& name, const QStringList& lines);
+[[nodiscard]] QString writeTextLines(const QString& name, const QStringList& lines, const KeepOld& keepOld = {});
 
 // Removes from the working directory the temporary files that a whole-file write of one of
 // names left behind when it was killed before it could finish, once they are a minute old.

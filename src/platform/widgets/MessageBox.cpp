@@ -42,27 +42,6 @@ const bool registered = onResetRunState([] {
   reported().clear();
 });
 
-// Counts a box of a window for as long as it runs.
-class OpenBox {
- public:
-  explicit OpenBox(QWidget* parent) : m_window(parent ? parent->window() : nullptr), m_key(m_window.data()) {
-    if (m_key) ++openBoxes()[m_key];
-  }
-  ~OpenBox() {
-    if (!m_key || --openBoxes()[m_key] > 0) return;
-    openBoxes().remove(m_key);
-    if (!closingAfter().remove(m_key) || !m_window) return;
-    // Queued: the handler that showed the box finishes before the window goes.
-    QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
-  }
-  OpenBox(const OpenBox&) = delete;
-  OpenBox& operator=(const OpenBox&) = delete;
-
- private:
-  QPointer<QWidget> m_window;
-  const QWidget* m_key;
-};
-
 QMessageBox::StandardButtons toQt(MsgButtons buttons) {
   switch (buttons) {
     case MsgButtons::Ok: return QMessageBox::Ok;
@@ -91,9 +70,21 @@ QMessageBox::Icon toQt(MsgIcon icon) {
 }
 }  // namespace
 
+RunningBox::RunningBox(QWidget* parent) : m_window(parent ? parent->window() : nullptr), m_key(m_window.data()) {
+  if (m_key) ++openBoxes()[m_key];
+}
+
+RunningBox::~RunningBox() {
+  if (!m_key || --openBoxes()[m_key] > 0) return;
+  openBoxes().remove(m_key);
+  if (!closingAfter().remove(m_key) || !m_window) return;
+  // Queued: the handler that showed the box finishes before the window goes.
+  QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
+}
+
 MsgResult showMessage(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons, MsgResult defaultButton) {
-  const OpenBox open(parent);
+  const RunningBox open(parent);
   if (handler()) return handler()({text, title, icon, buttons, defaultButton});
   QString shown = text;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
-
-class QWidget;
 
 namespace platform {
 
@@ -38,6 +38,19 @@ bool settleUnsaved(QWidget* parent, const QString& question, const QString& titl
 // closes once its last box has returned and that code has run to its end.
 bool messageOpen(const QWidget* window);
 void closeAfterMessages(QWidget* window);
+
+// Counts another modal dialog of a window as a box for as long as it lives.
+class RunningBox {
+ public:
+  explicit RunningBox(QWidget* parent);
+  ~RunningBox();
+  RunningBox(const RunningBox&) = delete;
+  RunningBox& operator=(const RunningBox&) = delete;
+
+ private:
+  QPointer<QWidget> m_window;
+  const QWidget* m_key;
+};
 
 // True the first time a text is asked about in this run: a problem that lasts (a bad file,
 // a folder that cannot be written) is reported once, not at every window's load.

@@ -7,6 +7,7 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/HelpTour.h"
 #include "platform/widgets/MessageBox.h"
+#include "records/Backups.h"
 #include "records/RecordFile.h"
 #include "support/GameTestSupport.h"
 
@@ -385,10 +386,15 @@ class BlockGameTest : public QObject, testing::GameBench<BlockGame> {
     QCOMPARE(grid->rows(), 3);
     QVERIFY(!fileBytes(kHistory).isEmpty());
     m_answer = platform::MsgResult::Ok;
+    const QByteArray cleared = fileBytes(kHistory);
     m_game->cmdClear_Click();
     QCOMPARE(m_messages.last().title, QStringLiteral("クリア終了"));
     QCOMPARE(grid->rows(), 1);
     QVERIFY(fileBytes(kHistory).isEmpty());
+    const std::vector<records::Backup> copies = records::listBackups();  // kept first
+    QCOMPARE(copies.size(), size_t(1));
+    QCOMPARE(copies[0].fileName, kHistory);
+    QCOMPARE(fileBytes(copies[0].path), cleared);
     QCOMPARE(records::readRecords().table.size(), 1);  // the record file is not touched
   }
 
