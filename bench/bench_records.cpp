@@ -4,6 +4,7 @@
 #include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "app/Session.h"
+#include "app/TodayPanel.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFile.h"
 #include "records/RecordFile.h"
@@ -59,11 +60,24 @@ void BM_MainWindowStartUp(benchmark::State& state) {
   }
 }
 
+// The today panel rebuilt on the shared table, as a click on a day of the calendar does.
+void BM_TodayPanel(benchmark::State& state) {
+  bench::enterWorkingDir(int(state.range(0)));
+  app::session().blnWelcomeShown = true;
+  app::MainWindow window;
+  window.Form_Load();
+  for (auto _ : state) {
+    window.todayPanel()->DISP_TODAY();
+    benchmark::DoNotOptimize(window);
+  }
+}
+
 }  // namespace
 
 BENCHMARK(BM_ReadAndDecodeFloor)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadRecords)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SharedRecordsAfterPlay)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MainWindowStartUp)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TodayPanel)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) { return bench::runWithWidgets(argc, argv); }

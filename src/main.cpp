@@ -29,8 +29,8 @@ int main(int argc, char* argv[]) {
   }
   app::answerSecondStarts();
   // A write killed before its rename leaves a full copy of the file behind; clear those first.
-  QStringList files{records::kRecordFileName, records::kSettingsFileName, records::kPrivateFileName,
-                    records::kMemoFileName, views::kNewStartMarker};
+  QStringList files{records::kRecordFileName, records::kSettingsFileName,     records::kPrivateFileName,
+                    records::kMemoFileName,   records::kViewSettingsFileName, views::kNewStartMarker};
   for (const QString& item : records::itemNames()) {
     files << records::settingsFileOf(item) << records::historyFileOf(item);
   }

@@ -2,6 +2,7 @@
 #include "app/TodayPanel.h"
 
 #include "app/Pictures.h"
+#include "platform/core/Clock.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/widgets/ChartControl.h"
 #include "platform/widgets/ColorButton.h"
@@ -13,11 +14,11 @@
 #include "records/TimeTotals.h"
 #include "views/DaySummary.h"
 #include "views/Graphs.h"
+#include "views/PlayStreak.h"
 #include "views/RecordsOnScreen.h"
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QSet>
 
 #include <cmath>
 #include <utility>
@@ -38,23 +39,6 @@ QLabel* pictureLabel(Face face, const QString& name, const QString& spoken, QWid
   label->setGeometry(12, 8, kFaceSize, kFaceSize);
   label->hide();
   return label;
-}
-
-// The days of the table that have plays, each once.
-QList<QDate> playDays(const records::RecordTable& table) {
-  QList<QDate> days;
-  QSet<QDate> seen;
-  QString previous;
-  for (qsizetype i = 0; i < table.size(); ++i) {
-    const QAnyStringView date = table.date(i);
-    if (QAnyStringView::equal(date, previous)) continue;  // plays of a day mostly follow one another
-    previous = date.toString();
-    const QDate day = records::parseRecordDate(previous);
-    if (!day.isValid() || seen.contains(day)) continue;
-    seen.insert(day);
-    days << day;
-  }
-  return days;
 }
 
 double largestValue(const platform::ChartData& data) {
@@ -124,8 +108,16 @@ TodayPanel::TodayPanel(QWidget* parent) : QFrame(parent) {
   m_evaluation = new QLabel(kNoPlayCaption, this);
   m_evaluation->setObjectName(QStringLiteral("lblMHyouka"));
   m_evaluation->setAlignment(Qt::AlignCenter);
-  m_evaluation->setGeometry(100, 46, 211, 32);
+  m_evaluation->setGeometry(100, 43, 211, 28);
   setLabelBackground(m_evaluation, Qt::white);
+  // Under the evaluation: days in a row with plays, up to today whatever day is picked.
+  m_streak = new QLabel(this);
+  m_streak->setObjectName(QStringLiteral("lblStreak"));
+  m_streak->setAlignment(Qt::AlignCenter);
+  m_streak->setGeometry(100, 72, 211, 20);
+  m_streak->setToolTip(
+      QStringLiteral("今日まで（今日まだなら昨日まで）毎日続けて遊んだ日数と、これまでで最も長く続いた日数です"));
+  showStreak();
 
   m_calendar = new platform::MonthCalendar(this);
   m_calendar->setObjectName(QStringLiteral("mtvmain"));
@@ -199,6 +191,7 @@ void TodayPanel::DISP_TODAY() {
   m_shownDay = m_calendar->selectedDate();
   const views::DaySummary summary = views::summarizeDay(*table, records::recordDate(m_shownDay));
   m_noData = summary.noData;
+  showStreak();
   // The seconds as the list shows them, not the float's binary neighbour (49.400002).
   m_largestSeconds = platform::seq::floatText(summary.largestSeconds).toDouble();
   m_firstDay = summary.firstDay;
@@ -254,8 +247,16 @@ bool TodayPanel::showsSelectedDay() const { return m_shownDay == m_calendar->sel
 
 void TodayPanel::markPlayDays(const std::shared_ptr<const records::RecordTable>& table) {
   if (m_markedFrom.lock() == table) return;
-  m_calendar->setMarkedDays(playDays(*table));
+  m_playDays = views::playDays(*table);
+  m_calendar->setMarkedDays(QList<QDate>(m_playDays.begin(), m_playDays.end()));
   m_markedFrom = table;
+}
+
+// Today is the clock's, so that a panel rebuilt after midnight counts the new day.
+void TodayPanel::showStreak() {
+  const QString text = views::streakText(views::playStreak(m_playDays, platform::Clock::today()));
+  m_streak->setText(text);
+  m_streak->setAccessibleName(QStringLiteral("続けて遊んだ日数：") + text);
 }
 
 void TodayPanel::showGraph(platform::ChartData data, std::optional<double> axisMaximum) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLabel;
 
@@ -71,6 +72,7 @@ class TodayPanel : public QFrame {
   // The value axis: fixed where given, else fitted to the graph's own values.
   void showGraph(platform::ChartData data, std::optional<double> axisMaximum = std::nullopt);
   void markPlayDays(const std::shared_ptr<const records::RecordTable>& table);
+  void showStreak();
 
   platform::MonthCalendar* m_calendar;
   platform::DataGrid* m_dayList;
@@ -82,6 +84,7 @@ class TodayPanel : public QFrame {
   QLabel* m_smiling;
   QLabel* m_laughing;
   QLabel* m_evaluation;
+  QLabel* m_streak;
   platform::ChartControl* m_chart;
   platform::ColorButton* m_cmdDay;
   platform::ColorButton* m_cmdTotal;
@@ -90,6 +93,7 @@ class TodayPanel : public QFrame {
   QDate m_shownDay;
   double m_largestSeconds = 0;
   std::weak_ptr<const records::RecordTable> m_markedFrom;
+  std::vector<QDate> m_playDays;  // of the table marked, in date order
   QString m_firstDay;
   QString m_lastDay;
   bool m_noData = true;

@@ -329,6 +329,7 @@ class MainWindowTest : public testing::FreshRunTest {
     QVERIFY(m_window->todayPanel()->blnNoData());
     QVERIFY(m_window->todayPanel()->strFirstDay().isEmpty());
     QCOMPARE(child<platform::ChartControl>(QStringLiteral("mcrMain"))->rowCount(), 0);  // "データがありません"
+    QCOMPARE(child<QLabel>(QStringLiteral("lblStreak"))->text(), QStringLiteral("連続 0 日（最長 0 日）"));
   }
 
   void fivePlaysOfOneGame_lightOneLamp_andSulk() {
@@ -367,21 +368,40 @@ class MainWindowTest : public testing::FreshRunTest {
     QCOMPARE(litLamps().size(), 2);
   }
 
+  // The streak follows the file and today, not the day picked; reading it writes nothing.
   void calendarDayWithoutRecords_showsNoPlay_andTheGameMenuReturnsToToday() {
+    addPlay(QStringLiteral("2024/04/28"), QStringLiteral("10:00:00"), 1, 5);
+    addPlay(QStringLiteral("2024/04/29"), QStringLiteral("10:00:00"), 1, 5);
+    addPlay(QStringLiteral("2024/04/26"), QStringLiteral("10:00:00"), 1, 5);
     addPlayToday(0);
     addPlayToday(2);
+    addPlay(QStringLiteral("2024/04/30"), QStringLiteral("10:00:00"), 1, 5);
+    const QByteArray file = testing::fileBytes(records::kRecordFileName);
     load();
+    auto* streak = child<QLabel>(QStringLiteral("lblStreak"));
+    QCOMPARE(streak->text(), QStringLiteral("連続 4 日（最長 4 日）"));
+    QVERIFY(spokenName(streak).contains(streak->text()));
     auto* calendar = child<platform::MonthCalendar>(QStringLiteral("mtvmain"));
-    calendar->setSelectedDate(kToday.addDays(-3));
+    calendar->setSelectedDate(kToday.addDays(-4));  // between the plays of the 26th and the 28th
     m_window->mtvmain_DateClick();
     QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayList"))->rows(), 1);
     QCOMPARE(child<QLabel>(QStringLiteral("lblDayTotal"))->text(), QStringLiteral("0:00:00"));
     QCOMPARE(visibleFace(), QStringLiteral("imgNashi"));
     QVERIFY(child(QStringLiteral("cmdMain"))->hasFocus() || !QApplication::focusWindow());
+    QCOMPARE(streak->text(), QStringLiteral("連続 4 日（最長 4 日）"));
 
     click(QStringLiteral("cmdGame"));
     QCOMPARE(calendar->selectedDate(), kToday);
     QCOMPARE(child<platform::DataGrid>(QStringLiteral("msgDayList"))->rows(), 3);
+
+    platform::Clock::setNow(QDateTime(kToday.addDays(1), QTime(9, 0)));  // no play yet on the next day
+    click(QStringLiteral("cmdGame"));
+    QCOMPARE(calendar->selectedDate(), kToday.addDays(1));
+    QCOMPARE(streak->text(), QStringLiteral("連続 4 日（最長 4 日）"));
+    platform::Clock::setNow(QDateTime(kToday.addDays(2), QTime(9, 0)));
+    click(QStringLiteral("cmdGame"));
+    QCOMPARE(streak->text(), QStringLiteral("連続 0 日（最長 4 日）"));
+    QCOMPARE(testing::fileBytes(records::kRecordFileName), file);
   }
 
   void elevenPlays_showTheNewestOnTheLastPage() {

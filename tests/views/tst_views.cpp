@@ -2,9 +2,11 @@
 #include "ViewTestSupport.h"
 #include "platform/core/Cp932.h"
 #include "records/GameItems.h"
+#include "support/TestSupport.h"
 #include "views/CsvExport.h"
 #include "views/DaySummary.h"
 #include "views/Graphs.h"
+#include "views/PlayStreak.h"
 
 #include <QTest>
 
@@ -17,6 +19,19 @@ using testing::tableOf;
 
 namespace {
 const QString kDay = QStringLiteral("2024/05/01");
+
+// A record file with a play on each of the days, in the order given; "!" before a day makes
+// its line unreadable (its seconds are no number).
+RecordTable fileOfDays(const QStringList& days) {
+  QByteArray bytes;
+  for (const QString& day : days) {
+    const bool unreadable = day.startsWith(QLatin1Char('!'));
+    const QString date = unreadable ? day.mid(1) : day;
+    bytes += testing::sjis(QStringLiteral("\"%1\",\"10:00:00\",\"ブロック計算\",%2,\"答数 : 20\",\r\n")
+                               .arg(date, unreadable ? QStringLiteral("abc") : QStringLiteral("30")));
+  }
+  return RecordTable::parse(bytes);
+}
 
 std::unique_ptr<platform::GridModel> listOf(const std::vector<QStringList>& rows) {
   auto grid = std::make_unique<platform::GridModel>();
@@ -132,6 +147,43 @@ class ViewsTest : public QObject {
     QCOMPARE(hours.values[0][7], 30.0);
     QCOMPARE(hours.values[0][23], 40000.0);
     QCOMPARE(hours.values[0][0], 5.0);  // a time that is no number counts as hour 0
+  }
+
+  void playStreak_countsDaysInARowUpToToday_data() {
+    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("longest");
+    const QDate may1(2024, 5, 1);
+    QTest::newRow("no plays") << QStringList{} << may1 << 0 << 0;
+    QTest::newRow("today only") << QStringList{"2024/05/01", "2024/05/01"} << may1 << 1 << 1;
+    QTest::newRow("yesterday keeps the streak until today ends")
+        << QStringList{"2024/04/29", "2024/04/30"} << may1 << 2 << 2;
+    QTest::newRow("a day missed ends it") << QStringList{"2024/04/28", "2024/04/29"} << may1 << 0 << 2;
+    QTest::newRow("a gap: the longest was before it")
+        << QStringList{"2024/04/20", "2024/04/21", "2024/04/22", "2024/04/24", "2024/04/30", "2024/05/01"} << may1 << 2
+        << 3;
+    QTest::newRow("lines out of order count by their dates")
+        << QStringList{"2024/05/01", "2024/04/29", "2024/04/30", "2024/05/01", "2024/04/29"} << may1 << 3 << 3;
+    QTest::newRow("across the year's end")
+        << QStringList{"2024/12/30", "2024/12/31", "2025/01/01", "2025/01/02"} << QDate(2025, 1, 2) << 4 << 4;
+    QTest::newRow("a leap day") << QStringList{"2024/02/28", "2024/02/29", "2024/03/01"} << QDate(2024, 3, 1) << 3 << 3;
+    QTest::newRow("no leap day in 2023") << QStringList{"2023/02/28", "2023/03/01"} << QDate(2023, 3, 1) << 2 << 2;
+    QTest::newRow("unreadable lines and dates that are none do not count")
+        << QStringList{"!2024/04/30", "2024/04/31", "yesterday", "2024/05/01"} << may1 << 1 << 1;
+    QTest::newRow("short dates as some files have them") << QStringList{"2024/4/30", "2024/05/01"} << may1 << 2 << 2;
+    QTest::newRow("days after today count for the longest only")
+        << QStringList{"2024/05/01", "2024/05/02", "2024/05/03"} << may1 << 1 << 3;
+  }
+  void playStreak_countsDaysInARowUpToToday() {
+    QFETCH(QStringList, days);
+    QFETCH(QDate, today);
+    QFETCH(int, current);
+    QFETCH(int, longest);
+    const views::PlayStreak streak = views::playStreak(views::playDays(fileOfDays(days)), today);
+    QCOMPARE(streak.current, current);
+    QCOMPARE(streak.longest, longest);
+    QCOMPARE(views::streakText(streak), QStringLiteral("連続 %1 日（最長 %2 日）").arg(current).arg(longest));
   }
 
   void emptyList_givesNoPoints_orTwentyFourZeroHours() {

@@ -2,9 +2,11 @@
 #include "games/framework/GameWindow.h"
 
 #include "games/framework/AnswerBox.h"
+#include "games/framework/PersonalBest.h"
 #include "games/framework/PlaySaving.h"
 #include "platform/core/Clock.h"
 #include "platform/core/RunState.h"
+#include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
 #include "platform/widgets/HelpTour.h"
 #include "platform/widgets/MessageBox.h"
@@ -53,6 +55,8 @@ void GameWindow::connectEngine() {
     clearAnswers();
     m_playSaved = false;
     m_lblHozon->clear();
+    m_lblBest->clear();
+    m_lblBest->setAccessibleName({});
     m_history->setSpokenResult({});
     m_shpJikanK->resize(m_intHaba, m_shpJikanK->height());
     setFigure(m_lblRitu, {});
@@ -91,8 +95,9 @@ void GameWindow::connectEngine() {
     onPlayEnded();
     if (m_engine.answersGiven() == 0) {
       showNothingToSave();
-    } else if (m_settings.autoSave == 1) {
-      cmdHozon_Click();
+    } else {
+      showPersonalBest();  // before the play joins the history it is compared with
+      if (m_settings.autoSave == 1) cmdHozon_Click();
     }
     // Not the start button: the Enter a player presses out of habit after the last answer
     // must not throw the result away with a new play.
@@ -102,11 +107,23 @@ void GameWindow::connectEngine() {
 }
 
 QString GameWindow::resultLine() const {
-  return QStringLiteral("正解 %1、不正解 %2、正解率 %3、%4 %5、%6")
-      .arg(m_engine.intOk())
-      .arg(m_engine.intNg())
-      .arg(m_lblRitu->text(), m_profile.speedCaption, m_lblByou->text(),
-           m_lblHozon->text().isEmpty() ? QStringLiteral("保存していません") : m_lblHozon->text());
+  const QString result =
+      QStringLiteral("正解 %1、不正解 %2、正解率 %3、%4 %5、%6")
+          .arg(m_engine.intOk())
+          .arg(m_engine.intNg())
+          .arg(m_lblRitu->text(), m_profile.speedCaption, m_lblByou->text(),
+               m_lblHozon->text().isEmpty() ? QStringLiteral("保存していません") : m_lblHozon->text());
+  return m_lblBest->text().isEmpty() ? result : result + QStringLiteral("、") + m_lblBest->text();
+}
+
+void GameWindow::showPersonalBest() {
+  const PlayOutcome play = outcomeOf(m_engine, platform::Clock::now(), operationText());
+  const PlaySetting setting{m_engine.mode() == PlayEngine::Mode::Seconds, play.answers,
+                            platform::seq::floatText(play.seconds), play.operation};
+  const QString line =
+      personalBestLine(m_history->historyRecords(), m_profile.history, m_profile.choices.jikanItems(), setting, play);
+  m_lblBest->setText(line);
+  m_lblBest->setAccessibleName(line);
 }
 
 // The clock ticks ten or twenty times a second: its accessible name stays, so that it does

@@ -159,6 +159,8 @@ class GameWindow : public QWidget {
   void arrangeTabOrder();
   void setFigure(QLabel* label, const QString& text);
   QString resultLine() const;
+  // How the play stands against the earlier plays of its mode and setting.
+  void showPersonalBest();
 
   GameProfile m_profile;
   PlayEngine m_engine;
@@ -189,6 +191,7 @@ class GameWindow : public QWidget {
   QLabel* m_lblRitu = nullptr;
   QLabel* m_lblByou = nullptr;
   QLabel* m_lblHozon = nullptr;  // what became of the last save
+  QLabel* m_lblBest = nullptr;
   bool m_playSaved = false;
   bool m_asking = false;  // a question of this window is open
   bool m_showingWrong = false;

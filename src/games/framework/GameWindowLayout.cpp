@@ -76,7 +76,7 @@ GameWindow::GameWindow(GameProfile profile, QWidget* parent)
   buildSettingsFrame();
   buildPlayPanel();
   // The history lies below the figures, beside the window's edges.
-  const int historyTop = m_figuresY + 44;
+  const int historyTop = m_figuresY + 62;
   const QRect historyArea(kMargin, historyTop, width() - 2 * kMargin, kWindowHeight - kMargin - historyTop);
   m_history = new HistoryPanel(m_profile, historyArea, kMargin, this);
   connectEngine();
@@ -223,6 +223,11 @@ void GameWindow::buildPlayPanel() {
   m_lblHozon = new QLabel(this);
   m_lblHozon->setObjectName(QStringLiteral("lblHozon"));
   m_lblHozon->setGeometry(862, y, 128, 30);
+  // One line under the figures: the play against the best of its setting.
+  m_lblBest = new QLabel(this);
+  m_lblBest->setObjectName(QStringLiteral("lblBest"));
+  m_lblBest->setGeometry(kMargin, y + 34, width() - 2 * kMargin, 24);
+  m_lblBest->setStyleSheet(QStringLiteral("QLabel { font-size: 12pt; color: #103070; }"));
 }
 
 // Settings, the start button, the answers, the history with its filters and graphs, then

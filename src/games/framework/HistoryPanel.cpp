@@ -7,9 +7,11 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/MessageBox.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QRadioButton>
 
 #include <algorithm>
 
@@ -100,6 +102,7 @@ void HistoryPanel::buildGraphs(int x, int width) {
     connect(b, &QPushButton::clicked, this, [this, i] { graphButton_Click(i); });
     m_graphButtons.push_back(b);
   }
+  buildGraphSwitch(x, top + 68, width);
   m_mcrRireki = new platform::ChartControl(platform::ChartControl::Kind::Line, m_window);
   m_mcrRireki->setObjectName(QStringLiteral("mcrRireki"));
   m_mcrRireki2 = new platform::ChartControl(platform::ChartControl::Kind::Line, m_window);
@@ -109,9 +112,33 @@ void HistoryPanel::buildGraphs(int x, int width) {
   m_mcrRireki->setAccessibleName(QStringLiteral("履歴のグラフ"));
   m_mcrRireki2->setAccessibleName(QStringLiteral("履歴のグラフ（正解と不正解）"));
   for (platform::ChartControl* chart : {m_mcrRireki, m_mcrRireki2}) {
-    chart->setGeometry(x, top + 72, width, bottom() - (top + 72));
+    chart->setGeometry(x, top + 94, width, bottom() - (top + 94));
   }
   m_mcrRireki2->hide();
+}
+
+// Under the graph buttons, at their right: a point per play or per day.
+void HistoryPanel::buildGraphSwitch(int x, int y, int width) {
+  m_graphBy = readGraphBy();
+  auto* group = new QButtonGroup(this);
+  const auto option = [&](const QString& name, const QString& text, const QString& tip) {
+    auto* button = new QRadioButton(text, m_window);
+    button->setObjectName(name);
+    button->setAccessibleName(QStringLiteral("履歴のグラフ：") + text);
+    describe(button, tip);
+    group->addButton(button);
+    return button;
+  };
+  m_optPerPlay = option(QStringLiteral("optPerPlay"), QStringLiteral("回ごと"),
+                        QStringLiteral("履歴のグラフに、プレイ一回ごとの値を並べます"));
+  m_optPerDay =
+      option(QStringLiteral("optPerDay"), QStringLiteral("日ごと"),
+             QStringLiteral("履歴のグラフに、遊んだ日ごとの平均を日付順に並べます（どのゲームでも同じです）"));
+  const int optionWidth = textWidth(m_window, QStringLiteral("日ごと")) + 30;
+  m_optPerDay->setGeometry(x + width - optionWidth, y, optionWidth, 24);
+  m_optPerPlay->setGeometry(x + width - 2 * optionWidth - 6, y, optionWidth, 24);
+  (m_graphBy == GraphBy::Day ? m_optPerDay : m_optPerPlay)->setChecked(true);
+  connect(m_optPerDay, &QRadioButton::toggled, this, &HistoryPanel::optPerDay_Toggled);
 }
 
 std::vector<QWidget*> HistoryPanel::tabChain() const {
@@ -119,6 +146,7 @@ std::vector<QWidget*> HistoryPanel::tabChain() const {
   if (m_operationFilter) chain.push_back(m_operationFilter);
   chain.insert(chain.end(), {m_cboJikan2, m_cboKaisu2, m_cmdAllDsp});
   chain.insert(chain.end(), m_graphButtons.begin(), m_graphButtons.end());
+  chain.insert(chain.end(), {m_optPerPlay, m_optPerDay});
   return chain;
 }
 
@@ -276,8 +304,27 @@ void HistoryPanel::drawGraph(int index) {
   shown->show();
   hidden->hide();
   shown->setValueTitle(valueTitle(g.fields.front()));
-  shown->setChartData(historyChart(m_msgRireki->gridModel(), columns));
+  if (m_graphBy == GraphBy::Day) {
+    shown->setChartData(dailyHistoryChart(m_msgRireki->gridModel(),
+                                          historyColumn(m_profile.history, HistoryField::Date), columns,
+                                          shownDecimals(g.fields.front())));
+  } else {
+    shown->setChartData(historyChart(m_msgRireki->gridModel(), columns));
+  }
   m_graphButtons[size_t(index)]->setBackColor(platform::kSelectedGraph);
+}
+
+void HistoryPanel::optPerDay_Toggled(bool perDay) {
+  m_graphBy = perDay ? GraphBy::Day : GraphBy::Play;
+  const QString error = writeGraphBy(m_graphBy);
+  // A folder that cannot be written stays so: told once a run.
+  if (!error.isEmpty() && platform::firstTimeThisRun(error)) {
+    platform::showMessage(m_window, error, m_profile.caption, platform::MsgIcon::Exclamation);
+  }
+  // The graph on show is drawn again where it is; the grid stays where it is.
+  const auto shown =
+      std::ranges::find(m_graphButtons, platform::selectedButton(m_graphButtons, platform::kSelectedGraph));
+  if (!m_graphButtons.empty()) drawGraph(shown == m_graphButtons.end() ? 0 : int(shown - m_graphButtons.begin()));
 }
 
 void HistoryPanel::REDRAW_GRAPH() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "games/framework/GameProfile.h"
+#include "games/framework/HistoryGraphs.h"
 
 #include <QObject>
 #include <QRect>
@@ -12,6 +13,7 @@
 
 class QComboBox;
 class QFrame;
+class QRadioButton;
 class QWidget;
 
 namespace platform {
@@ -39,6 +41,8 @@ class HistoryPanel : public QObject {
   void cboKaisu2_Click();
   void operationFilter_Click();
   void graphButton_Click(int index);
+  // "回ごと" or "日ごと" chosen; on the state change, so that a screen reader's toggle works too.
+  void optPerDay_Toggled(bool perDay);
   void RIREKI_SHITA();
   void RIREKI_UE();
   void REDRAW_GRAPH();
@@ -52,6 +56,8 @@ class HistoryPanel : public QObject {
   void setSpokenResult(const QString& result);  // the last play's result, for screen readers
   void focusNewestHistoryRow();
   platform::DataGrid* grid() const { return m_msgRireki; }
+  // Every readable line of the history file, in file order, whatever the filters show.
+  const std::vector<QStringList>& historyRecords() const { return m_historyRecords; }
   // The panel's controls in their tab order.
   std::vector<QWidget*> tabChain() const;
 
@@ -66,6 +72,7 @@ class HistoryPanel : public QObject {
   int numberColumnTwips() const;
   void buildFilters(int x, int width);
   void buildGraphs(int x, int width);
+  void buildGraphSwitch(int x, int y, int width);
   int bottom() const { return m_area.y() + m_area.height(); }
 
   GameProfile m_profile;
@@ -84,6 +91,9 @@ class HistoryPanel : public QObject {
   QComboBox* m_operationFilter = nullptr;
   platform::ColorButton* m_cmdAllDsp = nullptr;
   std::vector<platform::ColorButton*> m_graphButtons;
+  QRadioButton* m_optPerPlay = nullptr;
+  QRadioButton* m_optPerDay = nullptr;
+  GraphBy m_graphBy = GraphBy::Play;
 };
 
 }  // namespace games

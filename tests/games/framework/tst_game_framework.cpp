@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/framework/GameHistory.h"
+#include "games/framework/GameProfile.h"
 #include "games/framework/GameSettings.h"
 #include "games/framework/GameText.h"
+#include "games/framework/HistoryGraphs.h"
+#include "games/framework/PersonalBest.h"
 #include "games/framework/PlayEngine.h"
 #include "games/framework/PlaySaving.h"
 #include "platform/core/Clock.h"
+#include "platform/core/SeqFormat.h"
 #include "records/RecordFile.h"
 #include "support/TestSupport.h"
 
@@ -39,6 +43,20 @@ const HistoryLayout kBlockHistory = {
 void countDown(PlayEngine& engine) {
   engine.cmdStart_Click();
   for (int i = 0; i < 3; ++i) engine.tmrStart_Timer();
+}
+
+// A saved play of a game with an operation, as its history line reads: right and wrong
+// answers, the seconds it wrote and the operation.
+QStringList operationRow(int ok, int ng, const QString& seconds, const QString& operation = QStringLiteral("＋")) {
+  return {"2024/05/01",
+          "10:00:00",
+          QString::number(ok + ng),
+          QString::number(ok),
+          QString::number(ng),
+          "90.0%",
+          "1.00/秒",
+          seconds + QStringLiteral("秒"),
+          operation};
 }
 
 PlayOutcome blockPlay(float seconds, int ok, int ng, int keystrokes) {
@@ -362,6 +380,108 @@ class GameFrameworkTest : public QObject {
     QCOMPARE(filterHistory(read.records, kBlockHistory, {{}, 20, {}}).front()[1], QStringLiteral("21:03:07"));
     QVERIFY(filterHistory(read.records, kBlockHistory, {{}, 7, {}}).empty());
     QCOMPARE(numberedRows(read.records)->text(1, 0), QStringLiteral("2"));
+  }
+
+  void personalBest_comparesWithEarlierPlaysOfTheSameModeAndSetting_data() {
+    QTest::addColumn<std::vector<QStringList>>("history");
+    QTest::addColumn<bool>("bySeconds");
+    QTest::addColumn<float>("seconds");
+    QTest::addColumn<int>("ok");
+    QTest::addColumn<int>("ng");
+    QTest::addColumn<QString>("line");
+    using Rows = std::vector<QStringList>;
+    // "答数 : 20" with "＋": 18 right, 2 wrong in 23.4 s.
+    QTest::newRow("first play") << Rows{} << false << 23.4f << 18 << 2 << "初めての記録です　正解率 90.0%";
+    QTest::newRow("faster than every earlier play") << Rows{operationRow(20, 0, "24.6"), operationRow(19, 1, "23.5")}
+                                                    << false << 23.4f << 18 << 2 << "自己ベスト！　正解率 90.0%";
+    QTest::newRow("a tie with the best") << Rows{operationRow(20, 0, "23.4"), operationRow(19, 1, "30.5")} << false
+                                         << 23.4f << 18 << 2 << "自己ベストタイ　正解率 90.0%";
+    QTest::newRow("behind the best, faster than the last")
+        << Rows{operationRow(20, 0, "22.2"), operationRow(19, 1, "24.2")} << false << 23.4f << 18 << 2
+        << "ベストまで 1.2 秒　前回より 0.8 秒速い　正解率 90.0%";
+    QTest::newRow("behind the best, slower than the last")
+        << Rows{operationRow(20, 0, "22.2"), operationRow(19, 1, "23.0")} << false << 23.4f << 18 << 2
+        << "ベストまで 1.2 秒　前回より 0.4 秒遅い　正解率 90.0%";
+    QTest::newRow("behind the best, as the last")
+        << Rows{operationRow(20, 0, "22.2"), operationRow(19, 1, "23.4")} << false << 23.4f << 17 << 3
+        << "ベストまで 1.2 秒　前回と同じ　正解率 85.0%";
+    QTest::newRow("unreadable lines are passed over")
+        << Rows{operationRow(20, 0, "abc"),
+                {"2024/05/01", "10:00:00", "20", "x", "2", "", "", "10.1秒", "＋"},
+                operationRow(20, 0, "20.5")}
+        << false << 23.4f << 18 << 2 << "ベストまで 2.9 秒　前回より 2.9 秒遅い　正解率 90.0%";
+    QTest::newRow("other answers, operations and timed plays are other settings")
+        << Rows{operationRow(15, 0, "10.0"), operationRow(20, 0, "10.1", "－"), operationRow(20, 0, "60")} << false
+        << 23.4f << 18 << 2 << "初めての記録です　正解率 90.0%";
+    // "秒数 : 60" with "＋": right answers count.
+    QTest::newRow("seconds: fewer right answers than the best, more than the last")
+        << Rows{operationRow(33, 0, "60"), operationRow(20, 0, "23.4"), operationRow(40, 0, "45"),
+                operationRow(28, 2, "60")}
+        << true << 60.0f << 30 << 2 << "ベストまで 3 問　前回より 2 問多い　正解率 93.8%";
+    QTest::newRow("seconds: fewer than the last")
+        << Rows{operationRow(33, 0, "60"), operationRow(31, 0, "60")} << true << 60.0f << 30 << 2
+        << "ベストまで 3 問　前回より 1 問少ない　正解率 93.8%";
+    QTest::newRow("seconds: more than every earlier play")
+        << Rows{operationRow(29, 0, "60"), operationRow(50, 0, "60", "×")} << true << 60.0f << 30 << 0
+        << "自己ベスト！　正解率 100.0%";
+    QTest::newRow("seconds: a tie") << Rows{operationRow(30, 5, "60")} << true << 60.0f << 30 << 0
+                                    << "自己ベストタイ　正解率 100.0%";
+  }
+  void personalBest_comparesWithEarlierPlaysOfTheSameModeAndSetting() {
+    QFETCH(std::vector<QStringList>, history);
+    QFETCH(bool, bySeconds);
+    QFETCH(float, seconds);
+    QFETCH(int, ok);
+    QFETCH(int, ng);
+    QFETCH(QString, line);
+    PlayOutcome play = blockPlay(seconds, ok, ng, 0);
+    const PlaySetting setting{bySeconds, ok + ng, platform::seq::floatText(seconds), QStringLiteral("＋")};
+    const QStringList secondsItems = SettingsChoices{}.jikanItems();
+    QCOMPARE(personalBestLine(history, operationHistory(), secondsItems, setting, play), line);
+  }
+
+  void dailyHistoryChart_drawsEachDaysMean_roundedAsTheFigureShows_data() {
+    QTest::addColumn<std::vector<QStringList>>("rows");  // date, figure
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<std::vector<double>>("means");
+    using Rows = std::vector<QStringList>;
+    QTest::newRow("no plays") << Rows{} << 2 << QStringList{} << std::vector<double>{};
+    QTest::newRow("speed: a day of two plays, halves to even")
+        << Rows{{"2024/05/01", "1.50/秒"}, {"2024/05/01", "1.75/秒"}, {"2024/05/03", "2.00/秒"}} << 2
+        << QStringList{"24/05/01", "24/05/03"} << std::vector<double>{1.62, 2.0};
+    QTest::newRow("days in date order, whatever the order of the lines; no date, no day")
+        << Rows{{"2024/05/02", "95.0%"}, {"2023/12/31", "80.0%"}, {"bad", "10.0%"}, {"2024/05/02", "90.0%"}} << 1
+        << QStringList{"23/12/31", "24/05/02"} << std::vector<double>{80.0, 92.5};
+    QTest::newRow("counts whole, halves to even") << Rows{{"2024/05/01", "18"}, {"2024/05/01", "19"}} << 0
+                                                  << QStringList{"24/05/01"} << std::vector<double>{18.0};
+  }
+  void dailyHistoryChart_drawsEachDaysMean_roundedAsTheFigureShows() {
+    QFETCH(std::vector<QStringList>, rows);
+    QFETCH(int, decimals);
+    QFETCH(QStringList, labels);
+    QFETCH(std::vector<double>, means);
+    platform::GridModel grid;
+    grid.setHeader({QStringLiteral("日付"), QStringLiteral("値")});
+    grid.setDataRows(rows);
+    const platform::ChartData chart = dailyHistoryChart(grid, 0, {1}, decimals);
+    QCOMPARE(chart.labels, labels);
+    QCOMPARE(chart.values.front(), means);
+  }
+
+  void graphByDay_isKeptInAFileOfOurOwn_andAnUnreadableOneDrawsPerPlay() {
+    testing::WorkingDir dir;
+    QCOMPARE(readGraphBy(), GraphBy::Play);
+    writeFile("表示設定.txt", sjis("\"ほかの設定\",1\r\n"));
+    QCOMPARE(writeGraphBy(GraphBy::Day), QString());
+    QCOMPARE(fileBytes("表示設定.txt"), sjis("\"ほかの設定\",1\r\n\"履歴グラフ\",\"日ごと\"\r\n"));
+    QCOMPARE(readGraphBy(), GraphBy::Day);
+    QCOMPARE(writeGraphBy(GraphBy::Play), QString());
+    QCOMPARE(fileBytes("表示設定.txt"), sjis("\"ほかの設定\",1\r\n\"履歴グラフ\",\"回ごと\"\r\n"));
+    for (const QByteArray& unreadable : {QByteArray("\x82"), sjis("\"履歴グラフ\",\"毎日\"\r\n")}) {
+      writeFile("表示設定.txt", unreadable);
+      QCOMPARE(readGraphBy(), GraphBy::Play);
+    }
   }
 };
 

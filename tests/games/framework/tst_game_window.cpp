@@ -10,10 +10,12 @@
 #include "records/RecordFile.h"
 #include "support/WidgetTestSupport.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace games;
@@ -242,8 +244,8 @@ class GameWindowTest : public QObject {
       QTest::keyClick(game.focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(visited, (QStringList{"optMode(0)", "cboKaisu", "chkAs", "cmdStart", "msgRireki", "cboMode2", "cboJikan2",
-                                   "cboKaisu2", "cmdAllDsp", "cmdByou", "cmdRitu", "cmdKaitou", "cmdPByou", "cmdClear",
-                                   "cmdEnd", "cmdHelp", "optMode(0)", "cboKaisu"}));
+                                   "cboKaisu2", "cmdAllDsp", "cmdByou", "cmdRitu", "cmdKaitou", "cmdPByou",
+                                   "optPerPlay", "cmdClear", "cmdEnd", "cmdHelp", "optMode(0)"}));
   }
 
   void unsavedPlay_isNotDroppedWithoutAQuestion_whoseDefaultIsCancel() {
@@ -312,9 +314,91 @@ class GameWindowTest : public QObject {
     QCOMPARE(game.timeUps, 1);
     QVERIFY(game.engine().blnEnd());
     QCOMPARE(game.findChild<QLabel*>("lblHozon")->text(), QStringLiteral("解答がないため保存しません"));
+    QVERIFY(game.findChild<QLabel*>("lblBest")->text().isEmpty());  // a play without a result has no best
     QVERIFY(messages.isEmpty());
     QVERIFY(!game.hasUnsavedPlay());
     QVERIFY(!QFile::exists("試験履歴.txt"));
+  }
+
+  // The line under the results compares the play with the earlier ones, not with itself
+  // once saved, whether it is saved or not, and goes when the next play starts.
+  void bestLine_comparesThePlayWithTheEarlierOnes_andGoesAtTheNextStart_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("elapsedMs");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("beaten, saved by itself") << "20,60,\"＋\",\"答数\",1\r\n" << 1200 << "自己ベスト！　正解率 100.0%";
+    QTest::newRow("missed, saved by hand") << "20,60,\"＋\",\"答数\",0\r\n"
+                                           << 3000 << "ベストまで 0.5 秒　前回より 0.5 秒遅い　正解率 100.0%";
+  }
+  void bestLine_comparesThePlayWithTheEarlierOnes_andGoesAtTheNextStart() {
+    QFETCH(QString, settings);
+    QFETCH(int, elapsedMs);
+    QFETCH(QString, line);
+    testing::WorkingDir dir;
+    writeFile("試験設定.txt", sjis(settings));
+    writeFile("試験履歴.txt", sjis("\"2024/05/01\",\"08:00:00\",1,1,0,\"100.0%\",\"0.40/秒\",\"2.5秒\",\"＋\"\r\n"
+                                   "broken\r\n"
+                                   "\"2024/05/01\",\"08:10:00\",1,1,0,\"100.0%\",\"0.40/秒\",\"60秒\",\"＋\"\r\n"
+                                   "\"2024/05/01\",\"08:20:00\",1,1,0,\"100.0%\",\"0.40/秒\",\"2.0秒\",\"－\"\r\n"));
+    const QByteArray history = fileBytes("試験履歴.txt");
+    OperationGame game;
+    game.Form_Load();
+    messages.clear();  // the unreadable line was reported
+    auto* best = game.findChild<QLabel*>("lblBest");
+    QVERIFY(best->text().isEmpty());
+    game.cmdStart_Click();
+    for (int i = 0; i < 3; ++i) game.tmrStart_Timer();
+    Clock::advance(elapsedMs);
+    game.tmrPlay_Timer();
+    game.answerForTest(true);
+    game.finishForTest();
+    QCOMPARE(best->text(), line);
+    QVERIFY(best->accessibleName().contains(line));
+    QVERIFY2(grid(game)->accessibleName().contains(line), qPrintable(grid(game)->accessibleName()));
+    if (!game.hasUnsavedPlay()) QVERIFY(fileBytes("試験履歴.txt").startsWith(history));
+    if (game.hasUnsavedPlay()) QCOMPARE(fileBytes("試験履歴.txt"), history);  // nothing written for the line
+    game.cmdStart_Click();
+    QVERIFY(best->text().isEmpty());
+    QVERIFY(messages.size() <= 1);  // at most the question about the unsaved play
+  }
+
+  // "日ごと" draws the day's mean of the shown rows; the choice is kept in a file of our own
+  // for every game, and the game's settings file stays as it was.
+  void graphSwitch_drawsPerDay_andIsKeptApartFromTheGameSettings() {
+    testing::WorkingDir dir;
+    writeFile("試験設定.txt", sjis("20,60,\"－\",\"答数\",1\r\n"));
+    writeFile("試験履歴.txt", sjis("\"2024/05/01\",\"08:00:00\",10,10,0,\"100.0%\",\"1.00/秒\",\"10.5秒\",\"＋\"\r\n"
+                                   "\"2024/05/01\",\"09:00:00\",10,9,1,\"90.0%\",\"1.25/秒\",\"8.5秒\",\"－\"\r\n"
+                                   "\"2024/05/02\",\"08:00:00\",10,10,0,\"100.0%\",\"2.00/秒\",\"5.0秒\",\"－\"\r\n"));
+    auto game = std::make_unique<OperationGame>();
+    game->Form_Load();
+    const QByteArray settings = fileBytes("試験設定.txt");
+    auto* perPlay = game->findChild<QRadioButton*>("optPerPlay");
+    auto* perDay = game->findChild<QRadioButton*>("optPerDay");
+    auto* chart = game->findChild<platform::ChartControl*>("mcrRireki");
+    QVERIFY(perPlay->isChecked() && !perDay->accessibleName().isEmpty());
+    QCOMPARE(chart->rowCount(), 3);
+    QAccessible::queryAccessibleInterface(perDay)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    QVERIFY(perDay->isChecked());
+    QCOMPARE(chart->chartData().labels, (QStringList{"24/05/01", "24/05/02"}));
+    QCOMPARE(chart->chartData().values[0], (std::vector<double>{1.12, 2.0}));
+    game->history()->graphButton_Click(3);  // seconds
+    QCOMPARE(chart->chartData().values[0], (std::vector<double>{9.5, 5.0}));
+    game->findChild<QComboBox*>("cboMode2")->setCurrentText("－");
+    game->history()->operationFilter_Click();  // the filter first, then the means
+    QCOMPARE(chart->chartData().values[0], (std::vector<double>{8.5, 5.0}));
+    QCOMPARE(fileBytes("表示設定.txt"), sjis("\"履歴グラフ\",\"日ごと\"\r\n"));
+    QCOMPARE(fileBytes("試験設定.txt"), settings);
+
+    game = std::make_unique<OperationGame>();
+    game->Form_Load();
+    QVERIFY(game->findChild<QRadioButton*>("optPerDay")->isChecked());
+    QCOMPARE(game->findChild<platform::ChartControl*>("mcrRireki")->rowCount(), 2);
+    game->findChild<QRadioButton*>("optPerPlay")->setChecked(true);
+    QCOMPARE(game->findChild<platform::ChartControl*>("mcrRireki")->rowCount(), 3);
+    QCOMPARE(fileBytes("表示設定.txt"), sjis("\"履歴グラフ\",\"回ごと\"\r\n"));
+    QCOMPARE(fileBytes("試験設定.txt"), settings);
   }
 };
 
