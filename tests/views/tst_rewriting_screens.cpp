@@ -539,6 +539,33 @@ class RewritingScreensTest : public testing::FreshRunTest {
     QCOMPARE(m_calls.size(), 1);
   }
 
+ private:
+  // One of the changes that replace a kept file, made as the user makes it; "last" deletes the
+  // first record, "deletion" the second.
+  void makeChange(const QString& change) {
+    if (change == QLatin1String("diary")) {
+      openDiary();
+      clickRow(1);
+      typeDiaryAndEnter(QStringLiteral("書き換えた"));
+    } else if (change == QLatin1String("memo")) {
+      openDiary();
+      child<QPlainTextEdit>("txtKizuki")->setPlainText(QStringLiteral("新しいメモ"));
+      click("cmdKizukiHozon");
+    } else {
+      openEdit();
+      if (change == QLatin1String("nickname")) {
+        child<QLineEdit>("txtPriData")->setText(QStringLiteral("じろう"));
+        click("cmdPHozon1");
+      } else if (change == QLatin1String("new start")) {
+        click("cmdNew1");
+      } else {
+        clickRow(change == QLatin1String("last") ? 1 : 2);
+        click("cmdRowDel");
+      }
+    }
+  }
+
+ private Q_SLOTS:
   // Every way a screen replaces or empties a file keeps the file first, and "元に戻す" puts it
   // back byte for byte, also as another program wrote it.
   void everyChange_keepsTheFileItReplaces_andUndoPutsItBackByteForByte_data() {
@@ -562,26 +589,7 @@ class RewritingScreensTest : public testing::FreshRunTest {
     QFETCH(QString, count);
     if (file != records::kRecordFileName) writeFile(records::kRecordFileName, kFile);
     writeFile(file, old);
-    if (change == QLatin1String("diary")) {
-      openDiary();
-      clickRow(1);
-      typeDiaryAndEnter(QStringLiteral("書き換えた"));
-    } else if (change == QLatin1String("memo")) {
-      openDiary();
-      child<QPlainTextEdit>("txtKizuki")->setPlainText(QStringLiteral("新しいメモ"));
-      click("cmdKizukiHozon");
-    } else {
-      openEdit();
-      if (change == QLatin1String("nickname")) {
-        child<QLineEdit>("txtPriData")->setText(QStringLiteral("じろう"));
-        click("cmdPHozon1");
-      } else if (change == QLatin1String("new start")) {
-        click("cmdNew1");
-      } else {
-        clickRow(change == QLatin1String("last") ? 1 : 2);
-        click("cmdRowDel");
-      }
-    }
+    makeChange(change);
     QVERIFY(fileBytes(file) != old);
     const std::vector<records::Backup> copies = records::listBackups();
     const auto copy =
@@ -627,26 +635,7 @@ class RewritingScreensTest : public testing::FreshRunTest {
     writeFile(QStringLiteral("逆計算履歴.txt"), kReverseHistory);
     writeFile(records::kBackupFolder, "a file where the folder goes");
     const QMap<QString, QByteArray> before = dataFolder();
-    if (change == QLatin1String("diary")) {
-      openDiary();
-      clickRow(1);
-      typeDiaryAndEnter(QStringLiteral("書き換えた"));
-    } else if (change == QLatin1String("memo")) {
-      openDiary();
-      child<QPlainTextEdit>("txtKizuki")->setPlainText(QStringLiteral("新しいメモ"));
-      click("cmdKizukiHozon");
-    } else {
-      openEdit();
-      if (change == QLatin1String("nickname")) {
-        child<QLineEdit>("txtPriData")->setText(QStringLiteral("じろう"));
-        click("cmdPHozon1");
-      } else if (change == QLatin1String("new start")) {
-        click("cmdNew1");
-      } else {
-        clickRow(2);
-        click("cmdRowDel");
-      }
-    }
+    makeChange(change);
     QVERIFY2(lastMessage().contains(QStringLiteral("バックアップを作れなかった")), qPrintable(lastMessage()));
     QVERIFY(lastMessage().contains(QStringLiteral("同じ名前のファイルがあります")));
     QCOMPARE(dataFolder(), before);
