@@ -5,6 +5,7 @@
 #include "platform/core/FolderLock.h"
 #include "platform/core/TextFile.h"
 #include "platform/widgets/MessageBox.h"
+#include "records/Backups.h"
 #include "records/DataFiles.h"
 #include "records/GameItems.h"
 #include "views/Maintenance.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     files << records::settingsFileOf(item) << records::historyFileOf(item);
   }
   platform::removeStaleTemporaryFiles(files);
+  records::removeStaleCopies();
   if (const QString finished = views::finishInterruptedStart(); !finished.isEmpty()) {
     platform::showMessage(nullptr, finished, QStringLiteral("新規スタート"), platform::MsgIcon::Exclamation);
   }

@@ -166,6 +166,11 @@ std::vector<Backup> listBackups() {
   return copies;
 }
 
+void removeStaleCopies() {
+  platform::removeStaleTemporaryFiles(kBackupFolder,
+                                      [](const QString& copy) { return parseCopy(copy, 0).has_value(); });
+}
+
 QString restoreBackup(const Backup& backup) {
   const platform::FileBytes copy = platform::readFileBytes(backup.path);
   if (!copy.error.isEmpty()) return copy.error;

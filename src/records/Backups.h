@@ -51,6 +51,9 @@ struct Backup {
 // Every copy of a kept file, newest first. Other files in the folder are not the program's.
 std::vector<Backup> listBackups();
 
+// Clears what a copy killed before its rename left in the backup folder, once it is stale.
+void removeStaleCopies();
+
 // Puts the copy's bytes back in place of its file, atomically; the file as it is now is
 // kept first, so that a restore can be undone too. An error text for the user.
 [[nodiscard]] QString restoreBackup(const Backup& backup);

@@ -9,6 +9,9 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <utime.h>
+
+#include <ctime>
 
 using platform::Clock;
 using records::kBackupFolder;
@@ -196,15 +199,30 @@ class BackupsTest : public testing::FreshRunTest {
     QCOMPARE(fileBytes(QStringLiteral("データ.TXT")), QByteArray("after a deletion\r\n"));
   }
 
-  void folder_listsOnlyCopiesOfKeptFiles() {
+  void folder_listsOnlyCopiesOfKeptFiles_andClearsOnlyItsOwnStaleTemporaries() {
     QVERIFY(QDir().mkdir(kBackupFolder));
-    for (const char* name : {"データ_20261209-120000-000.txt", "設定_20261209-120000-000.txt", "データ.txt",
-                             "メモ_2026.TXT", "自分のメモ.txt"}) {
-      writeFile(kBackupFolder + QLatin1Char('/') + QString::fromUtf8(name), "x");
+    const QString stale = QStringLiteral("データ_20261209-120000-001.txt.atama-a1B2c3.tmp");
+    const QStringList kept{QStringLiteral("データ_20261209-120000-000.txt"),
+                           QStringLiteral("設定_20261209-120000-000.txt"),
+                           QStringLiteral("データ.txt"),
+                           QStringLiteral("メモ_2026.TXT"),
+                           QStringLiteral("自分のメモ.txt"),
+                           QStringLiteral("自分のメモ.txt.atama-a1B2c3.tmp"),
+                           QStringLiteral("メモ_20261209-120000-000.TXT.atama-y0uNg1.tmp")};
+    for (const QString& name : kept + QStringList{stale}) writeFile(kBackupFolder + QLatin1Char('/') + name, "x");
+    const utimbuf twoMinutesAgo{std::time(nullptr) - 120, std::time(nullptr) - 120};
+    for (const QString& name : {stale, kept[5]}) {
+      QCOMPARE(::utime(QFile::encodeName(kBackupFolder + QLatin1Char('/') + name).constData(), &twoMinutesAgo), 0);
     }
+
     const std::vector<records::Backup> copies = records::listBackups();
     QCOMPARE(copies.size(), size_t(1));
     QCOMPARE(copies[0].fileName, records::kRecordFileName);
+
+    records::removeStaleCopies();
+    QStringList expected = kept;
+    expected.sort();
+    QCOMPARE(folderEntries(), expected);
   }
 };
 

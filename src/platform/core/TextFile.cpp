@@ -407,25 +407,27 @@ QString writeTextLines(const QString& name, const QStringList& lines, const Keep
   return writeFileAtomic(name, bytes, keepOld);
 }
 
-void removeStaleTemporaryFiles(const QStringList& names) {
-  const QStringList entries = QDir::current().entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+void removeStaleTemporaryFiles(const QString& folder, const std::function<bool(const QString&)>& ours) {
+  const qsizetype suffixSize = kTempMark.size() + kTempRandomChars + kTempEnd.size();
+  const QDir dir(folder);
+  const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
   for (const QString& entry : entries) {
-    for (const QString& name : names) {
-      if (entry.size() <= name.size() || QStringView(entry).first(name.size()).compare(name, Qt::CaseInsensitive) != 0) {
-        continue;
-      }
-      if (!isTemporarySuffix(QStringView(entry).sliced(name.size()))) continue;
-      const QByteArray path = QFile::encodeName(entry);
-      struct stat info {};
-      // A save renames its file within milliseconds: a younger one is another copy's, saving now.
-      constexpr time_t kStaleAfterSeconds = 60;
-      if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
-          std::time(nullptr) - info.st_mtim.tv_sec > kStaleAfterSeconds) {
-        ::unlink(path.constData());
-      }
-      break;
+    if (entry.size() <= suffixSize || !isTemporarySuffix(QStringView(entry).last(suffixSize))) continue;
+    if (!ours(entry.chopped(suffixSize))) continue;
+    const QByteArray path = QFile::encodeName(dir.filePath(entry));
+    struct stat info {};
+    // A save renames its file within milliseconds: a younger one is another copy's, saving now.
+    constexpr time_t kStaleAfterSeconds = 60;
+    if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+        std::time(nullptr) - info.st_mtim.tv_sec > kStaleAfterSeconds) {
+      ::unlink(path.constData());
     }
   }
+}
+
+void removeStaleTemporaryFiles(const QStringList& names) {
+  removeStaleTemporaryFiles(QStringLiteral("."),
+                            [&names](const QString& file) { return names.contains(file, Qt::CaseInsensitive); });
 }
 
 }  // namespace platform

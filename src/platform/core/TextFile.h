@@ -83,6 +83,8 @@ struct TextLines {
 // names left behind when it was killed before it could finish, once they are a minute old.
 // Touches nothing else.
 void removeStaleTemporaryFiles(const QStringList& names);
+// The same in folder, for the files whose names ours accepts.
+void removeStaleTemporaryFiles(const QString& folder, const std::function<bool(const QString&)>& ours);
 
 // Splits whole-file bytes into lines without their line ends; a missing final line end is
 // tolerated.
