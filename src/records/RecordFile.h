@@ -40,6 +40,10 @@ class RecordTable {
   QAnyStringView item(qsizetype i) const { return view(entry(i).item); }
   QAnyStringView diary(qsizetype i) const { return view(entry(i).diary); }
   float seconds(qsizetype i) const { return entry(i).seconds; }
+  // The seconds as the file writes them ("23.40" stays so), for an export that keeps them.
+  QLatin1StringView secondsText(qsizetype i) const {
+    return QLatin1StringView(m_bytes.constData() + entry(i).secondsAt, qsizetype(entry(i).secondsSize));
+  }
   // The record's place in the item table, or -1 for a name that is not in it.
   int itemIndex(qsizetype i) const { return entry(i).itemIndex; }
 

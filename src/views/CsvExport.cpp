@@ -61,7 +61,7 @@ CsvFile recordsCsv(const QString& fileName) {
            QStringLiteral("一言日記")});
   for (qsizetype i = 0; i < table.size(); ++i) {
     csv.row({table.date(i).toString(), table.time(i).toString(), table.item(i).toString(),
-             platform::seq::floatText(table.seconds(i)), table.diary(i).toString()});
+             QString(table.secondsText(i)), table.diary(i).toString()});
   }
   return {csv.take(), table.unreadableLineCount(), {}};
 }
