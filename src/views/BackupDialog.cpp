@@ -32,6 +32,10 @@ BackupDialog::BackupDialog(const std::vector<BackupRow>& rows, QWidget* parent) 
     items.append(item);
   }
   m_list->addTopLevelItems(items);
+  // Each column as wide as its texts, the count right-aligned under its heading; the
+  // space left over stays at the right rather than pushing the count away from the rest.
+  m_list->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  m_list->header()->setStretchLastSection(false);
   m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   if (!items.isEmpty()) m_list->setCurrentItem(items.first());
   // Enter or a double click on a row chooses it, as "戻す" does.

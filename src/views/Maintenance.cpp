@@ -10,6 +10,7 @@
 #include "records/RecordFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace views {
@@ -116,10 +117,13 @@ std::vector<BackupRow> backupRows(const std::vector<records::Backup>& backups,
 }
 
 QString restoreQuestion(const records::Backup& backup) {
-  return QStringLiteral(
-             "「%1」を %2 のバックアップに戻します。よろしいですか？\r\n"
-             "（今の「%1」も「%3」フォルダに残ります。）")
-      .arg(backup.fileName, takenAtText(backup), records::kBackupFolder);
+  QString question = QStringLiteral("「%1」を %2 のバックアップに戻します。よろしいですか？")
+                         .arg(backup.fileName, takenAtText(backup));
+  // An empty or missing file gets no copy, so only a file with content is promised one.
+  if (QFileInfo(backup.fileName).size() > 0) {
+    question += QStringLiteral("\r\n（今の「%1」も「%2」フォルダに残ります。）").arg(backup.fileName, records::kBackupFolder);
+  }
+  return question;
 }
 
 }  // namespace views
