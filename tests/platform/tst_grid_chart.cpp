@@ -913,8 +913,15 @@ class TestGridChart : public testing::FreshRunTest {
     QTEST(tickValues(valueAxis(chart)), "ticks");
   }
 
+  // A line per day names its points by their dates, as bars do.
+  void chartRowLabels_thatDoNotFit_showEveryFewInFull_data() {
+    QTest::addColumn<ChartControl::Kind>("kind");
+    QTest::newRow("bars") << ChartControl::Kind::Bar;
+    QTest::newRow("line") << ChartControl::Kind::Line;
+  }
   void chartRowLabels_thatDoNotFit_showEveryFewInFull() {
-    ChartControl chart;
+    QFETCH(ChartControl::Kind, kind);
+    ChartControl chart(kind);
     QStringList days;
     for (int day = 1; day <= 31; ++day) days << QStringLiteral("12/%1").arg(day, 2, 10, QLatin1Char('0'));
     chart.setChartData(chartData(days, {QStringList(31, "5")}));

@@ -212,9 +212,21 @@ void ChartControl::build(double minimum, double maximum) {
     }
     m_view->setRenderHint(QPainter::Antialiasing);
   } else {
-    auto* pointAxis = new QValueAxis(chart);
-    pointAxis->setLabelFormat(QStringLiteral("%d"));
-    setPointTicks(pointAxis, points);
+    // A line whose points are named (a point per day) shows their names, not their numbers.
+    const bool labelled = points <= ChartData::kMaxLabelledPoints &&
+                       std::any_of(m_data.labels.cbegin(), m_data.labels.cend(),
+                                   [](const QString& label) { return !label.isEmpty(); });
+    QAbstractAxis* pointAxis = nullptr;
+    if (labelled) {
+      m_labelStep = labelStep(plotWidth(valueAxis));
+      m_laidOutWidth = 0;
+      pointAxis = spacedLabelAxis(chart, plotWidth(valueAxis), 1);
+    } else {
+      auto* numbers = new QValueAxis(chart);
+      numbers->setLabelFormat(QStringLiteral("%d"));
+      setPointTicks(numbers, points);
+      pointAxis = numbers;
+    }
     chart->addAxis(pointAxis, Qt::AlignBottom);
     QList<QLineSeries*> lines;
     for (int k = 0; k < seriesCount; ++k) {
@@ -285,7 +297,6 @@ int ChartControl::labelStep(double plotWidth) const {
 }
 
 QAbstractAxis* ChartControl::categoryAxis(QChart* chart, double plotWidth) {
-  const int points = rowCount();
   m_labelStep = labelStep(plotWidth);
   m_laidOutWidth = 0;
   if (m_labelStep == 1) {
@@ -295,8 +306,13 @@ QAbstractAxis* ChartControl::categoryAxis(QChart* chart, double plotWidth) {
     categories->setGridLineVisible(false);
     return categories;
   }
-  // Too many labels to show them all in full: every step-th, each under its bar. Labels
-  // near the ends would overhang the plot and be dropped, so they start a little way in.
+  // Too many labels to show them all in full: every step-th, each under its bar.
+  return spacedLabelAxis(chart, plotWidth, 0);
+}
+
+QCategoryAxis* ChartControl::spacedLabelAxis(QChart* chart, double plotWidth, double firstAt) {
+  // Labels near the ends would overhang the plot and be dropped, so they start a little way in.
+  const int points = rowCount();
   const QFontMetrics metrics(font());
   const double slot = plotWidth / points;
   QList<int> shown;
@@ -311,9 +327,9 @@ QAbstractAxis* ChartControl::categoryAxis(QChart* chart, double plotWidth) {
   names = uniqueCategories(names);
   auto* categories = new QCategoryAxis(chart);
   categories->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  categories->setRange(-0.5, points - 0.5);
-  categories->setStartValue(-0.5);
-  for (qsizetype k = 0; k < shown.size(); ++k) categories->append(names[k], shown[k]);
+  categories->setRange(firstAt - 0.5, firstAt + points - 0.5);
+  categories->setStartValue(firstAt - 0.5);
+  for (qsizetype k = 0; k < shown.size(); ++k) categories->append(names[k], firstAt + shown[k]);
   categories->setGridLineVisible(false);
   categories->setLabelsFont(font());
   return categories;

@@ -10,6 +10,7 @@
 
 QT_BEGIN_NAMESPACE
 class QAbstractAxis;
+class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLabel;
@@ -83,6 +84,8 @@ class ChartControl : public QWidget {
   int labelStep(double plotWidth) const;
   // The bar chart's axis of row labels.
   QAbstractAxis* categoryAxis(QChart* chart, double plotWidth);
+  // Every labelStep-th row label under its point, the first point at firstAt.
+  QCategoryAxis* spacedLabelAxis(QChart* chart, double plotWidth, double firstAt);
 
   Kind m_kind;
   ChartData m_data;
