@@ -222,7 +222,9 @@ void GameWindow::buildPlayPanel() {
   m_lblByou = figure(QStringLiteral("lblByou"), m_profile.speedCaption, 610, 110, 130);
   m_lblHozon = new QLabel(this);
   m_lblHozon->setObjectName(QStringLiteral("lblHozon"));
-  m_lblHozon->setGeometry(862, y, 128, 30);
+  // Its longer texts take two lines in the little room left of the window's edge.
+  m_lblHozon->setGeometry(862, y - 4, 128, 38);
+  m_lblHozon->setWordWrap(true);
   // One line under the figures: the play against the best of its setting.
   m_lblBest = new QLabel(this);
   m_lblBest->setObjectName(QStringLiteral("lblBest"));

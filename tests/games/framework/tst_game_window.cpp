@@ -313,7 +313,11 @@ class GameWindowTest : public QObject {
     game.tmrBp_Timer();
     QCOMPARE(game.timeUps, 1);
     QVERIFY(game.engine().blnEnd());
-    QCOMPARE(game.findChild<QLabel*>("lblHozon")->text(), QStringLiteral("解答がないため保存しません"));
+    const auto* saved = game.findChild<QLabel*>("lblHozon");
+    QCOMPARE(saved->text(), QStringLiteral("解答がないため保存しません"));
+    const QRect needed = saved->fontMetrics().boundingRect(QRect(0, 0, saved->width(), 1000),
+                                                           saved->wordWrap() ? Qt::TextWordWrap : 0, saved->text());
+    QVERIFY2(needed.width() <= saved->width() && needed.height() <= saved->height(), "the text is cut off");
     QVERIFY(game.findChild<QLabel*>("lblBest")->text().isEmpty());  // a play without a result has no best
     QVERIFY(messages.isEmpty());
     QVERIFY(!game.hasUnsavedPlay());
