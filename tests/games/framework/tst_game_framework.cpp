@@ -413,6 +413,8 @@ class GameFrameworkTest : public QObject {
     QTest::newRow("other answers, operations and timed plays are other settings")
         << Rows{operationRow(15, 0, "10.0"), operationRow(20, 0, "10.1", "－"), operationRow(20, 0, "60")} << false
         << 23.4f << 18 << 2 << "初めての記録です　正解率 90.0%";
+    QTest::newRow("an answers play of exactly sixty seconds keeps its decimal, so is no timed play")
+        << Rows{operationRow(20, 0, "60.0")} << false << 23.4f << 18 << 2 << "自己ベスト！　正解率 90.0%";
     // "秒数 : 60" with "＋": right answers count.
     QTest::newRow("seconds: fewer right answers than the best, more than the last")
         << Rows{operationRow(33, 0, "60"), operationRow(20, 0, "23.4"), operationRow(40, 0, "45"),
