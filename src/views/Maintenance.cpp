@@ -121,7 +121,8 @@ QString restoreQuestion(const records::Backup& backup) {
                          .arg(backup.fileName, takenAtText(backup));
   // An empty or missing file gets no copy, so only a file with content is promised one.
   if (QFileInfo(backup.fileName).size() > 0) {
-    question += QStringLiteral("\r\n（今の「%1」も「%2」フォルダに残ります。）").arg(backup.fileName, records::kBackupFolder);
+    question +=
+        QStringLiteral("\r\n（今の「%1」も「%2」フォルダに残ります。）").arg(backup.fileName, records::kBackupFolder);
   }
   return question;
 }

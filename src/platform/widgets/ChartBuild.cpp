@@ -213,14 +213,15 @@ void ChartControl::build(double minimum, double maximum) {
     m_view->setRenderHint(QPainter::Antialiasing);
   } else {
     // A line whose points are named (a point per day) shows their names, not their numbers.
-    const bool labelled = points <= ChartData::kMaxLabelledPoints &&
-                       std::any_of(m_data.labels.cbegin(), m_data.labels.cend(),
-                                   [](const QString& label) { return !label.isEmpty(); });
+    const bool labelled =
+        points <= ChartData::kMaxLabelledPoints && std::any_of(m_data.labels.cbegin(), m_data.labels.cend(),
+                                                               [](const QString& label) { return !label.isEmpty(); });
     QAbstractAxis* pointAxis = nullptr;
     if (labelled) {
-      m_labelStep = labelStep(plotWidth(valueAxis));
+      const double width = plotWidth(valueAxis);  // as laid out last, before that is forgotten
+      m_labelStep = labelStep(width);
       m_laidOutWidth = 0;
-      pointAxis = spacedLabelAxis(chart, plotWidth(valueAxis), 1);
+      pointAxis = spacedLabelAxis(chart, width, 1);
     } else {
       auto* numbers = new QValueAxis(chart);
       numbers->setLabelFormat(QStringLiteral("%d"));
