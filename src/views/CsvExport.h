@@ -25,7 +25,7 @@ struct [[nodiscard]] CsvFile {
   QString error;          // a data file that could not be read; no bytes then
 };
 
-// The play record: 日付, 時間, 項目, 秒数 (as the grids show them) and 一言日記.
+// The play record: 日付, 時間, 項目, 秒数 and 一言日記, each as the file has it.
 CsvFile recordsCsv(const QString& fileName = records::kRecordFileName);
 
 // Every game's history in one table, so that a spreadsheet sorts and filters all of it at

@@ -257,7 +257,7 @@ void EditScreen::restore(const records::Backup& backup) {
   if (is(records::kPrivateFileName)) m_txtPriData->setText(m_hooks.nickname ? m_hooks.nickname() : QString());
   platform::showMessage(this,
                         QStringLiteral("「%1」を %2 の内容に戻しました。")
-                            .arg(backup.fileName, backup.takenAt.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"))),
+                            .arg(backup.fileName, takenAtText(backup)),
                         QStringLiteral("元に戻す"), MsgIcon::Information);
 }
 

@@ -84,11 +84,11 @@ QString deleteQuestion(const QString& date, const QString& time, const QString& 
   return date + QLatin1Char(' ') + time + QLatin1Char(' ') + item + QStringLiteral(" を削除します。よろしいですか？");
 }
 
-namespace {
 QString takenAtText(const records::Backup& backup) {
   return backup.takenAt.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
 }
 
+namespace {
 // How many records or plays a copy holds; lines that cannot be read are not counted.
 QString countOf(const records::Backup& backup, const std::vector<HistoryColumns>& histories) {
   if (backup.fileName.compare(records::kRecordFileName, Qt::CaseInsensitive) == 0) {

@@ -52,6 +52,9 @@ struct BackupRow {
 std::vector<BackupRow> backupRows(const std::vector<records::Backup>& backups,
                                   const std::vector<HistoryColumns>& histories);
 
+// When the copy was taken, as the list and the messages show it: yyyy/MM/dd HH:mm:ss.
+QString takenAtText(const records::Backup& backup);
+
 // The question before a copy is put back, naming the file and the copy's time.
 QString restoreQuestion(const records::Backup& backup);
 

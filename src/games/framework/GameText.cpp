@@ -5,11 +5,13 @@
 
 namespace games {
 
-namespace {
-QString fixed(double value, int decimals) {
+double roundedTo(double value, int decimals) {
   const double scale = std::pow(10.0, decimals);
-  return QString::number(std::nearbyint(value * scale) / scale, 'f', decimals);
+  return std::nearbyint(value * scale) / scale;
 }
+
+namespace {
+QString fixed(double value, int decimals) { return QString::number(roundedTo(value, decimals), 'f', decimals); }
 }  // namespace
 
 QString percentText(double ratio) { return fixed(ratio * 100.0, 1) + QLatin1Char('%'); }

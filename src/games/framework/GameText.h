@@ -5,6 +5,9 @@
 
 namespace games {
 
+// value to decimals places, halves to the even neighbour, as the texts below show it.
+double roundedTo(double value, int decimals);
+
 // "0.0%" of a ratio, "0.00/秒" of a speed, "0.0" of elapsed seconds; halves go to the
 // even neighbour.
 QString percentText(double ratio);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/framework/HistoryGraphs.h"
 
+#include "games/framework/GameText.h"
 #include "platform/core/SeqFormat.h"
 #include "platform/core/TextFile.h"
 #include "records/DataFiles.h"
 #include "records/PlayRecord.h"
 
-#include <cmath>
 #include <map>
 
 namespace games {
@@ -23,11 +23,6 @@ QString graphLine(GraphBy by) {
 
 bool isGraphLine(const QString& line) {
   return line.startsWith(platform::seq::LineBuilder().text(kGraphKey).line() + QLatin1Char(','));
-}
-
-double rounded(double value, int decimals) {
-  const double scale = std::pow(10.0, decimals);
-  return std::nearbyint(value * scale) / scale;
 }
 }  // namespace
 
@@ -61,7 +56,7 @@ platform::ChartData dailyHistoryChart(const platform::GridModel& grid, int dateC
   data.values.resize(columns.size());
   for (const auto& [date, day] : days) {
     data.labels << date.toString(QStringLiteral("yy/MM/dd"));
-    for (size_t s = 0; s < columns.size(); ++s) data.values[s].push_back(rounded(day.sums[s] / day.plays, decimals));
+    for (size_t s = 0; s < columns.size(); ++s) data.values[s].push_back(roundedTo(day.sums[s] / day.plays, decimals));
   }
   return data;
 }
